@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+// Yes/No questions asked while a table is read; the Windows side answers with
+// a message box, tests with a script.
+struct IAskUser {
+  virtual ~IAskUser() = default;
+  // true = Yes.
+  virtual bool AskYesNo(const std::string& textSjis, const std::string& captionSjis) = 0;
+};
