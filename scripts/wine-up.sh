@@ -26,5 +26,8 @@ if [ ! -f "${WINEPREFIX}/system.reg" ]; then
   wineboot -i </dev/null >/dev/null 2>&1 || true
   wineserver -w
   "${here}/wine-fonts.sh"
+  # A virtual display has no window manager: let Wine draw frames and captions
+  # itself, so screenshots show them.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 fi
 wineserver -p </dev/null >/dev/null 2>&1

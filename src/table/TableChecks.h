@@ -1,0 +1,45 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "table/AskUser.h"
+#include "table/PanelTable.h"
+
+// Texts of the opening checks, spelt as bytes like every fixed text of the core.
+// "ＢＭＰファイルが読めません"
+inline constexpr char kBitmapUnreadable[] =
+    "\x82\x61\x82\x6c\x82\x6f\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1";
+// "画像のサイズと合いません"
+inline constexpr char kBitmapSizeMismatch[] =
+    "\x89\xe6\x91\x9c\x82\xcc\x83\x54\x83\x43\x83\x59\x82\xc6\x8d\x87\x82\xa2\x82\xdc\x82\xb9\x82\xf1";
+// "機器操作以外のコマンドがありました"
+inline constexpr char kForeignCommandsRefused[] =
+    "\x8b\x40\x8a\xed\x91\x80\x8d\xec\x88\xc8\x8a\x4f\x82\xcc\x83\x52\x83\x7d\x83\x93\x83\x68\x82\xaa\x82\xa0"
+    "\x82\xe8\x82\xdc\x82\xb5\x82\xbd";
+// "機器操作パネル以外の命令があります。無視して続けて良いですか？"
+inline constexpr char kForeignCommandsQuestion[] =
+    "\x8b\x40\x8a\xed\x91\x80\x8d\xec\x83\x70\x83\x6c\x83\x8b\x88\xc8\x8a\x4f\x82\xcc\x96\xbd\x97\xdf\x82\xaa"
+    "\x82\xa0\x82\xe8\x82\xdc\x82\xb7\x81\x42\x96\xb3\x8e\x8b\x82\xb5\x82\xc4\x91\xb1\x82\xaf\x82\xc4\x97\xc7"
+    "\x82\xa2\x82\xc5\x82\xb7\x82\xa9\x81\x48";
+
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
+// Loads the picture at a Shift-JIS path into an object of its own and gives
+// its size; nothing when it cannot be read as a picture.
+struct IPictureProbe {
+  virtual ~IPictureProbe() = default;
+  virtual std::optional<PictureSize> LoadPictureSize(const std::string& pathSjis) = 0;
+};
+
+// A bitmap name must name a file inside the table's folder: no folder part,
+// no drive, not "." or "..". A table file naming "..\x.bmp" would otherwise
+// make the save write, and publishing copy, outside the two data folders.
+bool IsPlainFileName(const std::string& nameSjis);
+
+// Run right after the table is read: the bitmap must load and fit the grid
+// within one pixel, and cells of unknown kinds become blanks once the user
+// agrees. Returns "" or one of the three failure texts above.
+std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask);

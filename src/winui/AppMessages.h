@@ -1,0 +1,15 @@
+#pragma once
+// Every private window message of the program, in one place: WM_APP + n, never
+// WM_USER (which standard controls use for their own messages). Forms receive
+// them in Form::OnAppMessage.
+#include <windows.h>
+
+namespace winui {
+
+// A worker thread has finished; the receiving window reads the worker's result
+// from the worker object it owns. wParam, lParam: 0.
+inline constexpr UINT kMsgWorkerDone = WM_APP + 1;
+
+// Later messages: WM_APP + 2 onwards, each with the meaning of wParam/lParam.
+
+}  // namespace winui
