@@ -30,4 +30,5 @@ if [ ! -f "${WINEPREFIX}/system.reg" ]; then
   # itself, so screenshots show them.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 fi
-wineserver -p </dev/null >/dev/null 2>&1
+# An already running server (another run of the same folder) is fine.
+wineserver -p </dev/null >/dev/null 2>&1 || true

@@ -18,9 +18,11 @@ std::vector<ScopedModalHook*>& ModalHooks() {
 
 bool EnsureClass(const std::wstring& name, WNDPROC proc) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{sizeof(existing)};
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
   if (GetClassInfoExW(instance, name.c_str(), &existing)) return true;
-  WNDCLASSEXW wc{sizeof(wc)};
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

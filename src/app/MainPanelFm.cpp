@@ -1,0 +1,140 @@
+#include "app/MainPanelFm.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "app/DllSearchPath.h"
+#include "app/OptionMdl.h"
+#include "app/RelayPortSetting.h"
+#include "winui/Controls.h"
+#include "winui/MessageBox.h"
+
+TMainPanelFm* MainPanelFm = nullptr;
+
+namespace {
+
+enum ControlId : int {
+  kPageControl1 = 100,
+  kCancelButton,
+  kOptionGroup,
+  kRelayPortEd,
+  kButton1,
+  kTestRimocon,
+};
+
+constexpr wchar_t kCaption[] = L"機器操作パネル";
+constexpr wchar_t kUnlockCaption[] = L"設定変更　SHIFTを押しながら";
+constexpr wchar_t kLockCaption[] = L"設定ロック";
+constexpr wchar_t kInstallError[] = L"ソラミトのインストールエラーです。";
+constexpr wchar_t kInitError[] = L"ソラミトの初期化エラーです。";
+
+TOptionMdl& DataModule() {
+  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
+  return *OptionMdl;
+}
+
+}  // namespace
+
+bool TMainPanelFm::CreateForm() {
+  winui::FormSpec spec;
+  spec.className = kClassName;
+  spec.caption = kCaption;
+  spec.clientWidth = 598;
+  spec.clientHeight = 467;
+  spec.left = 0;
+  spec.top = 0;
+  return Create(spec);
+}
+
+void TMainPanelFm::OnCreate() {
+  CreateControls();
+  // FormCreate
+  dll_search::AddDeviceSoftwareFolder();
+  SetUpWorkFolder();
+}
+
+void TMainPanelFm::CreateControls() {
+  using winui::Rect;
+  HWND form = Handle();
+  HFONT font = FontHandle();
+
+  PageControl1 = winui::CreateTabControl(form, kPageControl1, Rect{32, 8, 558, 337}, font);
+  TabSheet1 = winui::AddTabPage(PageControl1, L"新規作成");
+  TabSheet2 = winui::AddTabPage(PageControl1, L"既存ファイル");
+  winui::SelectTab(PageControl1, 0);
+
+  CancelButton = winui::CreateButton(form, kCancelButton, L"終了", Rect{376, 368, 129, 25}, font);
+
+  OptionGroup = winui::CreateGroupBox(form, kOptionGroup, L"設定", Rect{36, 351, 261, 78}, font);
+  Label7 = winui::CreateLabel(OptionGroup, L"ヤマセロリレーポート", 11, 21, font);
+  relayPortFont_ = winui::Font::Pixels(L"Tahoma", 19);
+  RelayPortEd = winui::CreateEdit(OptionGroup, kRelayPortEd, L"", Rect{136, 8, 25, 31}, relayPortFont_.Handle(), 1,
+                                  winui::ImeMode::Off);
+  winui::SetKeyPressHandler(RelayPortEd, [this](HWND control, wchar_t& key) { DigitKeyFilter(control, key); });
+  EnableWindow(OptionGroup, FALSE);
+
+  Button1 = winui::CreateButton(form, kButton1, kUnlockCaption, Rect{47, 434, 161, 25}, font);
+  TestRimocon = winui::CreateButton(form, kTestRimocon, L"テスト", Rect{320, 434, 58, 25}, font);
+
+  winui::SetTabOrder({CancelButton, PageControl1, OptionGroup, Button1, TestRimocon});
+}
+
+void TMainPanelFm::SetUpWorkFolder() {
+  // Filled by the existing-files tab: create the work folder, point the file list at it.
+}
+
+void TMainPanelFm::OnShow() {
+  TOptionMdl& options = DataModule();
+  options.RelayPort = relay_port::Read();
+  winui::SetText(RelayPortEd, std::to_wstring(options.RelayPort));
+  const int result = options.InitIrDevice();
+  if (result == IrLibrary::kLoadFailed) {
+    winui::ShowWarning(Handle(), kInstallError);
+  } else if (result != 0) {
+    winui::ShowWarning(Handle(), kInitError);
+  }
+}
+
+void TMainPanelFm::OnClose(bool& /*canClose*/) {
+  TOptionMdl& options = DataModule();
+  relay_port::Write(options.RelayPort);
+  options.CloseIrDevice();
+}
+
+void TMainPanelFm::OnCommand(int id, int code, HWND /*control*/) {
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case kCancelButton:
+      CancelButtonClick();
+      break;
+    case kButton1:
+      Button1Click();
+      break;
+    default:
+      break;  // TestRimocon has no action
+  }
+}
+
+void TMainPanelFm::CancelButtonClick() { Close(); }
+
+void TMainPanelFm::Button1Click() {
+  const bool shiftDown = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  if (shiftDown && !IsWindowEnabled(OptionGroup)) {
+    EnableWindow(OptionGroup, TRUE);
+    SetFocus(RelayPortEd);
+    winui::SetText(Button1, kLockCaption);
+  } else {
+    EnableWindow(OptionGroup, FALSE);
+    winui::SetText(Button1, kUnlockCaption);
+  }
+}
+
+void TMainPanelFm::DigitKeyFilter(HWND control, wchar_t& key) {
+  if (key == L'\t') return;
+  if (key < L'1' || key > L'9') {
+    key = 0;
+    return;
+  }
+  winui::SetText(control, std::wstring(1, key));
+  if (control == RelayPortEd) DataModule().RelayPort = key - L'0';
+}

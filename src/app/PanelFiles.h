@@ -1,0 +1,42 @@
+#pragma once
+// The opening checks and the save of a panel, with the program's own pictures,
+// files and message boxes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "table/AskUser.h"
+#include "table/PanelTable.h"
+#include "table/TableSave.h"
+#include "winui/Picture.h"
+
+// Questions of the table core as "注意" boxes with Yes and No, owned by `owner`.
+class MessageBoxAsk : public IAskUser {
+ public:
+  explicit MessageBoxAsk(HWND owner) : owner_(owner) {}
+  bool AskYesNo(const std::string& textSjis, const std::string& captionSjis) override;
+
+ private:
+  HWND owner_;
+};
+
+// Where a save writes. Each gives a Shift-JIS folder path, or "" when it has
+// already told the user why there is none.
+struct PanelFolders {
+  std::function<std::string(HWND owner)> work;
+  std::function<std::string(HWND owner)> hostPanel;
+};
+// The folders under the user's documents folder (TOptionMdl's).
+PanelFolders DocumentsPanelFolders();
+
+// "" or the failure text to show with the caption "Error". The question about
+// foreign commands is owned by `owner`.
+std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr);
+
+// Saves `panelImage` and the table into the work folder and offers to publish
+// both. Every failure is shown in a "警告" box naming the file; the previous
+// files stay as they were and the table stays as it was, so the user can save
+// again.
+SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage);
+SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders);

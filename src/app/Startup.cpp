@@ -1,0 +1,49 @@
+#include "app/Startup.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/MainPanelFm.h"
+#include "app/OptionMdl.h"
+#include "winui/ExceptionBox.h"
+#include "winui/MessagePump.h"
+
+namespace {
+
+// Clears a global that points at a local object when the object goes.
+template <typename T>
+class ScopedGlobal {
+ public:
+  ScopedGlobal(T*& global, T* value) : global_(global) { global_ = value; }
+  ~ScopedGlobal() { global_ = nullptr; }
+  ScopedGlobal(const ScopedGlobal&) = delete;
+  ScopedGlobal& operator=(const ScopedGlobal&) = delete;
+
+ private:
+  T*& global_;
+};
+
+}  // namespace
+
+int RunApplication(int showCommand) {
+  try {
+    winui::InitApplication();
+
+    // The main window first: its creation handler runs before the data module exists.
+    auto mainForm = std::make_unique<TMainPanelFm>();
+    ScopedGlobal<TMainPanelFm> mainGlobal(MainPanelFm, mainForm.get());
+    if (!mainForm->CreateForm()) return 1;
+
+    auto options = std::make_unique<TOptionMdl>();
+    ScopedGlobal<TOptionMdl> optionsGlobal(OptionMdl, options.get());
+
+    // Showing the window runs its FormShow (setting, device library).
+    ShowWindow(mainForm->Handle(), showCommand);
+    UpdateWindow(mainForm->Handle());
+    return winui::RunMessageLoop(mainForm->Handle());
+  } catch (...) {
+    winui::ShowCurrentException(nullptr);
+    return 1;
+  }
+}

@@ -1,0 +1,110 @@
+#include "devices/win/GakusyuuFm.h"
+
+#include "winui/AppMessages.h"
+#include "winui/Controls.h"
+#include "winui/MessageBox.h"
+
+namespace {
+
+constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kTimerIntervalMs = 500;
+constexpr int kClientWidth = 282;
+constexpr int kClientHeight = 162;
+
+}  // namespace
+
+TGakusyuuFm::~TGakusyuuFm() {
+  // Destroyed here rather than by the base class, so that OnDestroy still
+  // reaches this class and joins the worker.
+  if (Handle()) DestroyWindow(Handle());
+}
+
+bool TGakusyuuFm::Create(HWND owner) {
+  winui::FormSpec spec;
+  spec.className = kClassName;
+  spec.caption = L"リモコン学習中";
+  spec.clientWidth = kClientWidth;
+  spec.clientHeight = kClientHeight;
+  spec.owner = owner;
+  return Form::Create(spec);
+}
+
+void TGakusyuuFm::OnCreate() {
+  result_.clear();
+  font_ = winui::Font::Pixels(L"Tahoma", 11);
+  labelFont_ = winui::Font::Pixels(L"Tahoma", 21);
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+  label1_ = winui::CreateControl(Handle(), L"STATIC", L"リモコンに学習させてください", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,
+                                 {32, 32, 225, 25}, kLabel1Id, labelFont_.Handle());
+  winui::CreateButton(Handle(), kTyuusiButtonId, L"中止", {88, 98, 75, 25}, font_.Handle());
+
+  // Centred on the whole screen by the outer size.
+  RECT frame{};
+  GetWindowRect(Handle(), &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  timer_.Start(Handle(), kTimerId, kTimerIntervalMs);
+}
+
+void TGakusyuuFm::OnShow() {
+  if (worker_) return;
+  worker_ = std::make_unique<TGakusyuuThread>(library_, Handle());
+  worker_->Start();
+}
+
+void TGakusyuuFm::OnCommand(int id, int code, HWND) {
+  if (id == kTyuusiButtonId && code == BN_CLICKED) TyuusiButtonClick();
+}
+
+void TGakusyuuFm::TyuusiButtonClick() {
+  if (worker_) worker_->RequestStop();
+}
+
+void TGakusyuuFm::OnClose(bool& canClose) {
+  // The dialog closes through the timer once the worker has handed back its end.
+  if (worker_ && worker_->Running()) {
+    worker_->RequestStop();
+    canClose = false;
+  }
+}
+
+void TGakusyuuFm::OnTimer(UINT_PTR id) {
+  if (id == kTimerId && done_) Close();
+}
+
+LRESULT TGakusyuuFm::OnAppMessage(UINT msg, WPARAM, LPARAM) {
+  if (msg == winui::kMsgWorkerDone) Complete();
+  return 0;
+}
+
+void TGakusyuuFm::Complete() {
+  if (done_ || !worker_ || worker_->Running()) return;
+  if (worker_->Message().empty()) {
+    result_ = worker_->Code();
+    winui::SetText(label1_, L"学習成功");
+  } else {
+    result_.clear();
+    winui::ShowWarning(Handle(), worker_->Message());
+  }
+  done_ = true;
+}
+
+void TGakusyuuFm::OnDestroy() {
+  timer_.Stop();
+  if (worker_) worker_->StopAndWait();
+  worker_.reset();
+}
+
+namespace devices {
+
+std::string LearnIrCodeWithDialog(HWND owner, IrLibrary& library) {
+  TGakusyuuFm form(library);
+  if (!form.Create(owner)) return {};
+  winui::ShowModal(form, owner);
+  return form.Result();
+}
+
+}  // namespace devices

@@ -1,0 +1,202 @@
+#include "winui/BitmapFile.h"
+
+#include <cstring>
+
+namespace winui {
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kCoreHeaderSize = 12;
+constexpr size_t kInfoHeaderSize = 40;
+
+std::uint16_t U16(std::span<const std::uint8_t> b, size_t at) {
+  return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+}
+std::uint32_t U32(std::span<const std::uint8_t> b, size_t at) {
+  return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
+         (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+void Put16(std::vector<std::uint8_t>& v, std::uint16_t x) {
+  v.push_back(static_cast<std::uint8_t>(x));
+  v.push_back(static_cast<std::uint8_t>(x >> 8));
+}
+void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
+  for (int i = 0; i < 4; ++i) v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
+}
+
+const wchar_t kNotBitmap[] = L"ビットマップファイルではありません";
+const wchar_t kTruncated[] = L"ファイルが途中で切れています";
+const wchar_t kUnsupported[] = L"対応していないビットマップ形式です";
+const wchar_t kTooLarge[] = L"画像が大きすぎます";
+
+// Length of a complete RLE stream at the start of `data`, or 0 when it runs
+// past the data. A stream whose rows all ended but whose end mark is missing
+// gets one appended, so that GDI stops where the check stopped.
+size_t CheckRleStream(std::span<const std::uint8_t> data, int bitsPerPixel, int height, bool& needsEndMark) {
+  needsEndMark = false;
+  size_t p = 0;
+  int y = 0;
+  while (p + 2 <= data.size()) {
+    const std::uint8_t count = data[p], op = data[p + 1];
+    p += 2;
+    if (count != 0) continue;  // a run of one value
+    if (op == 0) {
+      ++y;
+    } else if (op == 1) {
+      return p;
+    } else if (op == 2) {
+      if (p + 2 > data.size()) return 0;
+      y += data[p + 1];
+      p += 2;
+    } else {
+      size_t bytes = bitsPerPixel == 8 ? op : (op + 1u) / 2;
+      bytes = (bytes + 1) & ~size_t{1};  // absolute runs are padded to 16 bits
+      if (p + bytes > data.size()) return 0;
+      p += bytes;
+    }
+  }
+  if (y >= height && p == data.size()) {
+    needsEndMark = true;
+    return p;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
+  if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return kNotBitmap;
+  if (file.size() < kFileHeaderSize + 4) return kTruncated;
+  const std::uint32_t pixelOffset = U32(file, 10);
+  const std::uint32_t headerSize = U32(file, 14);
+  const bool core = headerSize == kCoreHeaderSize;
+  if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124) {
+    return kUnsupported;
+  }
+  if (file.size() < kFileHeaderSize + headerSize) return kTruncated;
+
+  std::int64_t width, height;
+  int bitsPerPixel;
+  std::uint32_t compression = BI_RGB, sizeImage = 0, colorsUsed = 0;
+  if (core) {
+    width = U16(file, 18);
+    height = U16(file, 20);
+    bitsPerPixel = U16(file, 24);
+    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24) return kUnsupported;
+  } else {
+    width = static_cast<std::int32_t>(U32(file, 18));
+    height = static_cast<std::int32_t>(U32(file, 22));
+    bitsPerPixel = U16(file, 28);
+    compression = U32(file, 30);
+    sizeImage = U32(file, 34);
+    colorsUsed = U32(file, 46);
+    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 && bitsPerPixel != 24 &&
+        bitsPerPixel != 32) {
+      return kUnsupported;
+    }
+  }
+  const bool topDown = height < 0;
+  const std::int64_t rows = topDown ? -height : height;
+  if (width <= 0 || rows <= 0) return kUnsupported;
+  if (width > kMaxPictureSide || rows > kMaxPictureSide || width * rows > kMaxPicturePixels) return kTooLarge;
+
+  const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
+  if (compression == BI_RLE8 && bitsPerPixel != 8) return kUnsupported;
+  if (compression == BI_RLE4 && bitsPerPixel != 4) return kUnsupported;
+  if (rle && topDown) return kUnsupported;
+  if (compression == BI_BITFIELDS && bitsPerPixel != 16 && bitsPerPixel != 32) return kUnsupported;
+  if (compression != BI_RGB && !rle && compression != BI_BITFIELDS) return kUnsupported;
+
+  // Bit-field masks sit right after the 40-byte part of every header, inside
+  // the longer headers and after the 40-byte one; the colours come next.
+  size_t tableAt = kFileHeaderSize + headerSize;
+  if (compression == BI_BITFIELDS) {
+    if (file.size() < kFileHeaderSize + kInfoHeaderSize + 12) return kTruncated;
+    if (headerSize == kInfoHeaderSize) tableAt += 12;
+  }
+  if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > file.size()) return kTruncated;
+  const size_t maxColors = bitsPerPixel <= 8 ? size_t{1} << bitsPerPixel : 0;
+  size_t colors = maxColors == 0 ? 0 : (colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed);
+  const size_t entrySize = core ? 3 : 4;
+  if (colors > 0) {
+    // Writers that store fewer colours than the depth allows (the core header
+    // cannot say so) show it by where the pixels begin.
+    const size_t room = pixelOffset > tableAt ? (pixelOffset - tableAt) / entrySize : 0;
+    if (room < colors) colors = room;
+    if (colors == 0) return kTruncated;
+  }
+  const std::span<const std::uint8_t> data = file.subspan(pixelOffset);
+
+  DibData dib;
+  dib.width = static_cast<int>(width);
+  dib.height = static_cast<int>(rows);
+  if (rle) {
+    std::span<const std::uint8_t> stream = data;
+    if (sizeImage != 0 && sizeImage < stream.size()) stream = stream.first(sizeImage);
+    bool needsEndMark = false;
+    const size_t length = CheckRleStream(stream, bitsPerPixel, dib.height, needsEndMark);
+    if (length == 0) return kTruncated;
+    dib.bits.assign(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(length));
+    if (needsEndMark) dib.bits.insert(dib.bits.end(), {0, 1});
+  } else {
+    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32) * 4;
+    const std::uint64_t needed = stride * static_cast<std::uint64_t>(rows);
+    if (data.size() < needed) return kTruncated;
+    dib.bits.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(needed));
+  }
+
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(BITMAPINFOHEADER);
+  header.biWidth = dib.width;
+  header.biHeight = core ? dib.height : static_cast<LONG>(height);
+  header.biPlanes = 1;
+  header.biBitCount = static_cast<WORD>(bitsPerPixel);
+  header.biCompression = compression;
+  header.biSizeImage = rle ? static_cast<DWORD>(dib.bits.size()) : 0;
+  header.biClrUsed = static_cast<DWORD>(colors);
+  dib.info.resize(sizeof header);
+  std::memcpy(dib.info.data(), &header, sizeof header);
+  if (compression == BI_BITFIELDS) {
+    const auto masks = file.subspan(kFileHeaderSize + kInfoHeaderSize, 12);
+    dib.info.insert(dib.info.end(), masks.begin(), masks.end());
+  }
+  for (size_t i = 0; i < colors; ++i) {
+    const size_t at = tableAt + i * entrySize;
+    dib.info.insert(dib.info.end(), {file[at], file[at + 1], file[at + 2], 0});
+  }
+  out = std::move(dib);
+  return {};
+}
+
+std::vector<std::uint8_t> EncodeBitmapFile24(int width, int height, const std::uint8_t* topDownRows, int stride) {
+  const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
+  const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(height);
+  const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
+  std::vector<std::uint8_t> file;
+  file.reserve(offset + imageBytes);
+  file.push_back('B');
+  file.push_back('M');
+  Put32(file, offset + imageBytes);
+  Put32(file, 0);
+  Put32(file, offset);
+  Put32(file, kInfoHeaderSize);
+  Put32(file, static_cast<std::uint32_t>(width));
+  Put32(file, static_cast<std::uint32_t>(height));  // bottom-up, which every reader takes
+  Put16(file, 1);
+  Put16(file, 24);
+  Put32(file, BI_RGB);
+  Put32(file, imageBytes);
+  Put32(file, 2835);  // 72 dots per inch
+  Put32(file, 2835);
+  Put32(file, 0);
+  Put32(file, 0);
+  for (int y = height - 1; y >= 0; --y) {
+    const std::uint8_t* row = topDownRows + static_cast<std::ptrdiff_t>(y) * stride;
+    file.insert(file.end(), row, row + static_cast<std::ptrdiff_t>(width) * 3);
+    file.insert(file.end(), rowBytes - static_cast<std::uint32_t>(width) * 3, 0);
+  }
+  return file;
+}
+
+}  // namespace winui

@@ -1,0 +1,266 @@
+#include "winui/Controls.h"
+
+#include <imm.h>
+
+#include <vector>
+
+#include "winui/ExceptionBox.h"
+#include "winui/Gdi.h"
+
+namespace winui {
+
+namespace {
+
+constexpr wchar_t kPanelClass[] = L"WinUiPanel";
+constexpr UINT_PTR kForwardSubclassId = 1;
+constexpr UINT_PTR kKeyPressSubclassId = 2;
+constexpr UINT_PTR kImeSubclassId = 3;
+
+// Messages a container passes to its parent so that the form sees its
+// grandchildren's notifications.
+bool IsForwardedToParent(UINT msg) {
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT ForwardToParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND parent = GetParent(hwnd);
+  return parent ? SendMessageW(parent, msg, wParam, lParam) : 0;
+}
+
+LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Scroll messages without a control are the panel's own scroll bars.
+  if (IsForwardedToParent(msg) && !((msg == WM_HSCROLL || msg == WM_VSCROLL) && lParam == 0)) {
+    return ForwardToParent(hwnd, msg, wParam, lParam);
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK ForwardingSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ForwardingSubclassProc, kForwardSubclassId);
+  if (IsForwardedToParent(msg) && lParam != 0) return ForwardToParent(hwnd, msg, wParam, lParam);
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void ForwardChildNotifications(HWND container) {
+  SetWindowSubclass(container, ForwardingSubclassProc, kForwardSubclassId, 0);
+}
+
+LRESULT CALLBACK KeyPressSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  auto* handler = reinterpret_cast<KeyPressHandler*>(data);
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, KeyPressSubclassProc, kKeyPressSubclassId);
+    delete handler;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+  if (msg == WM_CHAR) {
+    try {
+      wchar_t key = static_cast<wchar_t>(wParam);
+      (*handler)(hwnd, key);
+      if (key == 0) return 0;
+      wParam = key;
+    } catch (...) {
+      ShowCurrentException(GetAncestor(hwnd, GA_ROOT));
+      return 0;
+    }
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK ImeSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ImeSubclassProc, kImeSubclassId);
+  const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg == WM_SETFOCUS) {
+    if (HIMC context = ImmGetContext(hwnd)) {
+      ImmSetOpenStatus(context, static_cast<ImeMode>(data) == ImeMode::On);
+      ImmReleaseContext(hwnd, context);
+    }
+  }
+  return result;
+}
+
+bool EnsurePanelClass() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, kPanelClass, &existing)) return true;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = PanelProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kPanelClass;
+  return RegisterClassExW(&wc) != 0;
+}
+
+void PlacePages(HWND tabControl) {
+  RECT area{};
+  GetClientRect(tabControl, &area);
+  TabCtrl_AdjustRect(tabControl, FALSE, &area);
+  const int count = TabCtrl_GetItemCount(tabControl);
+  for (int i = 0; i < count; ++i) {
+    if (HWND page = TabPage(tabControl, i)) {
+      SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
+                   const Rect& place, int id, HFONT font) {
+  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, place.left,
+                                 place.top, place.width, place.height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+  if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+HWND CreateButton(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font) {
+  return CreateControl(parent, L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, 0, place, id, font);
+}
+
+HWND CreateLabel(HWND parent, const std::wstring& text, int left, int top, HFONT font, int id) {
+  RECT size{0, 0, 0, 0};
+  {
+    WindowDc dc(nullptr);
+    ScopedSelectObject select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_NOPREFIX);
+  }
+  return CreateControl(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0,
+                       Rect{left, top, size.right - size.left, size.bottom - size.top}, id, font);
+}
+
+HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font, int maxLength,
+                ImeMode ime) {
+  HWND edit = CreateControl(parent, L"EDIT", text, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, place,
+                            id, font);
+  if (!edit) return nullptr;
+  if (maxLength > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+  if (ime != ImeMode::Default) SetWindowSubclass(edit, ImeSubclassProc, kImeSubclassId, static_cast<DWORD_PTR>(ime));
+  return edit;
+}
+
+HWND CreateComboBox(HWND parent, int id, const Rect& place, HFONT font, bool editable, int listHeight) {
+  const DWORD style = (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) | WS_VSCROLL | WS_TABSTOP;
+  return CreateControl(parent, L"COMBOBOX", L"", style, 0,
+                       Rect{place.left, place.top, place.width, place.height + listHeight}, id, font);
+}
+
+HWND CreateCheckBox(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font) {
+  return CreateControl(parent, L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, place, id, font);
+}
+
+HWND CreateRadioButton(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font,
+                       bool firstOfGroup) {
+  return CreateControl(parent, L"BUTTON", text, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0,
+                       place, id, font);
+}
+
+HWND CreateGroupBox(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font) {
+  HWND group = CreateControl(parent, L"BUTTON", text, BS_GROUPBOX, WS_EX_CONTROLPARENT, place, id, font);
+  if (group) ForwardChildNotifications(group);
+  return group;
+}
+
+HWND CreateListBox(HWND parent, int id, const Rect& place, HFONT font, bool sorted) {
+  const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | (sorted ? LBS_SORT : 0);
+  return CreateControl(parent, L"LISTBOX", L"", style, WS_EX_CLIENTEDGE, place, id, font);
+}
+
+HWND CreatePanel(HWND parent, const Rect& place, int id) {
+  if (!EnsurePanelClass()) return nullptr;
+  return CreateControl(parent, kPanelClass, L"", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, place, id, nullptr);
+}
+
+HWND CreateTabControl(HWND parent, int id, const Rect& place, HFONT font) {
+  HWND tab = CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                           WS_EX_CONTROLPARENT, place, id, font);
+  if (tab) ForwardChildNotifications(tab);
+  return tab;
+}
+
+HWND AddTabPage(HWND tabControl, const std::wstring& text) {
+  HWND page = CreatePanel(tabControl, Rect{});
+  if (!page) return nullptr;
+  std::wstring label = text;
+  TCITEMW item{};
+  item.mask = TCIF_TEXT | TCIF_PARAM;
+  item.pszText = label.data();
+  item.lParam = reinterpret_cast<LPARAM>(page);
+  const int index = TabCtrl_GetItemCount(tabControl);
+  if (SendMessageW(tabControl, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)) < 0) {
+    DestroyWindow(page);
+    return nullptr;
+  }
+  PlacePages(tabControl);
+  ShowSelectedTabPage(tabControl);
+  return page;
+}
+
+HWND TabPage(HWND tabControl, int index) {
+  TCITEMW item{};
+  item.mask = TCIF_PARAM;
+  if (!SendMessageW(tabControl, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item))) return nullptr;
+  return reinterpret_cast<HWND>(item.lParam);
+}
+
+void SelectTab(HWND tabControl, int index) {
+  TabCtrl_SetCurSel(tabControl, index);
+  ShowSelectedTabPage(tabControl);
+}
+
+void ShowSelectedTabPage(HWND tabControl) {
+  const int selected = TabCtrl_GetCurSel(tabControl);
+  const int count = TabCtrl_GetItemCount(tabControl);
+  for (int i = 0; i < count; ++i) {
+    if (HWND page = TabPage(tabControl, i)) ShowWindow(page, i == selected ? SW_SHOW : SW_HIDE);
+  }
+}
+
+void SetTabOrder(std::initializer_list<HWND> controls) {
+  HWND previous = HWND_TOP;
+  for (HWND control : controls) {
+    SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = control;
+  }
+}
+
+void SetKeyPressHandler(HWND control, KeyPressHandler handler) {
+  auto* stored = new KeyPressHandler(std::move(handler));
+  DWORD_PTR old = 0;
+  if (GetWindowSubclass(control, KeyPressSubclassProc, kKeyPressSubclassId, &old)) {
+    delete reinterpret_cast<KeyPressHandler*>(old);
+  }
+  if (!SetWindowSubclass(control, KeyPressSubclassProc, kKeyPressSubclassId, reinterpret_cast<DWORD_PTR>(stored))) {
+    delete stored;
+  }
+}
+
+std::wstring GetText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
+void SetText(HWND window, const std::wstring& text) { SetWindowTextW(window, text.c_str()); }
+
+}  // namespace winui

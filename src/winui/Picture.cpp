@@ -1,0 +1,90 @@
+#include "winui/Picture.h"
+
+#include <utility>
+
+#include "winui/BitmapFile.h"
+#include "winui/SafeFile.h"
+
+namespace winui {
+
+namespace {
+constexpr std::size_t kMaxBitmapFileBytes = std::size_t{256} << 20;
+
+int StrideOf(int width) { return (width * 3 + 3) & ~3; }
+}  // namespace
+
+bool Picture::CreateSection(int width, int height) {
+  if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
+      static_cast<std::int64_t>(width) * height > kMaxPicturePixels) {
+    return false;
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Bitmap section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section || !bits) return false;
+  bitmap_ = std::move(section);
+  bits_ = static_cast<unsigned char*>(bits);
+  width_ = width;
+  height_ = height;
+  return true;
+}
+
+bool Picture::Create(int width, int height, COLORREF fill) {
+  Picture made;
+  if (!made.CreateSection(width, height)) return false;
+  for (int y = 0; y < height; ++y) {
+    unsigned char* p = made.bits_ + static_cast<std::ptrdiff_t>(y) * StrideOf(width);
+    for (int x = 0; x < width; ++x) {
+      *p++ = GetBValue(fill);
+      *p++ = GetGValue(fill);
+      *p++ = GetRValue(fill);
+    }
+  }
+  *this = std::move(made);
+  return true;
+}
+
+std::wstring Picture::LoadFromFile(const std::string& pathSjis) {
+  const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
+  if (!path) return SystemErrorText(ERROR_INVALID_NAME);
+  std::vector<std::uint8_t> bytes;
+  if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
+  DibData dib;
+  if (std::wstring reason = ParseBitmapFile(bytes, dib); !reason.empty()) return reason;
+
+  Picture loaded;
+  if (!loaded.CreateSection(dib.width, dib.height)) return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+  MemoryDc dc;
+  if (!dc) return SystemErrorText(GetLastError());
+  if (SetDIBits(dc.Get(), loaded.Handle(), 0, static_cast<UINT>(dib.height), dib.bits.data(), dib.Info(),
+                DIB_RGB_COLORS) == 0) {
+    return L"ビットマップを展開できません";
+  }
+  GdiFlush();
+  *this = std::move(loaded);
+  return {};
+}
+
+std::wstring Picture::SaveToFile(const std::string& pathSjis) const {
+  const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
+  if (!path) return SystemErrorText(ERROR_INVALID_NAME);
+  if (Empty()) return SystemErrorText(ERROR_INVALID_DATA);
+  GdiFlush();  // drawing may still be queued
+  const std::vector<std::uint8_t> file = EncodeBitmapFile24(width_, height_, bits_, StrideOf(width_));
+  return WriteFileReplacing(*path, file.data(), file.size());
+}
+
+COLORREF Picture::PixelAt(int x, int y) const {
+  if (Empty() || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+  GdiFlush();
+  const unsigned char* p = bits_ + static_cast<std::ptrdiff_t>(y) * StrideOf(width_) + x * 3;
+  return RGB(p[2], p[1], p[0]);
+}
+
+}  // namespace winui

@@ -1,0 +1,156 @@
+#include "winui/SafeFile.h"
+
+namespace winui {
+
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : handle_(h) {}
+  ~FileHandle() { Close(); }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  HANDLE Get() const { return handle_; }
+  bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool Close() {
+    if (!IsValid()) return true;
+    const bool ok = CloseHandle(handle_) != 0;
+    handle_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+// The temporary file is deleted unless it has been moved into place.
+class TempFile {
+ public:
+  TempFile() = default;
+  ~TempFile() {
+    if (!path_.empty()) DeleteFileW(path_.c_str());
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  DWORD CreateBeside(const std::wstring& target) {
+    const size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
+    wchar_t name[MAX_PATH + 1] = {};
+    if (!GetTempFileNameW(folder.c_str(), L"pnl", 0, name)) return GetLastError();
+    path_ = name;
+    return ERROR_SUCCESS;
+  }
+  const std::wstring& Path() const { return path_; }
+  void Committed() { path_.clear(); }
+
+ private:
+  std::wstring path_;
+};
+
+std::wstring Reason(DWORD code) { return SystemErrorText(code); }
+
+std::wstring LastErrorReason() { return Reason(GetLastError()); }
+
+// Windows refuses to replace a read-only file or one held open without delete
+// sharing; Wine replaces a read-only one. Checked here so both behave alike.
+DWORD CheckReplaceable(const std::wstring& target) {
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return ERROR_SUCCESS;  // new file
+  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return ERROR_ACCESS_DENIED;
+  FileHandle probe(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!probe.IsValid()) return GetLastError();
+  return ERROR_SUCCESS;
+}
+
+std::wstring WriteAll(const std::wstring& path, const void* data, std::size_t size) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+  if (!file.IsValid()) return LastErrorReason();
+  const auto* p = static_cast<const std::uint8_t*>(data);
+  while (size > 0) {
+    const DWORD chunk = size > (1u << 20) ? (1u << 20) : static_cast<DWORD>(size);
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), p, chunk, &written, nullptr)) return LastErrorReason();
+    if (written == 0) return Reason(ERROR_DISK_FULL);
+    p += written;
+    size -= written;
+  }
+  if (!FlushFileBuffers(file.Get()) || !file.Close()) return LastErrorReason();
+  return {};
+}
+
+}  // namespace
+
+std::optional<std::wstring> SjisPathToWide(std::string_view pathSjis) {
+  if (pathSjis.empty()) return std::nullopt;
+  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pathSjis.data(), static_cast<int>(pathSjis.size()),
+                                    nullptr, 0);
+  if (n <= 0) return std::nullopt;
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pathSjis.data(), static_cast<int>(pathSjis.size()), out.data(), n);
+  if (out.find(L'\0') != std::wstring::npos) return std::nullopt;
+  return out;
+}
+
+std::wstring SystemErrorText(DWORD code) {
+  wchar_t* buffer = nullptr;
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                     FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text;
+  if (n && buffer) text.assign(buffer, n);
+  if (buffer) LocalFree(buffer);
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
+  if (text.empty()) text = L"エラー番号 " + std::to_wstring(code);
+  return text;
+}
+
+std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) return LastErrorReason();
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size)) return LastErrorReason();
+  if (size.QuadPart < 0 || static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+    return Reason(ERROR_FILE_TOO_LARGE);
+  }
+  std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const size_t left = bytes.size() - done;
+    DWORD got = 0;
+    if (!ReadFile(file.Get(), bytes.data() + done, left > (1u << 20) ? (1u << 20) : static_cast<DWORD>(left), &got,
+                  nullptr)) {
+      return LastErrorReason();
+    }
+    if (got == 0) break;  // shrank while being read
+    done += got;
+  }
+  bytes.resize(done);
+  out.swap(bytes);
+  return {};
+}
+
+std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size) {
+  if (const DWORD error = CheckReplaceable(path)) return Reason(error);
+  TempFile temp;
+  if (const DWORD error = temp.CreateBeside(path)) return Reason(error);
+  if (std::wstring reason = WriteAll(temp.Path(), data, size); !reason.empty()) return reason;
+  if (!MoveFileExW(temp.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return LastErrorReason();
+  }
+  temp.Committed();
+  return {};
+}
+
+std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to) {
+  // Read and written anew rather than CopyFileW, which would carry a read-only
+  // attribute over and so block the next publishing.
+  std::vector<std::uint8_t> bytes;
+  if (std::wstring reason = ReadWholeFile(from, bytes, std::size_t{1} << 30); !reason.empty()) return reason;
+  return WriteFileReplacing(to, bytes.data(), bytes.size());
+}
+
+}  // namespace winui

@@ -1,0 +1,29 @@
+#pragma once
+// Whole-file reads and writes by UTF-16 path. A write or copy goes to a
+// temporary file in the target's folder and replaces the target only once the
+// new content is complete, so a failure (read-only or locked target, missing
+// folder, full disk) leaves the previous file byte for byte as it was.
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace winui {
+
+// Shift-JIS path to UTF-16; nothing when the bytes are not valid Shift-JIS,
+// so that no file is ever opened under a mangled name.
+std::optional<std::wstring> SjisPathToWide(std::string_view pathSjis);
+
+// The system's text for an error code, without its trailing line end.
+std::wstring SystemErrorText(DWORD code);
+
+// Each returns "" on success, otherwise the reason as the system words it.
+std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes);
+std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size);
+std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to);
+
+}  // namespace winui

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ScriptedAsk.h"
+#include "table/TableFileReader.h"
+#include "table/TableSave.h"
+#include "table/TableTexts.h"
+
+namespace {
+
+// Records every platform step; `failAt` names a target path whose write or
+// copy fails.
+struct FakeEnvironment : ISaveEnvironment {
+  std::optional<std::string> work = std::string("W:\\work");
+  std::optional<std::string> host = std::string("H:\\host");
+  std::string failAt;
+  std::map<std::string, std::string> files;
+  std::vector<std::string> steps;
+
+  std::optional<std::string> WorkFolder() override { return work; }
+  std::optional<std::string> HostPanelFolder() override {
+    steps.push_back("host");
+    return host;
+  }
+  bool SavePicture(const std::string& path) override { return Write(path, "BM"); }
+  bool WriteWholeFile(const std::string& path, const std::string& bytes) override { return Write(path, bytes); }
+  bool CopyReplacing(const std::string& from, const std::string& to) override {
+    steps.push_back("copy " + from + " > " + to);
+    if (to == failAt) return false;
+    files[to] = files.at(from);
+    return true;
+  }
+  void ReportUnsavable(UnsavableReason reason) override { steps.push_back("unsavable " + std::to_string(int(reason))); }
+  void ReportPublishFailed(const std::string& target) override { steps.push_back("publish failed " + target); }
+
+  bool Write(const std::string& path, const std::string& bytes) {
+    steps.push_back("write " + path);
+    if (path == failAt) return false;
+    files[path] = bytes;
+    return true;
+  }
+};
+
+CPanelTable Table() {
+  CPanelTable t;
+  t.SetTablePath("W:\\work\\\x8b\x40.tbl");
+  t.SetBitmapName("\x83\x5c.bmp");  // ソ.bmp
+  EXPECT_TRUE(t.CreateGrid(10, 10, 2, 1));
+  t.Cell(0).ReplaceCode(ExternalProgramCode());
+  t.Cell(0).AddText("notepad.exe");
+  t.Cell(1).ReplaceCode(*InfraredCode(1, InfraredSendFlag::Plain));
+  t.Cell(1).AddText("'memo");
+  t.Cell(1).AddText("on\tdata");
+  return t;
+}
+
+const std::string kTable = "W:\\work\\\x8b\x40.tbl";
+const std::string kBitmap = "W:\\work\\\x83\x5c.bmp";
+const std::string kHostTable = "H:\\host\\\x8b\x40.tbl";
+const std::string kHostBitmap = "H:\\host\\\x83\x5c.bmp";
+
+TEST(SaveTable, WritesBitmapThenTableAndPublishesTableFirstOnYes) {
+  CPanelTable t = Table();
+  FakeEnvironment env;
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Published);
+  EXPECT_EQ(env.steps, (std::vector<std::string>{"write " + kBitmap, "write " + kTable, "host",
+                                                 "copy " + kTable + " > " + kHostTable,
+                                                 "copy " + kBitmap + " > " + kHostBitmap}));
+  EXPECT_EQ(ask.asked, std::vector<std::string>{kPublishQuestion});
+  EXPECT_EQ(ask.captions, std::vector<std::string>{kCautionCaption});
+  EXPECT_EQ(t.Cell(0).GetCode()[1], '0') << "identifiers are assigned by the save";
+
+  CPanelTable back;
+  ScriptedAsk none;
+  ASSERT_EQ(ReadTableBytes(back, env.files.at(kHostTable), kHostTable, none), "");
+  EXPECT_EQ(back.Cell(0).GetCommandText(), "notepad.exe");
+  EXPECT_EQ(back.Cell(1).GetText(0), "on\tdata");
+}
+
+TEST(SaveTable, NoLeavesTheHostFolderAlone) {
+  CPanelTable t = Table();
+  FakeEnvironment env;
+  ScriptedAsk ask(false);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Saved);
+  EXPECT_EQ(env.steps, (std::vector<std::string>{"write " + kBitmap, "write " + kTable}));
+}
+
+TEST(SaveTable, FailedBitmapEndsTheSaveBeforeTheTableChanges) {
+  CPanelTable t = Table();
+  t.Cell(0).SetCode(MakeCellCode("R7  "), 0);
+  FakeEnvironment env;
+  env.failAt = kBitmap;
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
+  EXPECT_EQ(env.steps, std::vector<std::string>{"write " + kBitmap});
+  EXPECT_TRUE(ask.asked.empty());
+  EXPECT_EQ(CodeText(t.Cell(0).GetCode()), "R7  ");
+}
+
+TEST(SaveTable, FailedTableFileAsksNothing) {
+  CPanelTable t = Table();
+  FakeEnvironment env;
+  env.failAt = kTable;
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
+  EXPECT_TRUE(ask.asked.empty());
+}
+
+TEST(SaveTable, NoWorkFolderOrUnencodableTableWritesNothing) {
+  {
+    CPanelTable t = Table();
+    FakeEnvironment env;
+    env.work.reset();
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
+    EXPECT_TRUE(env.steps.empty());
+  }
+  {
+    CPanelTable t = Table();
+    t.Cell(0).ReplaceCode(*InfraredCode(1, InfraredSendFlag::Plain));  // same key as cell 1
+    FakeEnvironment env;
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
+    EXPECT_EQ(env.steps, std::vector<std::string>{"unsavable 2"});
+  }
+  {
+    CPanelTable t = Table();
+    t.SetBitmapName("..\\evil.bmp");
+    FakeEnvironment env;
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
+    EXPECT_EQ(env.steps, std::vector<std::string>{"unsavable 0"});
+  }
+}
+
+TEST(SaveTable, PublishingStopsAtTheFirstFailedCopy) {
+  {
+    CPanelTable t = Table();
+    FakeEnvironment env;
+    env.failAt = kHostTable;
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::PublishFailed);
+    EXPECT_EQ(env.steps.back(), "publish failed " + kHostTable);
+    EXPECT_EQ(env.files.count(kHostBitmap), 0u) << "no new bitmap beside an old table";
+    EXPECT_EQ(env.files.count(kTable), 1u);
+  }
+  {
+    CPanelTable t = Table();
+    FakeEnvironment env;
+    env.failAt = kHostBitmap;
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::PublishFailed);
+    EXPECT_EQ(env.steps.back(), "publish failed " + kHostBitmap);
+  }
+  {
+    CPanelTable t = Table();
+    FakeEnvironment env;
+    env.host.reset();
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::PublishFailed);
+    EXPECT_EQ(env.steps.back(), "host");
+  }
+}
+
+TEST(SaveTable, PublishQuestionIsTheProgramsOwn) {
+  if (sizeof("テ") != 3) GTEST_SKIP() << "narrow literals are not CP932 in this build";
+  EXPECT_STREQ(kPublishQuestion, "クロヴァンに反映させますか？");
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// The helper layer: forms, the modal loop and its test hook, containers
+// passing notifications up, key filters, timers and escaped exceptions.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "winui/Controls.h"
+#include "winui/ExceptionBox.h"
+#include "winui/Form.h"
+#include "winui/MessageBox.h"
+#include "winui/MessagePump.h"
+#include "winui/Timer.h"
+
+namespace {
+
+enum : int { kOk = 100, kCancel, kThrow, kThrowUnknown, kGroup, kInner, kTabs, kEdit };
+
+class ProbeFm : public winui::Form {
+ public:
+  bool Open(HWND owner, const wchar_t* className = L"TProbeFm") {
+    winui::FormSpec spec;
+    spec.className = className;
+    spec.caption = L"試験";
+    spec.clientWidth = 300;
+    spec.clientHeight = 200;
+    spec.owner = owner;
+    spec.placement = owner ? winui::FormPlacement::OwnerCenter : winui::FormPlacement::ScreenCenter;
+    return Create(spec);
+  }
+
+  HWND okButton = nullptr, cancelButton = nullptr, throwButton = nullptr, throwUnknownButton = nullptr;
+  HWND group = nullptr, innerButton = nullptr, tabs = nullptr, page1 = nullptr, page2 = nullptr, edit = nullptr;
+  bool refuseClose = false;
+  int shows = 0, closes = 0, ticks = 0;
+  std::vector<int> commands;
+  winui::Timer timer;
+
+ protected:
+  void OnCreate() override {
+    HFONT font = FontHandle();
+    okButton = winui::CreateButton(Handle(), kOk, L"OK", {10, 170, 60, 24}, font);
+    cancelButton = winui::CreateButton(Handle(), kCancel, L"キャンセル", {80, 170, 60, 24}, font);
+    throwButton = winui::CreateButton(Handle(), kThrow, L"例外", {150, 170, 60, 24}, font);
+    throwUnknownButton = winui::CreateButton(Handle(), kThrowUnknown, L"?", {220, 170, 60, 24}, font);
+    group = winui::CreateGroupBox(Handle(), kGroup, L"枠", {10, 10, 130, 60}, font);
+    innerButton = winui::CreateButton(group, kInner, L"中", {10, 20, 60, 24}, font);
+    tabs = winui::CreateTabControl(Handle(), kTabs, {150, 10, 140, 150}, font);
+    page1 = winui::AddTabPage(tabs, L"一");
+    page2 = winui::AddTabPage(tabs, L"二");
+    edit = winui::CreateEdit(page2, kEdit, L"", {5, 5, 80, 22}, font, 3);
+    winui::SetKeyPressHandler(edit, [](HWND, wchar_t& key) {
+      if (key == L'x') key = 0;
+      if (key == L'a') key = L'A';
+    });
+  }
+  void OnShow() override { ++shows; }
+  void OnClose(bool& canClose) override {
+    ++closes;
+    if (refuseClose) canClose = false;
+  }
+  void OnCommand(int id, int code, HWND) override {
+    if (code != BN_CLICKED) return;
+    commands.push_back(id);
+    if (id == kOk) SetModalResult(winui::ModalResult::Ok);
+    if (id == kCancel) SetModalResult(winui::ModalResult::Cancel);
+    if (id == kThrow) throw std::runtime_error("壊れました");
+    if (id == kThrowUnknown) throw 42;
+  }
+  void OnTimer(UINT_PTR id) override {
+    if (id == 7) ++ticks;
+  }
+};
+
+class OwnerFm : public winui::Form {
+ public:
+  bool Open() {
+    winui::FormSpec spec;
+    spec.className = L"TOwnerFm";
+    spec.caption = L"親";
+    spec.clientWidth = 400;
+    spec.clientHeight = 300;
+    return Create(spec);
+  }
+};
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(owner.Open());
+    ShowWindow(owner.Handle(), SW_SHOW);
+  }
+  OwnerFm owner;
+  std::vector<std::wstring> boxes;
+  winui::ScopedMessageHandler script{[this](HWND, const std::wstring& text, const std::wstring& caption,
+                                            winui::MsgButtons) {
+    boxes.push_back(caption + L"|" + text);
+    return winui::MsgAnswer::Ok;
+  }};
+};
+
+TEST_F(FormTest, ModalShowDisablesTheOwnerAndReturnsTheResult) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  bool ownerDisabled = false, probeVisible = false;
+  winui::ScopedModalHook hook(L"TProbeFm", [&](winui::Form& form) {
+    ownerDisabled = !IsWindowEnabled(owner.Handle());
+    probeVisible = IsWindowVisible(form.Handle());
+    EXPECT_TRUE(form.IsModal());
+    Click(static_cast<ProbeFm&>(form).okButton);
+  });
+  EXPECT_EQ(winui::ShowModal(probe, owner.Handle()), winui::ModalResult::Ok);
+  EXPECT_EQ(hook.TimesRun(), 1);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(probeVisible);
+  EXPECT_EQ(probe.shows, 1);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(IsWindowVisible(probe.Handle()));  // hidden, not destroyed: its creator frees it
+  EXPECT_TRUE(IsWindow(probe.Handle()));
+  EXPECT_FALSE(probe.IsModal());
+
+  // Shown again, the result starts afresh.
+  winui::ScopedModalHook cancel(L"TProbeFm", [](winui::Form& form) { Click(static_cast<ProbeFm&>(form).cancelButton); });
+  EXPECT_EQ(winui::ShowModal(probe, owner.Handle()), winui::ModalResult::Cancel);
+  EXPECT_EQ(cancel.TimesRun(), 1);
+  EXPECT_EQ(hook.TimesRun(), 1);  // the newest hook wins
+}
+
+TEST_F(FormTest, ClosingAModalFormGivesCancelUnlessRefused) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  winui::ScopedModalHook hook(L"TProbeFm", [&](winui::Form& form) {
+    probe.refuseClose = true;
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(form.GetModalResult(), winui::ModalResult::None);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    probe.refuseClose = false;
+    // Closed later, from inside the modal loop.
+    PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(winui::ShowModal(probe, owner.Handle()), winui::ModalResult::Cancel);
+  EXPECT_EQ(probe.closes, 2);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST_F(FormTest, ModalFormsNest) {
+  ProbeFm outer, inner;
+  ASSERT_TRUE(outer.Open(owner.Handle()));
+  winui::ModalResult innerResult = winui::ModalResult::None;
+  winui::ScopedModalHook outerHook(L"TProbeFm", [&](winui::Form&) {
+    ASSERT_TRUE(inner.Open(outer.Handle(), L"TInnerFm"));
+    winui::ScopedModalHook innerHook(L"TInnerFm", [&](winui::Form& form) {
+      EXPECT_FALSE(IsWindowEnabled(outer.Handle()));
+      Click(static_cast<ProbeFm&>(form).okButton);
+    });
+    innerResult = winui::ShowModal(inner, outer.Handle());
+    EXPECT_TRUE(IsWindowEnabled(outer.Handle()));
+    Click(outer.cancelButton);
+  });
+  EXPECT_EQ(winui::ShowModal(outer, owner.Handle()), winui::ModalResult::Cancel);
+  EXPECT_EQ(innerResult, winui::ModalResult::Ok);
+}
+
+TEST_F(FormTest, EscapedExceptionsAreShownAndTheProgramGoesOn) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  ShowWindow(probe.Handle(), SW_SHOW);
+  Click(probe.throwButton);
+  Click(probe.throwUnknownButton);
+  const std::wstring caption = winui::ExceptionCaption();
+  EXPECT_EQ(caption, L"app_winui_test");
+  EXPECT_EQ(boxes, (std::vector<std::wstring>{caption + L"|壊れました", caption + L"|"}));
+  Click(probe.okButton);  // still answering
+  EXPECT_EQ(probe.commands, (std::vector<int>{kThrow, kThrowUnknown, kOk}));
+}
+
+TEST_F(FormTest, ContainersPassNotificationsToTheForm) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  ShowWindow(probe.Handle(), SW_SHOW);
+  Click(probe.innerButton);
+  EXPECT_EQ(probe.commands, std::vector<int>{kInner});
+
+  // A click on the second tab switches pages.
+  EXPECT_TRUE(IsWindowVisible(probe.page1));
+  EXPECT_FALSE(IsWindowVisible(probe.page2));
+  RECT tab{};
+  TabCtrl_GetItemRect(probe.tabs, 1, &tab);
+  const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+  SendMessageW(probe.tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(probe.tabs, WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(TabCtrl_GetCurSel(probe.tabs), 1);
+  EXPECT_FALSE(IsWindowVisible(probe.page1));
+  EXPECT_TRUE(IsWindowVisible(probe.page2));
+  winui::SelectTab(probe.tabs, 0);
+  EXPECT_TRUE(IsWindowVisible(probe.page1));
+  EXPECT_FALSE(IsWindowVisible(probe.page2));
+  EXPECT_EQ(winui::TabPage(probe.tabs, 1), probe.page2);
+}
+
+TEST_F(FormTest, KeyPressHandlerFiltersAndReplacesCharacters) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  for (wchar_t key : {L'x', L'a', L'b', L'x', L'c', L'd'}) SendMessageW(probe.edit, WM_CHAR, key, 1);
+  EXPECT_EQ(winui::GetText(probe.edit), L"Abc");  // 'x' swallowed, 'a' replaced, limit 3
+}
+
+TEST_F(FormTest, TimerTicksUntilStopped) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  ASSERT_TRUE(probe.timer.Start(probe.Handle(), 7, 10));
+  EXPECT_TRUE(winui::PumpUntil([&] { return probe.ticks >= 3; }, 5000));
+  probe.timer.Stop();
+  EXPECT_FALSE(probe.timer.Running());
+}
+
+TEST_F(FormTest, DestroyingTheObjectDestroysItsWindow) {
+  HWND window = nullptr;
+  {
+    ProbeFm probe;
+    ASSERT_TRUE(probe.Open(nullptr));
+    window = probe.Handle();
+    EXPECT_TRUE(IsWindow(window));
+  }
+  EXPECT_FALSE(IsWindow(window));
+
+  ProbeFm closed;
+  ASSERT_TRUE(closed.Open(nullptr));
+  closed.Close();  // not modal: the window goes, the object stays
+  EXPECT_EQ(closed.Handle(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,380 @@
+// The main window driven by messages: layout, the relay port setting, the
+// settings lock, the device library around the window's life, and start-up.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "RegistrySandbox.h"
+#include "SimFolder.h"
+#include "app/DllSearchPath.h"
+#include "app/MainPanelFm.h"
+#include "app/OptionMdl.h"
+#include "app/Startup.h"
+#include "winui/Controls.h"
+#include "winui/MessageBox.h"
+#include "winui/MessagePump.h"
+
+using irtest::ScopedEnv;
+using irtest::SimFolder;
+
+namespace {
+
+constexpr wchar_t kUnlockCaption[] = L"設定変更　SHIFTを押しながら";
+constexpr wchar_t kLockCaption[] = L"設定ロック";
+constexpr wchar_t kInstallBox[] = L"警告|ソラミトのインストールエラーです。";
+constexpr wchar_t kInitBox[] = L"警告|ソラミトの初期化エラーです。";
+
+RECT PlaceOf(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void ExpectPlace(HWND control, int left, int top, int width, int height) {
+  const RECT r = PlaceOf(control);
+  EXPECT_EQ(r.left, left);
+  EXPECT_EQ(r.top, top);
+  EXPECT_EQ(r.right - r.left, width);
+  EXPECT_EQ(r.bottom - r.top, height);
+}
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW lf{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+  return lf;
+}
+
+void SetShift(bool down) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_SHIFT] = state[VK_LSHIFT] = down ? 0x80 : 0;
+  SetKeyboardState(state);
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetShift(false);
+    options_ = std::make_unique<TOptionMdl>();
+    OptionMdl = options_.get();
+  }
+
+  void TearDown() override {
+    SetShift(false);
+    form_.reset();
+    MainPanelFm = nullptr;
+    OptionMdl = nullptr;
+    options_.reset();
+  }
+
+  // Creates the window, puts the library variant in place and shows the window.
+  void Open(const std::wstring& variant) {
+    sim_ = std::make_unique<SimFolder>(variant);
+    ASSERT_TRUE(sim_->Ready());
+    form_ = std::make_unique<TMainPanelFm>();
+    MainPanelFm = form_.get();
+    ASSERT_TRUE(form_->CreateForm());
+    wchar_t folder[MAX_PATH] = {};
+    GetDllDirectoryW(MAX_PATH, folder);
+    dllDirectoryAfterCreate_ = folder;
+    sim_->Activate();  // creation pointed the search path at the installation folder
+    ShowWindow(form_->Handle(), SW_SHOW);
+  }
+
+  void Type(wchar_t key) { SendMessageW(form_->RelayPortEd, WM_CHAR, key, 1); }
+  void Click(HWND button, bool shift) {
+    SetShift(shift);
+    SendMessageW(button, BM_CLICK, 0, 0);
+    SetShift(false);
+  }
+  void Unlock() {
+    Click(form_->Button1, true);
+    ASSERT_TRUE(IsWindowEnabled(form_->OptionGroup));
+  }
+  std::wstring Field() const { return winui::GetText(form_->RelayPortEd); }
+  void CloseByExitButton() {
+    HWND window = form_->Handle();
+    SendMessageW(form_->CancelButton, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+  }
+  std::wstring StoredSetting() const {
+    const auto stored = RegistrySandbox::Value();
+    if (!stored) return L"(missing)";
+    return stored->type == REG_SZ ? stored->text : L"(not a string)";
+  }
+
+  RegistrySandbox registry_;
+  std::vector<std::wstring> boxes_;
+  winui::ScopedMessageHandler script_{[this](HWND, const std::wstring& text, const std::wstring& caption,
+                                             winui::MsgButtons buttons) {
+    boxes_.push_back(caption + L"|" + text + (buttons == winui::MsgButtons::Ok ? L"" : L"|YesNo"));
+    return winui::MsgAnswer::Ok;
+  }};
+  std::unique_ptr<SimFolder> sim_;
+  std::unique_ptr<TOptionMdl> options_;
+  std::unique_ptr<TMainPanelFm> form_;
+  std::wstring dllDirectoryAfterCreate_;
+};
+
+TEST_F(MainWindowTest, HasTheDocumentedLayout) {
+  Open(L"USBIr");
+  HWND form = form_->Handle();
+  EXPECT_EQ(winui::GetText(form), L"機器操作パネル");
+  RECT client{}, frame{};
+  GetClientRect(form, &client);
+  GetWindowRect(form, &frame);
+  EXPECT_EQ(client.right, 598);
+  EXPECT_EQ(client.bottom, 467);
+  EXPECT_EQ(frame.left, 0);
+  EXPECT_EQ(frame.top, 0);
+
+  ExpectPlace(form_->PageControl1, 32, 8, 558, 337);
+  ExpectPlace(form_->CancelButton, 376, 368, 129, 25);
+  ExpectPlace(form_->OptionGroup, 36, 351, 261, 78);
+  ExpectPlace(form_->RelayPortEd, 136, 8, 25, 31);
+  ExpectPlace(form_->Button1, 47, 434, 161, 25);
+  ExpectPlace(form_->TestRimocon, 320, 434, 58, 25);
+  const RECT label = PlaceOf(form_->Label7);
+  EXPECT_EQ(label.left, 11);
+  EXPECT_EQ(label.top, 21);
+  EXPECT_GT(label.right - label.left, 0);
+  EXPECT_EQ(GetParent(form_->Label7), form_->OptionGroup);
+  EXPECT_EQ(GetParent(form_->RelayPortEd), form_->OptionGroup);
+
+  EXPECT_EQ(winui::GetText(form_->CancelButton), L"終了");
+  EXPECT_EQ(winui::GetText(form_->OptionGroup), L"設定");
+  EXPECT_EQ(winui::GetText(form_->Label7), L"ヤマセロリレーポート");
+  EXPECT_EQ(winui::GetText(form_->Button1), kUnlockCaption);
+  EXPECT_EQ(winui::GetText(form_->TestRimocon), L"テスト");
+
+  // Tabs: the first active, each with a page of its own.
+  ASSERT_EQ(TabCtrl_GetItemCount(form_->PageControl1), 2);
+  wchar_t tabText[32] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = tabText;
+  item.cchTextMax = 32;
+  SendMessageW(form_->PageControl1, TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(tabText, L"新規作成");
+  SendMessageW(form_->PageControl1, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(tabText, L"既存ファイル");
+  EXPECT_EQ(TabCtrl_GetCurSel(form_->PageControl1), 0);
+  EXPECT_TRUE(IsWindowVisible(form_->TabSheet1));
+  EXPECT_FALSE(IsWindowVisible(form_->TabSheet2));
+
+  // Locked at start; the field takes one character, without the input method.
+  EXPECT_FALSE(IsWindowEnabled(form_->OptionGroup));
+  EXPECT_EQ(SendMessageW(form_->RelayPortEd, EM_GETLIMITTEXT, 0, 0), 1);
+
+  const LOGFONTW formFont = FontOf(form_->CancelButton);
+  EXPECT_STREQ(formFont.lfFaceName, L"Tahoma");
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(formFont.lfHeight, -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72));
+  ReleaseDC(nullptr, screen);
+  const LOGFONTW fieldFont = FontOf(form_->RelayPortEd);
+  EXPECT_STREQ(fieldFont.lfFaceName, L"Tahoma");
+  EXPECT_EQ(fieldFont.lfHeight, -19);
+
+  // Tab order of the direct controls.
+  std::vector<HWND> order;
+  for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) order.push_back(child);
+  const std::vector<HWND> expected{form_->CancelButton, form_->PageControl1, form_->OptionGroup, form_->Button1,
+                                   form_->TestRimocon};
+  EXPECT_EQ(order, expected);
+
+  EXPECT_EQ(dllDirectoryAfterCreate_, dll_search::kDeviceSoftwareFolder);
+  CloseByExitButton();
+}
+
+TEST(DllSearchPath, RecognisesXpAndLater) {
+  EXPECT_FALSE(dll_search::IsXpOrLater(4, 10));
+  EXPECT_FALSE(dll_search::IsXpOrLater(5, 0));
+  EXPECT_TRUE(dll_search::IsXpOrLater(5, 1));
+  EXPECT_TRUE(dll_search::IsXpOrLater(5, 2));
+  EXPECT_TRUE(dll_search::IsXpOrLater(6, 0));
+  EXPECT_TRUE(dll_search::IsXpOrLater(10, 0));
+}
+
+TEST_F(MainWindowTest, FirstStartShowsOneAndStoresIt) {
+  Open(L"USBIr");
+  EXPECT_EQ(Field(), L"1");
+  EXPECT_EQ(OptionMdl->RelayPort, 1);
+  EXPECT_FALSE(RegistrySandbox::KeyExists(kEnv));  // reading never creates "Env"
+  EXPECT_TRUE(RegistrySandbox::KeyExists(kZentorik));
+  CloseByExitButton();
+  EXPECT_EQ(StoredSetting(), L"1");
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(MainWindowTest, StoredTwelveIsShownAndKept) {
+  RegistrySandbox::SetString(L"12");
+  Open(L"USBIr");
+  EXPECT_EQ(Field(), L"12");
+  EXPECT_EQ(OptionMdl->RelayPort, 12);
+  CloseByExitButton();
+  EXPECT_EQ(StoredSetting(), L"12");
+}
+
+TEST_F(MainWindowTest, UnreadableValuesStartAtOne) {
+  RegistrySandbox::SetString(L"abc");
+  Open(L"USBIr");
+  EXPECT_EQ(Field(), L"1");
+  SendMessageW(form_->Handle(), WM_CLOSE, 0, 0);  // the title bar's close button
+  EXPECT_EQ(StoredSetting(), L"1");
+}
+
+TEST_F(MainWindowTest, OnlyDigitsOneToNineChangeTheSetting) {
+  RegistrySandbox::SetString(L"4");
+  Open(L"USBIr");
+  Unlock();
+  for (wchar_t key : {L'0', L'a', L'\b', L' ', L'\u3042', L'\r'}) {
+    Type(key);
+    EXPECT_EQ(Field(), L"4") << static_cast<int>(key);
+    EXPECT_EQ(OptionMdl->RelayPort, 4);
+  }
+  Type(L'7');
+  EXPECT_EQ(Field(), L"7");
+  EXPECT_EQ(OptionMdl->RelayPort, 7);
+  Type(L'3');
+  EXPECT_EQ(Field(), L"3");
+  EXPECT_EQ(OptionMdl->RelayPort, 3);
+  CloseByExitButton();
+  EXPECT_EQ(StoredSetting(), L"3");
+}
+
+TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
+  Open(L"USBIr");
+  Unlock();
+  Type(L'5');
+  SendMessageW(form_->RelayPortEd, EM_SETSEL, 0, 0);
+  SendMessageW(form_->RelayPortEd, WM_KEYDOWN, VK_DELETE, 1);
+  SendMessageW(form_->RelayPortEd, WM_KEYUP, VK_DELETE, 1);
+  EXPECT_EQ(Field(), L"");
+  EXPECT_EQ(OptionMdl->RelayPort, 5);
+
+  ASSERT_TRUE(OpenClipboard(form_->Handle()));
+  EmptyClipboard();
+  HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 2 * sizeof(wchar_t));
+  auto* chars = static_cast<wchar_t*>(GlobalLock(text));
+  chars[0] = L'8';
+  chars[1] = 0;
+  GlobalUnlock(text);
+  SetClipboardData(CF_UNICODETEXT, text);
+  CloseClipboard();
+  SendMessageW(form_->RelayPortEd, WM_PASTE, 0, 0);
+  EXPECT_EQ(Field(), L"8");
+  EXPECT_EQ(OptionMdl->RelayPort, 5);
+
+  CloseByExitButton();
+  EXPECT_EQ(StoredSetting(), L"5");
+}
+
+TEST_F(MainWindowTest, SettingsUnlockOnlyWithShift) {
+  Open(L"USBIr");
+  Click(form_->Button1, false);
+  EXPECT_FALSE(IsWindowEnabled(form_->OptionGroup));
+  EXPECT_EQ(winui::GetText(form_->Button1), kUnlockCaption);
+
+  Click(form_->Button1, true);
+  EXPECT_TRUE(IsWindowEnabled(form_->OptionGroup));
+  EXPECT_EQ(winui::GetText(form_->Button1), kLockCaption);
+  EXPECT_EQ(GetFocus(), form_->RelayPortEd);
+
+  Click(form_->Button1, true);  // unlocked: any click locks
+  EXPECT_FALSE(IsWindowEnabled(form_->OptionGroup));
+  EXPECT_EQ(winui::GetText(form_->Button1), kUnlockCaption);
+
+  Click(form_->Button1, true);
+  Click(form_->Button1, false);
+  EXPECT_FALSE(IsWindowEnabled(form_->OptionGroup));
+  EXPECT_EQ(winui::GetText(form_->Button1), kUnlockCaption);
+
+  Click(form_->TestRimocon, false);  // no action
+  EXPECT_TRUE(IsWindow(form_->Handle()));
+  EXPECT_TRUE(boxes_.empty());
+  CloseByExitButton();
+}
+
+TEST_F(MainWindowTest, WithoutTheLibraryWarnsAndStaysUsable) {
+  Open(L"");
+  EXPECT_EQ(boxes_, std::vector<std::wstring>{kInstallBox});
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+  EXPECT_EQ(Field(), L"1");
+  Unlock();
+  Type(L'2');
+  CloseByExitButton();
+  EXPECT_EQ(StoredSetting(), L"2");
+  EXPECT_EQ(boxes_.size(), 1u);
+}
+
+TEST_F(MainWindowTest, LibraryWithoutInitialisationWarns) {
+  Open(L"USBIr_noinit");
+  EXPECT_EQ(boxes_, std::vector<std::wstring>{kInitBox});
+  CloseByExitButton();
+  EXPECT_EQ(sim_->CallNames(), L"USBIrEnd");
+  EXPECT_EQ(GetModuleHandleW(L"USBIr.dll"), nullptr);
+}
+
+TEST_F(MainWindowTest, FailingInitialisationWarns) {
+  ScopedEnv failing(L"USBIRSIM_INIT_RESULT", L"3");
+  Open(L"USBIr");
+  EXPECT_EQ(boxes_, std::vector<std::wstring>{kInitBox});
+  CloseByExitButton();
+}
+
+TEST_F(MainWindowTest, TheLibraryLivesWhileTheWindowIsOpen) {
+  Open(L"USBIr");
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_NE(GetModuleHandleW(L"USBIr.dll"), nullptr);
+  EXPECT_EQ(sim_->CallNames(), L"USBIrInit");
+  CloseByExitButton();
+  EXPECT_EQ(sim_->CallNames(), L"USBIrInit USBIrEnd");
+  EXPECT_EQ(GetModuleHandleW(L"USBIr.dll"), nullptr);
+}
+
+bool sawModuleWhileShown = false;
+
+void CALLBACK CloseMainWindowOnceShown(HWND, UINT, UINT_PTR, DWORD) {
+  if (MainPanelFm && IsWindowVisible(MainPanelFm->Handle())) {
+    sawModuleWhileShown = OptionMdl != nullptr;
+    PostMessageW(MainPanelFm->Handle(), WM_CLOSE, 0, 0);
+  }
+}
+
+// The whole start-up: the window appears, is closed, the loop ends, the
+// setting is stored and the globals are gone.
+TEST(Startup, RunsUntilTheMainWindowCloses) {
+  RegistrySandbox registry;
+  std::vector<std::wstring> boxes;
+  winui::ScopedMessageHandler script([&](HWND, const std::wstring& text, const std::wstring& caption,
+                                         winui::MsgButtons) {
+    boxes.push_back(caption + L"|" + text);
+    return winui::MsgAnswer::Ok;
+  });
+  sawModuleWhileShown = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseMainWindowOnceShown);
+  ASSERT_NE(timer, 0u);
+  const int exitCode = RunApplication(SW_SHOW);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_TRUE(sawModuleWhileShown);
+  EXPECT_EQ(MainPanelFm, nullptr);
+  EXPECT_EQ(OptionMdl, nullptr);
+  EXPECT_EQ(RegistrySandbox::Value().value_or(RegistrySandbox::Stored{0, L""}).text, L"1");
+  // The library comes from the installation folder when it is there.
+  const std::wstring installed = std::wstring(dll_search::kDeviceSoftwareFolder) + L"USBIr.dll";
+  if (GetFileAttributesW(installed.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    EXPECT_EQ(boxes, std::vector<std::wstring>{kInstallBox});
+  } else {
+    EXPECT_TRUE(boxes.empty());
+  }
+  SetDllDirectoryW(nullptr);
+}
+
+}  // namespace
