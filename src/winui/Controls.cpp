@@ -190,8 +190,10 @@ HWND CreatePanel(HWND parent, const Rect& place, int id) {
 }
 
 HWND CreateTabControl(HWND parent, int id, const Rect& place, HFONT font) {
-  HWND tab = CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                           WS_EX_CONTROLPARENT, place, id, font);
+  // Not a control parent: the dialog manager would then skip the tabs themselves
+  // (keyboard navigation goes into the pages through NextTabStop).
+  HWND tab = CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, place, id,
+                           font);
   if (tab) ForwardChildNotifications(tab);
   return tab;
 }

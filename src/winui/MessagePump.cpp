@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace winui {
 
 void InitApplication() {
@@ -10,7 +12,75 @@ void InitApplication() {
   InitCommonControlsEx(&icc);
 }
 
+namespace {
+
+bool IsTabControl(HWND window) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return lstrcmpiW(name, WC_TABCONTROLW) == 0;
+}
+
+bool IsUsable(HWND window) { return IsWindowVisible(window) && IsWindowEnabled(window); }
+
+void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsUsable(child)) continue;
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(child, GWL_EXSTYLE);
+    if (style & WS_TABSTOP) stops.push_back(child);
+    // The dialog manager would skip a tab control that holds its pages; we
+    // stop on its tabs and then go into the page.
+    if ((exStyle & WS_EX_CONTROLPARENT) || IsTabControl(child)) CollectTabStops(child, stops);
+  }
+}
+
+// Within a radio group the focus goes to the checked button, as in dialogs.
+HWND CheckedInRadioGroup(HWND first) {
+  for (HWND b = first; b; b = GetWindow(b, GW_HWNDNEXT)) {
+    if (b != first && (GetWindowLongPtrW(b, GWL_STYLE) & WS_GROUP)) break;
+    if (SendMessageW(b, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
+      if (SendMessageW(b, BM_GETCHECK, 0, 0) == BST_CHECKED && IsUsable(b)) return b;
+    }
+  }
+  return first;
+}
+
+bool HandleTabKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if ((GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+  HWND focus = GetFocus();
+  if (!focus) return false;
+  const LRESULT code = SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+  if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+  HWND root = GetAncestor(focus, GA_ROOT);
+  HWND next = NextTabStop(root, focus, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+  if (!next) return true;
+  next = CheckedInRadioGroup(next);
+  SetFocus(next);
+  if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+  return true;
+}
+
+}  // namespace
+
+HWND NextTabStop(HWND root, HWND from, bool backward) {
+  std::vector<HWND> stops;
+  CollectTabStops(root, stops);
+  if (stops.empty()) return nullptr;
+  // The stop holding the focus (an edit inside a combo box counts as the combo box).
+  int at = -1;
+  for (HWND w = from; w && w != root && at < 0; w = GetParent(w)) {
+    for (size_t i = 0; i < stops.size(); ++i) {
+      if (stops[i] == w) at = static_cast<int>(i);
+    }
+  }
+  const int n = static_cast<int>(stops.size());
+  if (at < 0) return backward ? stops.back() : stops.front();
+  return stops[(at + (backward ? n - 1 : 1)) % n];
+}
+
 void DispatchWithDialogKeys(MSG& msg) {
+  if (HandleTabKey(msg)) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);

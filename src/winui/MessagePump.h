@@ -15,8 +15,15 @@ void InitApplication();
 // Returns WM_QUIT's exit code, or 0.
 int RunMessageLoop(HWND mainWindow);
 
-// Translates and dispatches one message, with dialog keyboard handling.
+// Translates and dispatches one message, with dialog keyboard handling. Tab and
+// Shift+Tab follow NextTabStop; the rest is the dialog manager's.
 void DispatchWithDialogKeys(MSG& msg);
+
+// The control that Tab (or Shift+Tab) moves to from `from` inside the top-level
+// window `root`: the visible, enabled WS_TABSTOP windows in creation (Z) order,
+// going into group boxes, panels and tab controls, a tab control's own tabs
+// coming before its page. Null when there is none.
+HWND NextTabStop(HWND root, HWND from, bool backward);
 
 // Dispatches messages until `done` is true or `timeoutMs` has passed; true when
 // `done` became true. A WM_QUIT seen on the way is posted again.

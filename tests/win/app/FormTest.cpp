@@ -204,6 +204,29 @@ TEST_F(FormTest, ContainersPassNotificationsToTheForm) {
   EXPECT_EQ(winui::TabPage(probe.tabs, 1), probe.page2);
 }
 
+TEST_F(FormTest, TabGoesThroughContainersAndIntoTheShownPage) {
+  ProbeFm probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  ShowWindow(probe.Handle(), SW_SHOW);
+  HWND form = probe.Handle();
+  EXPECT_EQ(winui::NextTabStop(form, probe.throwUnknownButton, false), probe.innerButton);
+  EXPECT_EQ(winui::NextTabStop(form, probe.innerButton, false), probe.tabs);
+  EXPECT_EQ(winui::NextTabStop(form, probe.tabs, false), probe.okButton);  // the first page is empty
+  EXPECT_EQ(winui::NextTabStop(form, probe.okButton, true), probe.tabs);
+  winui::SelectTab(probe.tabs, 1);
+  EXPECT_EQ(winui::NextTabStop(form, probe.tabs, false), probe.edit);
+  EXPECT_EQ(winui::NextTabStop(form, probe.edit, true), probe.tabs);
+  EnableWindow(probe.group, FALSE);
+  EXPECT_EQ(winui::NextTabStop(form, probe.throwUnknownButton, false), probe.tabs);
+
+  // The Tab key itself, through the dispatcher every message loop uses.
+  SetFocus(probe.tabs);
+  ASSERT_EQ(GetFocus(), probe.tabs);
+  MSG tab{probe.tabs, WM_KEYDOWN, VK_TAB, 1, 0, {}};
+  winui::DispatchWithDialogKeys(tab);
+  EXPECT_EQ(GetFocus(), probe.edit);
+}
+
 TEST_F(FormTest, KeyPressHandlerFiltersAndReplacesCharacters) {
   ProbeFm probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));

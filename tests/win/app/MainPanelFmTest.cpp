@@ -187,6 +187,14 @@ TEST_F(MainWindowTest, HasTheDocumentedLayout) {
   const std::vector<HWND> expected{form_->CancelButton, form_->PageControl1, form_->OptionGroup, form_->Button1,
                                    form_->TestRimocon};
   EXPECT_EQ(order, expected);
+  // Tab moves through them in that order (the pages are still empty).
+  HWND focus = form_->CancelButton;
+  std::vector<HWND> visited;
+  for (int i = 0; i < 4; ++i) visited.push_back(focus = winui::NextTabStop(form, focus, false));
+  Click(form_->Button1, true);  // the unlocked group's field joins the order
+  EXPECT_EQ(winui::NextTabStop(form, form_->PageControl1, false), form_->RelayPortEd);
+  Click(form_->Button1, false);
+  EXPECT_EQ(visited, (std::vector<HWND>{form_->PageControl1, form_->Button1, form_->TestRimocon, form_->CancelButton}));
 
   EXPECT_EQ(dllDirectoryAfterCreate_, dll_search::kDeviceSoftwareFolder);
   CloseByExitButton();
