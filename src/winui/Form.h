@@ -39,6 +39,8 @@ struct FormSpec {
 class Form {
  public:
   Form() = default;
+  // Destroys the window if it is still there; by then the derived part is gone,
+  // so a form whose OnDestroy matters closes its window before it is deleted.
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;

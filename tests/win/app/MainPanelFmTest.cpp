@@ -123,7 +123,7 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, HasTheDocumentedLayout) {
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   HWND form = form_->Handle();
   EXPECT_EQ(winui::GetText(form), L"機器操作パネル");
   RECT client{}, frame{};
@@ -210,7 +210,7 @@ TEST(DllSearchPath, RecognisesXpAndLater) {
 }
 
 TEST_F(MainWindowTest, FirstStartShowsOneAndStoresIt) {
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"1");
   EXPECT_EQ(OptionMdl->RelayPort, 1);
   EXPECT_FALSE(RegistrySandbox::KeyExists(kEnv));  // reading never creates "Env"
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, FirstStartShowsOneAndStoresIt) {
 
 TEST_F(MainWindowTest, StoredTwelveIsShownAndKept) {
   RegistrySandbox::SetString(L"12");
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"12");
   EXPECT_EQ(OptionMdl->RelayPort, 12);
   CloseByExitButton();
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, StoredTwelveIsShownAndKept) {
 
 TEST_F(MainWindowTest, UnreadableValuesStartAtOne) {
   RegistrySandbox::SetString(L"abc");
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"1");
   SendMessageW(form_->Handle(), WM_CLOSE, 0, 0);  // the title bar's close button
   EXPECT_EQ(StoredSetting(), L"1");
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, UnreadableValuesStartAtOne) {
 
 TEST_F(MainWindowTest, OnlyDigitsOneToNineChangeTheSetting) {
   RegistrySandbox::SetString(L"4");
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   Unlock();
   for (wchar_t key : {L'0', L'a', L'\b', L' ', L'\u3042', L'\r'}) {
     Type(key);
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, OnlyDigitsOneToNineChangeTheSetting) {
 }
 
 TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   Unlock();
   Type(L'5');
   SendMessageW(form_->RelayPortEd, EM_SETSEL, 0, 0);
@@ -284,7 +284,7 @@ TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
 }
 
 TEST_F(MainWindowTest, SettingsUnlockOnlyWithShift) {
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   Click(form_->Button1, false);
   EXPECT_FALSE(IsWindowEnabled(form_->OptionGroup));
   EXPECT_EQ(winui::GetText(form_->Button1), kUnlockCaption);
@@ -310,7 +310,7 @@ TEST_F(MainWindowTest, SettingsUnlockOnlyWithShift) {
 }
 
 TEST_F(MainWindowTest, WithoutTheLibraryWarnsAndStaysUsable) {
-  Open(L"");
+  ASSERT_NO_FATAL_FAILURE(Open(L""));
   EXPECT_EQ(boxes_, std::vector<std::wstring>{kInstallBox});
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_EQ(Field(), L"1");
@@ -322,7 +322,7 @@ TEST_F(MainWindowTest, WithoutTheLibraryWarnsAndStaysUsable) {
 }
 
 TEST_F(MainWindowTest, LibraryWithoutInitialisationWarns) {
-  Open(L"USBIr_noinit");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr_noinit"));
   EXPECT_EQ(boxes_, std::vector<std::wstring>{kInitBox});
   CloseByExitButton();
   EXPECT_EQ(sim_->CallNames(), L"USBIrEnd");
@@ -331,13 +331,13 @@ TEST_F(MainWindowTest, LibraryWithoutInitialisationWarns) {
 
 TEST_F(MainWindowTest, FailingInitialisationWarns) {
   ScopedEnv failing(L"USBIRSIM_INIT_RESULT", L"3");
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(boxes_, std::vector<std::wstring>{kInitBox});
   CloseByExitButton();
 }
 
 TEST_F(MainWindowTest, TheLibraryLivesWhileTheWindowIsOpen) {
-  Open(L"USBIr");
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_TRUE(boxes_.empty());
   EXPECT_NE(GetModuleHandleW(L"USBIr.dll"), nullptr);
   EXPECT_EQ(sim_->CallNames(), L"USBIrInit");

@@ -101,6 +101,7 @@ TEST(IrLibrary, LooksEntryPointsUpAtEveryCall) {
   ASSERT_TRUE(full.Ready());
   ASSERT_EQ(lib.Load(), 0);
   EXPECT_EQ(lib.EmitData(1.0, 2.0, code, 1), 0);  // a new library, a new lookup
+  lib.Unload();  // before its folder is cleaned up
 }
 
 TEST(OptionMdlDevice, MissingInitEntryPointGivesMinusOneAndKeepsTheLibraryUntilClosed) {

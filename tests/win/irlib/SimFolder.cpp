@@ -25,10 +25,16 @@ std::wstring SimDllPath(const std::wstring& variant) {
 SimFolder::SimFolder(const std::wstring& variant) {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
-  static int counter = 0;
-  folder_ = std::wstring(temp) + L"irsim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-  if (!CreateDirectoryW(folder_.c_str(), nullptr)) return;
+  // Wine reuses process ids, and a folder whose library was still loaded at
+  // clean-up stays behind: take the first free name.
+  static unsigned counter = 0;
+  bool created = false;
+  for (int attempt = 0; attempt < 1000 && !created; ++attempt) {
+    folder_ = std::wstring(temp) + L"irsim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
+    created = CreateDirectoryW(folder_.c_str(), nullptr) != 0;
+  }
+  if (!created) return;
   if (!variant.empty() && !CopyFileW(SimDllPath(variant).c_str(), (folder_ + L"\\USBIr.dll").c_str(), FALSE)) return;
   SetEnvironmentVariableW(L"USBIRSIM_LOG", LogPath().c_str());
   Activate();
