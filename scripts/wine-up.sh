@@ -29,6 +29,8 @@ if [ ! -f "${WINEPREFIX}/system.reg" ]; then
   # A virtual display has no window manager: let Wine draw frames and captions
   # itself, so screenshots show them.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # A crashing test must end, not wait in the debugger until CTest's time-out.
+  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
 fi
 # An already running server (another run of the same folder) is fine.
 wineserver -p </dev/null >/dev/null 2>&1 || true
