@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
-  wine wine32:i386
+  wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   locales

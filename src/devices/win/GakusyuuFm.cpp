@@ -1,7 +1,10 @@
 #include "devices/win/GakusyuuFm.h"
 
 #include "winui/AppMessages.h"
+#include <algorithm>
+
 #include "winui/Controls.h"
+#include "winui/Gdi.h"
 #include "winui/MessageBox.h"
 
 namespace {
@@ -10,6 +13,14 @@ constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerIntervalMs = 500;
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 162;
+
+int WrappedTextHeight(HWND window, HFONT font, const wchar_t* text, int width) {
+  winui::WindowDc dc(window);
+  winui::ScopedSelectObject select(dc.Get(), font);
+  RECT r{0, 0, width, 0};
+  DrawTextW(dc.Get(), text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  return r.bottom - r.top;
+}
 
 }  // namespace
 
@@ -34,8 +45,12 @@ void TGakusyuuFm::OnCreate() {
   font_ = winui::Font::Pixels(L"Tahoma", 11);
   labelFont_ = winui::Font::Pixels(L"Tahoma", 21);
   SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
-  label1_ = winui::CreateControl(Handle(), L"STATIC", L"リモコンに学習させてください", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0,
-                                 {32, 32, 225, 25}, kLabel1Id, labelFont_.Handle());
+  // At 21 pixels the prompt is wider than its 225-pixel label (and than the
+  // dialog), so it wraps onto a second line instead of being cut off.
+  static constexpr wchar_t kPrompt[] = L"リモコンに学習させてください";
+  const int labelHeight = std::max(25, WrappedTextHeight(Handle(), labelFont_.Handle(), kPrompt, 225));
+  label1_ = winui::CreateControl(Handle(), L"STATIC", kPrompt, WS_CHILD | WS_VISIBLE | SS_LEFT, 0,
+                                 {32, 32, 225, labelHeight}, kLabel1Id, labelFont_.Handle());
   winui::CreateButton(Handle(), kTyuusiButtonId, L"中止", {88, 98, 75, 25}, font_.Handle());
 
   // Centred on the whole screen by the outer size.

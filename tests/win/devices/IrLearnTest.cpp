@@ -87,7 +87,10 @@ TEST_F(Learning, DialogLayoutAndSuccessLabel) {
   EXPECT_EQ(label.left, 32);
   EXPECT_EQ(label.top, 32);
   EXPECT_EQ(label.right - label.left, 225);
-  EXPECT_EQ(label.bottom - label.top, 25);
+  // The prompt is wider than the label at its font, so the label grows to show
+  // it whole on two lines, still clear of the button.
+  EXPECT_GT(label.bottom - label.top, 25);
+  EXPECT_LT(label.bottom, 98);
   EXPECT_EQ(winui::GetText(GetDlgItem(hwnd, TGakusyuuFm::kLabel1Id)), L"リモコンに学習させてください");
   RECT button = childRect(TGakusyuuFm::kTyuusiButtonId);
   EXPECT_EQ(button.left, 88);
