@@ -37,7 +37,7 @@ mkdir -p "$device_dir"
 cp "$win/sim/USBIr.dll" "$device_dir/USBIr.dll"
 export USBIRSIM_LOG="$run/usbir-sim.log"
 
-port="$(wine reg query 'HKCU\SoftWare\Zentorik\Env' /v RelayPort 2>/dev/null | tr -d '\r' | awk '/RelayPort/ {print $NF}')"
+port="$(wine reg query 'HKCU\SoftWare\Zentorik\Env' /v RelayPort 2>/dev/null | tr -d '\r' | awk '/RelayPort/ {print $NF}' || true)"
 [[ "$port" =~ ^[1-9]$ ]] || port=1
 link="$run/relay-com$port"
 "$native/sim/relay/relay-sim" --link "$link" --log "$run/relay-sim.log" --ready-file "$run/relay-ready" &
