@@ -36,14 +36,14 @@ TOptionMdl& DataModule() {
 }  // namespace
 
 bool TMainPanelFm::CreateForm() {
-  winui::FormSpec spec;
-  spec.className = kClassName;
-  spec.caption = kCaption;
-  spec.clientWidth = 598;
-  spec.clientHeight = 467;
-  spec.left = 0;
-  spec.top = 0;
-  return Create(spec);
+  winui::FormSpec formSpec;
+  formSpec.className = kClassName;
+  formSpec.caption = kCaption;
+  formSpec.clientWidth = 598;
+  formSpec.clientHeight = 467;
+  formSpec.left = 0;
+  formSpec.top = 0;
+  return Create(formSpec);
 }
 
 void TMainPanelFm::OnCreate() {

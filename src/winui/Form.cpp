@@ -41,20 +41,20 @@ Form::~Form() {
   }
 }
 
-bool Form::Create(const FormSpec& spec) {
-  if (hwnd_ || !EnsureClass(spec.className, &Form::WindowProc)) return false;
-  font_ = Font::Points(spec.fontFace, spec.fontPoints);
-  const DWORD exStyle = spec.exStyle | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
-  AdjustWindowRectEx(&frame, spec.style, FALSE, exStyle);
+bool Form::Create(const FormSpec& formSpec) {
+  if (hwnd_ || !EnsureClass(formSpec.className, &Form::WindowProc)) return false;
+  font_ = Font::Points(formSpec.fontFace, formSpec.fontPoints);
+  const DWORD exStyle = formSpec.exStyle | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, formSpec.clientWidth, formSpec.clientHeight};
+  AdjustWindowRectEx(&frame, formSpec.style, FALSE, exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  int left = spec.left;
-  int top = spec.top;
-  if (spec.placement != FormPlacement::AtPosition) {
+  int left = formSpec.left;
+  int top = formSpec.top;
+  if (formSpec.placement != FormPlacement::AtPosition) {
     RECT area{};
-    if (spec.placement == FormPlacement::OwnerCenter && spec.owner) {
-      GetWindowRect(spec.owner, &area);
+    if (formSpec.placement == FormPlacement::OwnerCenter && formSpec.owner) {
+      GetWindowRect(formSpec.owner, &area);
     } else {
       SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
@@ -64,8 +64,8 @@ bool Form::Create(const FormSpec& spec) {
     top = std::max(top, 0);
   }
   modalResult_ = ModalResult::None;
-  HWND created = CreateWindowExW(exStyle, spec.className.c_str(), spec.caption.c_str(), spec.style, left, top, width,
-                                 height, spec.owner, nullptr, GetModuleHandleW(nullptr), this);
+  HWND created = CreateWindowExW(exStyle, formSpec.className.c_str(), formSpec.caption.c_str(), formSpec.style, left, top, width,
+                                 height, formSpec.owner, nullptr, GetModuleHandleW(nullptr), this);
   return created != nullptr;
 }
 

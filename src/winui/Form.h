@@ -46,7 +46,7 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   // Creates the window (hidden); OnCreate runs before this returns.
-  bool Create(const FormSpec& spec);
+  bool Create(const FormSpec& formSpec);
   HWND Handle() const { return hwnd_; }
   // The form's font, given to every control created by it.
   HFONT FontHandle() const { return font_.Handle(); }

@@ -31,13 +31,13 @@ TGakusyuuFm::~TGakusyuuFm() {
 }
 
 bool TGakusyuuFm::Create(HWND owner) {
-  winui::FormSpec spec;
-  spec.className = kClassName;
-  spec.caption = L"リモコン学習中";
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  spec.owner = owner;
-  return Form::Create(spec);
+  winui::FormSpec formSpec;
+  formSpec.className = kClassName;
+  formSpec.caption = L"リモコン学習中";
+  formSpec.clientWidth = kClientWidth;
+  formSpec.clientHeight = kClientHeight;
+  formSpec.owner = owner;
+  return Form::Create(formSpec);
 }
 
 void TGakusyuuFm::OnCreate() {

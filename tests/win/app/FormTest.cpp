@@ -23,14 +23,14 @@ enum : int { kOk = 100, kCancel, kThrow, kThrowUnknown, kGroup, kInner, kTabs, k
 class ProbeFm : public winui::Form {
  public:
   bool Open(HWND owner, const wchar_t* className = L"TProbeFm") {
-    winui::FormSpec spec;
-    spec.className = className;
-    spec.caption = L"試験";
-    spec.clientWidth = 300;
-    spec.clientHeight = 200;
-    spec.owner = owner;
-    spec.placement = owner ? winui::FormPlacement::OwnerCenter : winui::FormPlacement::ScreenCenter;
-    return Create(spec);
+    winui::FormSpec formSpec;
+    formSpec.className = className;
+    formSpec.caption = L"試験";
+    formSpec.clientWidth = 300;
+    formSpec.clientHeight = 200;
+    formSpec.owner = owner;
+    formSpec.placement = owner ? winui::FormPlacement::OwnerCenter : winui::FormPlacement::ScreenCenter;
+    return Create(formSpec);
   }
 
   HWND okButton = nullptr, cancelButton = nullptr, throwButton = nullptr, throwUnknownButton = nullptr;
@@ -79,12 +79,12 @@ class ProbeFm : public winui::Form {
 class OwnerFm : public winui::Form {
  public:
   bool Open() {
-    winui::FormSpec spec;
-    spec.className = L"TOwnerFm";
-    spec.caption = L"親";
-    spec.clientWidth = 400;
-    spec.clientHeight = 300;
-    return Create(spec);
+    winui::FormSpec formSpec;
+    formSpec.className = L"TOwnerFm";
+    formSpec.caption = L"親";
+    formSpec.clientWidth = 400;
+    formSpec.clientHeight = 300;
+    return Create(formSpec);
   }
 };
 
