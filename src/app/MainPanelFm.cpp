@@ -3,11 +3,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/DataFolders.h"
 #include "app/DllSearchPath.h"
 #include "app/OptionMdl.h"
 #include "app/RelayPortSetting.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
+#include "winui/TextConv.h"
 
 TMainPanelFm* MainPanelFm = nullptr;
 
@@ -80,7 +82,13 @@ void TMainPanelFm::CreateControls() {
 }
 
 void TMainPanelFm::SetUpWorkFolder() {
-  // Filled by the existing-files tab: create the work folder, point the file list at it.
+  // The folder paths need nothing of the data module, which does not exist yet.
+  const std::string workFolder = WorkFolderPath(Handle());
+  if (workFolder.empty()) return;  // already reported; tables are then refused
+  // One level only; an existing folder is the usual case, and a folder that
+  // cannot be made is reported by whatever later needs it.
+  CreateDirectoryW(winui::SjisToWide(workFolder).c_str(), nullptr);
+  // The existing-files list is pointed at it once that tab exists.
 }
 
 void TMainPanelFm::OnShow() {

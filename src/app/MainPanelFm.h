@@ -36,8 +36,8 @@ class TMainPanelFm : public winui::Form {
 
  private:
   void CreateControls();
-  // Creates the work folder and points the existing-files list at it; filled
-  // by the existing-files tab. The data module does not exist yet here.
+  // Creates the work folder (one level) and, once the existing-files tab
+  // exists, points its list at it.
   void SetUpWorkFolder();
   void CancelButtonClick();
   void Button1Click();

@@ -1,8 +1,9 @@
 #include "devices/win/GakusyuuFm.h"
 
-#include "winui/AppMessages.h"
 #include <algorithm>
+#include <utility>
 
+#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/Gdi.h"
 #include "winui/MessageBox.h"
@@ -66,8 +67,10 @@ void TGakusyuuFm::OnCreate() {
 
 void TGakusyuuFm::OnShow() {
   if (worker_) return;
-  worker_ = std::make_unique<TGakusyuuThread>(library_, Handle());
-  worker_->Start();
+  auto worker = std::make_unique<TGakusyuuThread>(library_, Handle());
+  worker->Start();
+  // Kept only once started: a worker that never ran has no outcome to complete.
+  worker_ = std::move(worker);
 }
 
 void TGakusyuuFm::OnCommand(int id, int code, HWND) {
@@ -83,7 +86,11 @@ void TGakusyuuFm::OnClose(bool& canClose) {
   if (worker_ && worker_->Running()) {
     worker_->RequestStop();
     canClose = false;
+    return;
   }
+  // The worker may have ended with its completion post still queued; once the
+  // modal loop ends that post would never be handled, so complete it now.
+  Complete();
 }
 
 void TGakusyuuFm::OnTimer(UINT_PTR id) {

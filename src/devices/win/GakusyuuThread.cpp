@@ -22,7 +22,12 @@ TGakusyuuThread::~TGakusyuuThread() { StopAndWait(); }
 void TGakusyuuThread::Start() {
   if (thread_.joinable()) return;
   running_ = true;  // before the thread exists, so that a close right now is refused
-  thread_ = std::thread([this] { Execute(); });
+  try {
+    thread_ = std::thread([this] { Execute(); });
+  } catch (...) {
+    running_ = false;  // else the dialog would refuse every close
+    throw;
+  }
 }
 
 void TGakusyuuThread::StopAndWait() {

@@ -6,6 +6,7 @@
 #include "devices/win/IrEmit.h"
 #include "devices/win/RenzokuSendThread.h"
 #include "winui/MessageBox.h"
+#include "winui/MessagePump.h"
 
 namespace devices {
 namespace {
@@ -18,7 +19,11 @@ class WinIrTestSendOps : public IrTestSendOps {
   void ShowNotice(const std::string& textSjis) override {
     winui::ShowMessageSjis(owner_, textSjis, "", winui::MsgButtons::Ok);
   }
-  void PauseMs(int milliseconds) override { PumpMessagesFor(static_cast<DWORD>(milliseconds)); }
+  // Nothing ends the wait early: it lasts its time on the tick counter, the user
+  // interface handling its messages meanwhile.
+  void PauseMs(int milliseconds) override {
+    winui::PumpUntil([] { return false; }, static_cast<DWORD>(milliseconds));
+  }
   void StartRepeat(const std::string& codeText) override {
     repeat_ = std::make_unique<TRenzokuSendThread>(library_, codeText);
     repeat_->Start();
@@ -37,24 +42,6 @@ class WinIrTestSendOps : public IrTestSendOps {
 };
 
 }  // namespace
-
-void PumpMessagesFor(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    const DWORD elapsed = GetTickCount() - start;  // unsigned: survives the counter's wrap
-    if (elapsed >= milliseconds) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
-}
 
 bool RunIrTestSend(HWND owner, IrLibrary& library, const std::vector<std::string>& codeTexts, bool stillStop,
                    bool nextButton) {

@@ -11,6 +11,7 @@
 
 #include "RegistrySandbox.h"
 #include "SimFolder.h"
+#include "app/DataFolders.h"
 #include "app/DllSearchPath.h"
 #include "app/MainPanelFm.h"
 #include "app/OptionMdl.h"
@@ -121,6 +122,23 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<TMainPanelFm> form_;
   std::wstring dllDirectoryAfterCreate_;
 };
+
+TEST_F(MainWindowTest, CreationMakesTheWorkFolderButNotTheHostFolder) {
+  const std::wstring documents = ShellDocumentsFolder(nullptr).value_or(L"");
+  ASSERT_FALSE(documents.empty());
+  auto exists = [](const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; };
+  const std::wstring work = documents + L"\\クロヴァンパネル作業";
+  const std::wstring hostParent = documents + L"\\Kurovan";
+  RemoveDirectoryW(work.c_str());  // succeeds only when empty, so nothing is lost
+  const bool hostParentExisted = exists(hostParent);
+
+  ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
+  const DWORD attributes = GetFileAttributesW(work.c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(exists(hostParent), hostParentExisted);
+  EXPECT_TRUE(boxes_.empty());
+}
 
 TEST_F(MainWindowTest, HasTheDocumentedLayout) {
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
