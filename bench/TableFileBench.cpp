@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 #include "table/TableFileWriter.h"
 
@@ -16,6 +17,10 @@ namespace {
 
 struct NeverAsked : IAskUser {
   bool AskYesNo(const std::string&, const std::string&) override { std::abort(); }
+};
+
+struct GridSizedPicture : IPictureProbe {
+  std::optional<PictureSize> LoadPictureSize(const std::string&) override { return PictureSize{40 * 24, 30 * 10}; }
 };
 
 // "%8.2f,%8.2f," and two upper-case hex digits per captured byte.
@@ -61,13 +66,11 @@ const std::string& LargestFile() {
 void BM_ReadAndCheck(benchmark::State& state) {
   const std::string& bytes = LargestFile();
   NeverAsked ask;
+  GridSizedPicture picture;
   for (auto _ : state) {
     CPanelTable table;
     if (!ReadTableBytes(table, bytes, "C:\\w\\bench.tbl", ask).empty()) std::abort();
-    for (CButtonInfo& cell : table.Cells()) {
-      if (!cell.IsLoadableCode()) std::abort();
-      cell.NormalizeLoaded();
-    }
+    if (!CheckTableBitmap(table, picture, ask).empty()) std::abort();
     benchmark::DoNotOptimize(table.Cell(0).GetCount());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));

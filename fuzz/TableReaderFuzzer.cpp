@@ -1,14 +1,17 @@
 // Feeds arbitrary bytes to the table reader. Bit 0 of the first byte answers
 // its question (Yes when set; a second question is a fault), the rest is the
-// file. A successful read is checked, written and read again: the second
-// read asks nothing, and writing it again gives the same bytes with the two
-// separator lines that each read-and-save cycle adds.
+// file. A successful read goes through the opening checks as the program runs
+// them (a bitmap of the grid's size, Yes to the question about foreign
+// commands), is written and read again: the second read asks nothing, and
+// writing it again gives the same bytes with the two separator lines that
+// each read-and-save cycle adds.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 #include "table/TableFileWriter.h"
 
@@ -28,6 +31,19 @@ struct NoQuestions : IAskUser {
   bool AskYesNo(const std::string&, const std::string&) override { std::abort(); }
 };
 
+struct AlwaysYes : IAskUser {
+  bool AskYesNo(const std::string&, const std::string&) override { return true; }
+};
+
+// The reader only builds grids whose pixel sizes fit an int.
+struct GridSizedPicture : IPictureProbe {
+  explicit GridSizedPicture(const CPanelTable& table) : table(table) {}
+  std::optional<PictureSize> LoadPictureSize(const std::string&) override {
+    return PictureSize{table.CellWidth() * table.Columns(), table.CellHeight() * table.Rows()};
+  }
+  const CPanelTable& table;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -37,10 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   CPanelTable table;
   if (!ReadTableBytes(table, bytes, "C:\\w\\t.tbl", ask).empty()) return 0;
 
-  for (CButtonInfo& cell : table.Cells()) {
-    if (!cell.IsLoadableCode()) cell.ReplaceCode(NoneCode());
-    cell.NormalizeLoaded();
-  }
+  GridSizedPicture picture(table);
+  AlwaysYes yes;
+  if (!CheckTableBitmap(table, picture, yes).empty()) return 0;  // a bitmap name with a folder part
   const auto written = FormatTableFile(table);
   if (!written) return 0;
   CPanelTable again;

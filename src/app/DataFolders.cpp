@@ -8,7 +8,8 @@
 
 std::optional<std::wstring> ShellDocumentsFolder(HWND owner) {
   wchar_t path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(owner, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0]) {
+  // S_FALSE also means the folder does not exist.
+  if (SHGetFolderPathW(owner, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK || !path[0]) {
     return std::nullopt;
   }
   return std::wstring(path);

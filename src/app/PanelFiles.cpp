@@ -27,8 +27,8 @@ class PictureProbe : public IPictureProbe {
 
 class SaveEnvironment : public ISaveEnvironment {
  public:
-  SaveEnvironment(HWND owner, const winui::Picture& picture, const PanelFolders& folders)
-      : owner_(owner), picture_(picture), folders_(folders) {}
+  SaveEnvironment(HWND owner, const CPanelTable& table, const winui::Picture& picture, const PanelFolders& folders)
+      : owner_(owner), table_(table), picture_(picture), folders_(folders) {}
 
   std::optional<std::string> WorkFolder() override { return Folder(folders_.work); }
   std::optional<std::string> HostPanelFolder() override { return Folder(folders_.hostPanel); }
@@ -55,7 +55,7 @@ class SaveEnvironment : public ISaveEnvironment {
     std::wstring why;
     switch (reason) {
       case UnsavableReason::BitmapNameNotPlain:
-        why = L"ビットマップファイル名にフォルダが含まれています。\n" + winui::SjisToWide(bitmapName_);
+        why = L"ビットマップファイル名にフォルダが含まれています。\n" + winui::SjisToWide(table_.BitmapName());
         break;
       case UnsavableReason::TooManyExternalPrograms:
         why = L"外部プログラムの実行ボタンは６２個までです。";
@@ -71,8 +71,6 @@ class SaveEnvironment : public ISaveEnvironment {
     winui::ShowWarning(owner_, L"クロヴァンに反映できませんでした。\n" + winui::SjisToWide(targetSjis) + L"\n" +
                                    lastCopyFailure_ + L"\n作業フォルダには保存されています。");
   }
-
-  void SetBitmapName(const std::string& name) { bitmapName_ = name; }
 
  private:
   static constexpr wchar_t kNotSaved[] = L"ファイルを保存できませんでした。";
@@ -90,9 +88,9 @@ class SaveEnvironment : public ISaveEnvironment {
   }
 
   HWND owner_;
+  const CPanelTable& table_;
   const winui::Picture& picture_;
   const PanelFolders& folders_;
-  std::string bitmapName_;
   std::wstring lastCopyFailure_;
 };
 
@@ -109,8 +107,7 @@ SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panel
 }
 
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders) {
-  SaveEnvironment env(owner, panelImage, folders);
-  env.SetBitmapName(table.BitmapName());
+  SaveEnvironment env(owner, table, panelImage, folders);
   MessageBoxAsk ask(owner);
   return SaveTable(table, env, ask);
 }

@@ -35,8 +35,9 @@ PanelFolders DocumentsPanelFolders();
 std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr);
 
 // Saves `panelImage` and the table into the work folder and offers to publish
-// both. Every failure is shown in a "警告" box naming the file; the previous
-// files stay as they were and the table stays as it was, so the user can save
-// again.
+// both. Every failure is shown in a "警告" box naming the file; the file that
+// failed keeps its previous content and the table in memory stays as it was,
+// so the user can save again. (The bitmap goes first: when only the table file
+// fails, the new bitmap stays beside the old table, whose grid it still fits.)
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage);
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders);

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// Yes/No questions asked while a table is read; the Windows side answers with
-// a message box, tests with a script.
+// Yes/No questions asked while a table is read, checked and saved; the
+// Windows side answers with a message box, tests with a script.
 struct IAskUser {
   virtual ~IAskUser() = default;
   // true = Yes.

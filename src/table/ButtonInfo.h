@@ -19,7 +19,8 @@ class CButtonInfo {
   bool KeyMatches(std::string_view key) const;
 
   // A text beginning with an apostrophe is the memo; any other is the next
-  // code text. Refused once nine code texts are held, the memo included.
+  // code text. Once nine code texts are held every text is refused, a memo
+  // too.
   bool AddText(std::string_view text);
   void SetCommandText(std::string_view text);
   void ClearTexts();

@@ -1,5 +1,7 @@
 #include "table/TableSave.h"
 
+#include <vector>
+
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
 #include "table/TableTexts.h"
@@ -46,8 +48,16 @@ SaveResult SaveTable(CPanelTable& table, ISaveEnvironment& env, IAskUser& ask) {
 
   const std::string bitmapPath = *work + "\\" + table.BitmapName();
   if (!env.SavePicture(bitmapPath)) return SaveResult::NotSaved;
+  // Formatting gives the external-program cells new identifiers; they stay
+  // only when the file that carries them has been written.
+  std::vector<CellCode> codesBefore;
+  codesBefore.reserve(table.Cells().size());
+  for (const CButtonInfo& cell : table.Cells()) codesBefore.push_back(cell.GetCode());
   const std::optional<std::string> bytes = FormatTableFile(table);
-  if (!bytes || !env.WriteWholeFile(table.TablePath(), *bytes)) return SaveResult::NotSaved;
+  if (!bytes || !env.WriteWholeFile(table.TablePath(), *bytes)) {
+    for (size_t i = 0; i < codesBefore.size(); ++i) table.Cells()[i].ReplaceCode(codesBefore[i]);
+    return SaveResult::NotSaved;
+  }
 
   if (!ask.AskYesNo(kPublishQuestion, kCautionCaption)) return SaveResult::Saved;
   return Publish(table, bitmapPath, env) ? SaveResult::Published : SaveResult::PublishFailed;

@@ -20,6 +20,8 @@ std::wstring Widen(const std::string& sjis) {
 }  // namespace
 
 std::FILE* OpenFileSjis(const std::string& pathSjis, const char* mode) {
+  // A NUL inside would silently name a different, shorter path.
+  if (pathSjis.find('\0') != std::string::npos) return nullptr;
   const std::wstring path = Widen(pathSjis);
   if (path.empty()) return nullptr;
   const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ScriptedAsk.h"
+#include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
 #include "table/TableTexts.h"
 
@@ -45,6 +46,7 @@ TEST(Reader, DamagedHeadOrGridFailsWithoutAQuestion) {
       "a.bmp\n40,30,1,2\n    \n",          // file ends inside the grid
       "a.bmp\n40,30,1,1\n\r\n",            // empty grid line
       "a.bmp\n40,30,3,1\nX1 &G\n",         // grid line short of more than three blanks
+      "a.bmp\n40,30,2,1\nX1 &\n",          // one byte short of 4 x columns - 3
   };
   for (const char* head : heads) {
     Read r(std::string(head) + tail);
@@ -168,4 +170,15 @@ TEST(Reader, ReadTableFileReportsAMissingFile) {
   CPanelTable table;
   ScriptedAsk ask;
   EXPECT_EQ(ReadTableFile(table, "/nonexistent/dir/t.tbl", ask), kInvalid);
+
+  // A path with a NUL inside must not open the shorter path before it.
+  const std::string real = ::testing::TempDir() + "nul-path.tbl";
+  {
+    UniqueFile f(OpenFileSjis(real, "wb"));
+    ASSERT_TRUE(f);
+    std::fputs("x.bmp\n1,1,1,1\n    \n", f.get());
+  }
+  EXPECT_EQ(ReadTableFile(table, real + std::string(1, '\0') + "junk", ask), kInvalid);
+  EXPECT_EQ(OpenFileSjis(real + std::string(1, '\0'), "rb"), nullptr);
+  std::remove(real.c_str());
 }

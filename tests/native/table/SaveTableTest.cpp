@@ -102,13 +102,16 @@ TEST(SaveTable, FailedBitmapEndsTheSaveBeforeTheTableChanges) {
   EXPECT_EQ(CodeText(t.Cell(0).GetCode()), "R7  ");
 }
 
-TEST(SaveTable, FailedTableFileAsksNothing) {
+TEST(SaveTable, FailedTableFileAsksNothingAndKeepsTheIdentifiers) {
   CPanelTable t = Table();
+  t.Cell(0).SetCode(MakeCellCode("R7  "), 0);
   FakeEnvironment env;
   env.failAt = kTable;
   ScriptedAsk ask(true);
   EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
   EXPECT_TRUE(ask.asked.empty());
+  EXPECT_EQ(CodeText(t.Cell(0).GetCode()), "R7  ") << "the unwritten identifiers must not stay in memory";
+  EXPECT_EQ(CodeText(t.Cell(1).GetCode()), "01  ");
 }
 
 TEST(SaveTable, NoWorkFolderOrUnencodableTableWritesNothing) {

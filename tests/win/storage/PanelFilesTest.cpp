@@ -203,7 +203,7 @@ class FailedSave : public PanelFiles {
     EXPECT_TRUE(Mentions(script.boxes[0], named)) << script.boxes[0].text;
     EXPECT_TRUE(Mentions(script.boxes[0], L"保存できませんでした")) << script.boxes[0].text;
     EXPECT_EQ(ReadBytes(work / L"機器操作A.tbl"), oldTable);
-    EXPECT_EQ(Codes(table)[0], codesBefore[0]);
+    EXPECT_EQ(Codes(table), codesBefore) << "identifiers of a file never written must not stay in memory";
     EXPECT_EQ(table.Cell(1).GetText(0), "電源\t  12.50,   3.00,A0FF");
     EXPECT_EQ(work.Names().size(), 2u) << "no temporary file is left";
     EXPECT_TRUE(host.Names().empty());
