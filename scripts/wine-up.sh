@@ -34,3 +34,6 @@ if [ ! -f "${WINEPREFIX}/system.reg" ]; then
 fi
 # An already running server (another run of the same folder) is fine.
 wineserver -p </dev/null >/dev/null 2>&1 || true
+# Start Wine's own background processes now, away from any caller's pipes: they
+# outlive the program that starts them, and CTest would wait for them.
+wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 || true

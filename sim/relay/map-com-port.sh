@@ -13,6 +13,6 @@ case $n in
   ''|*[!0-9]*) echo "$0: port number must be digits: $n" >&2; exit 2 ;;
 esac
 WINEPREFIX=$prefix WINEDEBUG=-all wine reg add 'HKLM\Software\Wine\Ports' \
-  /v "COM$n" /t REG_SZ /d "$link" /f >/dev/null
+  /v "COM$n" /t REG_SZ /d "$link" /f </dev/null >/dev/null 2>&1
 mkdir -p "$prefix/dosdevices"
 ln -sfn "$link" "$prefix/dosdevices/com$n"
