@@ -35,7 +35,7 @@ source scripts/wine-env.sh
 device_dir="$WINEPREFIX/drive_c/wexdir/ソラミトセンター"
 mkdir -p "$device_dir"
 cp "$win/sim/USBIr.dll" "$device_dir/USBIr.dll"
-export USBIRSIM_LOG="$run/usbir-sim.log"
+export USBIRSIM_LOG="$(winepath -w "$run/usbir-sim.log" 2>/dev/null)"
 
 port="$(wine reg query 'HKCU\SoftWare\Zentorik\Env' /v RelayPort 2>/dev/null | tr -d '\r' | awk '/RelayPort/ {print $NF}' || true)"
 [[ "$port" =~ ^[1-9]$ ]] || port=1
@@ -52,7 +52,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "Relay unit simulated on COM$port (log: $run/relay-sim.log); infrared log: $USBIRSIM_LOG"
+echo "Relay unit simulated on COM$port (log: $run/relay-sim.log); infrared log: $run/usbir-sim.log"
 wine "$win/src/app/PanelEditor.exe" >"$run/editor.log" 2>&1 &
 editor_pid=$!
 
