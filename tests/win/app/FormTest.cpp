@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "WinTestSupport.h"
 #include "winui/Controls.h"
 #include "winui/ExceptionBox.h"
 #include "winui/Form.h"
-#include "winui/MessageBox.h"
 #include "winui/MessagePump.h"
 #include "winui/Timer.h"
 
@@ -97,12 +97,7 @@ class FormTest : public ::testing::Test {
     ShowWindow(owner.Handle(), SW_SHOW);
   }
   OwnerFm owner;
-  std::vector<std::wstring> boxes;
-  winui::ScopedMessageHandler script{[this](HWND, const std::wstring& text, const std::wstring& caption,
-                                            winui::MsgButtons) {
-    boxes.push_back(caption + L"|" + text);
-    return winui::MsgAnswer::Ok;
-  }};
+  wintest::BoxRecorder boxes;
 };
 
 TEST_F(FormTest, ModalShowDisablesTheOwnerAndReturnsTheResult) {
@@ -175,7 +170,7 @@ TEST_F(FormTest, EscapedExceptionsAreShownAndTheProgramGoesOn) {
   Click(probe.throwUnknownButton);
   const std::wstring caption = winui::ExceptionCaption();
   EXPECT_EQ(caption, L"app_winui_test");
-  EXPECT_EQ(boxes, (std::vector<std::wstring>{caption + L"|壊れました", caption + L"|"}));
+  EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{caption + L"|壊れました", caption + L"|"}));
   Click(probe.okButton);  // still answering
   EXPECT_EQ(probe.commands, (std::vector<int>{kThrow, kThrowUnknown, kOk}));
 }

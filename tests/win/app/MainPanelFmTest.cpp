@@ -10,18 +10,17 @@
 #include <vector>
 
 #include "RegistrySandbox.h"
-#include "SimFolder.h"
+#include "WinTestSupport.h"
 #include "app/DataFolders.h"
 #include "app/DllSearchPath.h"
 #include "app/MainPanelFm.h"
 #include "app/OptionMdl.h"
 #include "app/Startup.h"
 #include "winui/Controls.h"
-#include "winui/MessageBox.h"
 #include "winui/MessagePump.h"
 
-using irtest::ScopedEnv;
-using irtest::SimFolder;
+using wintest::ScopedEnv;
+using wintest::SimLibrary;
 
 namespace {
 
@@ -76,7 +75,7 @@ class MainWindowTest : public ::testing::Test {
 
   // Creates the window, puts the library variant in place and shows the window.
   void Open(const std::wstring& variant) {
-    sim_ = std::make_unique<SimFolder>(variant);
+    sim_ = std::make_unique<SimLibrary>(variant);
     ASSERT_TRUE(sim_->Ready());
     form_ = std::make_unique<TMainPanelFm>();
     MainPanelFm = form_.get();
@@ -111,13 +110,8 @@ class MainWindowTest : public ::testing::Test {
   }
 
   RegistrySandbox registry_;
-  std::vector<std::wstring> boxes_;
-  winui::ScopedMessageHandler script_{[this](HWND, const std::wstring& text, const std::wstring& caption,
-                                             winui::MsgButtons buttons) {
-    boxes_.push_back(caption + L"|" + text + (buttons == winui::MsgButtons::Ok ? L"" : L"|YesNo"));
-    return winui::MsgAnswer::Ok;
-  }};
-  std::unique_ptr<SimFolder> sim_;
+  wintest::BoxRecorder boxes_;
+  std::unique_ptr<SimLibrary> sim_;
   std::unique_ptr<TOptionMdl> options_;
   std::unique_ptr<TMainPanelFm> form_;
   std::wstring dllDirectoryAfterCreate_;
@@ -137,7 +131,7 @@ TEST_F(MainWindowTest, CreationMakesTheWorkFolderButNotTheHostFolder) {
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
   EXPECT_EQ(exists(hostParent), hostParentExisted);
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(boxes_.Lines().empty());
 }
 
 TEST_F(MainWindowTest, HasTheDocumentedLayout) {
@@ -235,7 +229,7 @@ TEST_F(MainWindowTest, FirstStartShowsOneAndStoresIt) {
   EXPECT_TRUE(RegistrySandbox::KeyExists(kZentorik));
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"1");
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(boxes_.Lines().empty());
 }
 
 TEST_F(MainWindowTest, StoredTwelveIsShownAndKept) {
@@ -323,25 +317,25 @@ TEST_F(MainWindowTest, SettingsUnlockOnlyWithShift) {
 
   Click(form_->TestRimocon, false);  // no action
   EXPECT_TRUE(IsWindow(form_->Handle()));
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(boxes_.Lines().empty());
   CloseByExitButton();
 }
 
 TEST_F(MainWindowTest, WithoutTheLibraryWarnsAndStaysUsable) {
   ASSERT_NO_FATAL_FAILURE(Open(L""));
-  EXPECT_EQ(boxes_, std::vector<std::wstring>{kInstallBox});
+  EXPECT_EQ(boxes_.Lines(), std::vector<std::wstring>{kInstallBox});
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_EQ(Field(), L"1");
   Unlock();
   Type(L'2');
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"2");
-  EXPECT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_.Lines().size(), 1u);
 }
 
 TEST_F(MainWindowTest, LibraryWithoutInitialisationWarns) {
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr_noinit"));
-  EXPECT_EQ(boxes_, std::vector<std::wstring>{kInitBox});
+  EXPECT_EQ(boxes_.Lines(), std::vector<std::wstring>{kInitBox});
   CloseByExitButton();
   EXPECT_EQ(sim_->CallNames(), L"USBIrEnd");
   EXPECT_EQ(GetModuleHandleW(L"USBIr.dll"), nullptr);
@@ -350,13 +344,13 @@ TEST_F(MainWindowTest, LibraryWithoutInitialisationWarns) {
 TEST_F(MainWindowTest, FailingInitialisationWarns) {
   ScopedEnv failing(L"USBIRSIM_INIT_RESULT", L"3");
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
-  EXPECT_EQ(boxes_, std::vector<std::wstring>{kInitBox});
+  EXPECT_EQ(boxes_.Lines(), std::vector<std::wstring>{kInitBox});
   CloseByExitButton();
 }
 
 TEST_F(MainWindowTest, TheLibraryLivesWhileTheWindowIsOpen) {
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(boxes_.Lines().empty());
   EXPECT_NE(GetModuleHandleW(L"USBIr.dll"), nullptr);
   EXPECT_EQ(sim_->CallNames(), L"USBIrInit");
   CloseByExitButton();
@@ -377,12 +371,7 @@ void CALLBACK CloseMainWindowOnceShown(HWND, UINT, UINT_PTR, DWORD) {
 // setting is stored and the globals are gone.
 TEST(Startup, RunsUntilTheMainWindowCloses) {
   RegistrySandbox registry;
-  std::vector<std::wstring> boxes;
-  winui::ScopedMessageHandler script([&](HWND, const std::wstring& text, const std::wstring& caption,
-                                         winui::MsgButtons) {
-    boxes.push_back(caption + L"|" + text);
-    return winui::MsgAnswer::Ok;
-  });
+  wintest::BoxRecorder boxes;
   sawModuleWhileShown = false;
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseMainWindowOnceShown);
   ASSERT_NE(timer, 0u);
@@ -396,9 +385,9 @@ TEST(Startup, RunsUntilTheMainWindowCloses) {
   // The library comes from the installation folder when it is there.
   const std::wstring installed = std::wstring(dll_search::kDeviceSoftwareFolder) + L"USBIr.dll";
   if (GetFileAttributesW(installed.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    EXPECT_EQ(boxes, std::vector<std::wstring>{kInstallBox});
+    EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{kInstallBox});
   } else {
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.Lines().empty());
   }
   SetDllDirectoryW(nullptr);
 }

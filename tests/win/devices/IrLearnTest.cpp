@@ -4,21 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include "SimIrLibrary.h"
+#include "WinTestSupport.h"
 #include "app/OptionMdl.h"
 #include "devices/win/GakusyuuFm.h"
 #include "winui/Controls.h"
 #include "winui/Form.h"
 #include "winui/MessagePump.h"
 
-using devtest::BoxRecorder;
-using devtest::SimIrLibrary;
+using wintest::BoxRecorder;
+using wintest::SimLibrary;
 
 namespace {
 
 HWND TyuusiButton(winui::Form& form) { return GetDlgItem(form.Handle(), TGakusyuuFm::kTyuusiButtonId); }
 
-std::size_t CountWhere(const std::vector<devtest::SimCall>& calls, const std::string& key, const std::string& value) {
+std::size_t CountWhere(const std::vector<wintest::SimCall>& calls, const std::string& key, const std::string& value) {
   std::size_t n = 0;
   for (const auto& call : calls)
     if (call.fields.count(key) && call.fields.at(key) == value) ++n;
@@ -27,7 +27,7 @@ std::size_t CountWhere(const std::vector<devtest::SimCall>& calls, const std::st
 
 class Learning : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(sim.Installed()) << "simulated USBIr.dll not found under PANEL_BUILD_DIR/sim"; }
+  void SetUp() override { ASSERT_TRUE(sim.Load()) << "simulated USBIr.dll not found under PANEL_BUILD_DIR/sim"; }
 
   std::string Learn(const std::function<void(winui::Form&)>& onModal = nullptr) {
     winui::ScopedModalHook hook(TGakusyuuFm::kClassName, [&](winui::Form& form) {
@@ -36,7 +36,7 @@ class Learning : public ::testing::Test {
     return devices::LearnIrCodeWithDialog(nullptr, sim.Library());
   }
 
-  SimIrLibrary sim;
+  SimLibrary sim;
 };
 
 TEST_F(Learning, DataModuleReturnsTheSignalInCodeTextFormat) {

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "SimIrLibrary.h"
+#include "WinTestSupport.h"
 #include "app/OptionMdl.h"
 #include "devices/win/IrEmit.h"
 #include "devices/win/IrTestSend.h"
 #include "winui/MessagePump.h"
 
 using devices::IrEmitStatus;
-using devtest::BoxRecorder;
-using devtest::SimIrLibrary;
+using wintest::BoxRecorder;
+using wintest::SimLibrary;
 
 namespace {
 
@@ -22,7 +22,7 @@ std::string CodeOfBytes(std::size_t count, unsigned seed) {
   return devices::FormatIrCodeText(2.5, 38.75, bytes.data(), bytes.size());
 }
 
-std::vector<std::string> EmittedCodes(const SimIrLibrary& sim) {
+std::vector<std::string> EmittedCodes(const SimLibrary& sim) {
   std::vector<std::string> codes;
   for (auto& call : sim.Calls("USBIrEmitData")) codes.push_back(call.fields["code"]);
   return codes;
@@ -31,11 +31,11 @@ std::vector<std::string> EmittedCodes(const SimIrLibrary& sim) {
 class Sending : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(sim.Installed()) << "simulated USBIr.dll not found under PANEL_BUILD_DIR/sim";
+    ASSERT_TRUE(sim.Load()) << "simulated USBIr.dll not found under PANEL_BUILD_DIR/sim";
     ASSERT_EQ(mdl.InitIrDevice(), 0);
   }
 
-  SimIrLibrary sim;
+  SimLibrary sim;
   TOptionMdl mdl;
 };
 
@@ -91,7 +91,7 @@ struct PostedProbe {
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
-  explicit PostedProbe(const SimIrLibrary& s) : sim(&s) {
+  explicit PostedProbe(const SimLibrary& s) : sim(&s) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -102,7 +102,7 @@ struct PostedProbe {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~PostedProbe() { DestroyWindow(hwnd); }
-  const SimIrLibrary* sim;
+  const SimLibrary* sim;
   HWND hwnd = nullptr;
   int emitsWhenDispatched = -1;
 };
@@ -129,7 +129,7 @@ TEST_F(Sending, SeveralCodesGoInOrderFiftyMillisecondsApart) {
 TEST_F(Sending, NextButtonAsksBetweenSendsButNotAfterTheLast) {
   const std::vector<std::string> codes = {CodeOfBytes(2, 1), CodeOfBytes(3, 2), CodeOfBytes(4, 3)};
   std::vector<std::size_t> sentWhenAsked;
-  BoxRecorder boxes([&](const devtest::Box&) { sentWhenAsked.push_back(sim.Calls("USBIrEmitData").size()); });
+  BoxRecorder boxes([&](const wintest::Box&) { sentWhenAsked.push_back(sim.Calls("USBIrEmitData").size()); });
   EXPECT_TRUE(devices::RunIrTestSend(nullptr, mdl.IrDevice(), codes, false, true));
   ASSERT_EQ(boxes.boxes.size(), 2u);
   for (const auto& box : boxes.boxes) {
@@ -143,7 +143,7 @@ TEST_F(Sending, NextButtonAsksBetweenSendsButNotAfterTheLast) {
 
 TEST_F(Sending, RepeatSendsUntilTheStopBoxIsDismissed) {
   const std::string code = CodeOfBytes(3, 9);
-  BoxRecorder boxes([&](const devtest::Box& box) {
+  BoxRecorder boxes([&](const wintest::Box& box) {
     if (box.text == L"止める") {
       EXPECT_TRUE(winui::PumpUntil([&] { return sim.Calls("USBIrEmitData").size() >= 3; }, 10000));
     }
@@ -171,11 +171,11 @@ TEST_F(Sending, RepeatDismissedAtOnceHasSentAtLeastOnce) {
 
 class SendingWithoutEmit : public ::testing::Test {
  protected:
-  SimIrLibrary sim{L"USBIr_noemit"};
+  SimLibrary sim{L"USBIr_noemit"};
 };
 
 TEST_F(SendingWithoutEmit, MissingEntryPointIsReportedAndEndsTheRepeat) {
-  ASSERT_TRUE(sim.Installed());
+  ASSERT_TRUE(sim.Load());
   EXPECT_EQ(devices::EmitIrCodeText(sim.Library(), "    1.50,  120.25,0AFF"), IrEmitStatus::kLibraryMissing);
   BoxRecorder boxes;
   EXPECT_FALSE(devices::RunIrTestSend(nullptr, sim.Library(), {"    1.50,  120.25,0AFF"}, true, false));

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "SimIrLibrary.h"
+#include "WinTestSupport.h"
 #include "devices/win/Comm.h"
 #include "devices/win/RelaySend.h"
 #include "winui/MessagePump.h"
 
-using devtest::BoxRecorder;
+using wintest::BoxRecorder;
 
 namespace {
 
@@ -23,12 +23,12 @@ constexpr int kAbsentPort = 9;
 class Relay : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string log = devtest::EnvOrEmpty("PANEL_RELAY_LOG");
-    const std::string port = devtest::EnvOrEmpty("PANEL_RELAY_PORT");
+    const std::string log = wintest::EnvOrEmpty("PANEL_RELAY_LOG");
+    const std::string port = wintest::EnvOrEmpty("PANEL_RELAY_PORT");
     if (log.empty() || port.empty())
       GTEST_SKIP() << "relay-sim is not running: configure the Windows build with "
                       "-DPANEL_RELAY_SIM=<native build>/sim/relay/relay-sim";
-    logPath_ = devtest::WinPathOf(log);
+    logPath_ = wintest::WinPathOf(log);
     port_ = std::stoi(port);
     baseline_ = Lines().size();
   }
@@ -77,7 +77,7 @@ TEST_F(Relay, UntilClickSendsTwiceWithThePortFreeWhileTheBoxIsUp) {
   // Wine does not refuse a second opening of a serial port, so the proof that
   // the port was closed between the bytes is the unit's log: one byte while the box is up.
   std::size_t linesWhileUp = 0;
-  BoxRecorder boxes([&](const devtest::Box&) {
+  BoxRecorder boxes([&](const wintest::Box&) {
     winui::PumpUntil([&] { return Lines().size() >= baseline_ + 1; }, 5000);
     linesWhileUp = Lines().size() - baseline_;
   });

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "SimFolder.h"
+#include "WinTestSupport.h"
 #include "app/OptionMdl.h"
 #include "devices/win/IrLibrary.h"
 
-using irtest::ScopedEnv;
-using irtest::SimFolder;
+using wintest::ScopedEnv;
+using wintest::SimLibrary;
 
 namespace {
 
@@ -30,7 +30,7 @@ void ExpectEveryWrapperMissing(IrLibrary& lib) {
 }  // namespace
 
 TEST(IrLibrary, WithoutTheLibraryLoadFailsAndEveryWrapperReportsMissing) {
-  SimFolder folder(L"");
+  SimLibrary folder(L"");
   ASSERT_TRUE(folder.Ready());
   IrLibrary lib;
   ExpectEveryWrapperMissing(lib);  // never loaded
@@ -45,7 +45,7 @@ TEST(IrLibrary, WithoutTheLibraryLoadFailsAndEveryWrapperReportsMissing) {
 }
 
 TEST(IrLibrary, PassesArgumentsAndResultsThroughEveryEntryPoint) {
-  SimFolder folder(L"USBIr");
+  SimLibrary folder(L"USBIr");
   ASSERT_TRUE(folder.Ready());
   ScopedEnv signal(L"USBIRSIM_SIGNAL", L"0A0BFF");
   ScopedEnv param1(L"USBIRSIM_PARAM1", L"1.5");
@@ -86,7 +86,7 @@ TEST(IrLibrary, PassesArgumentsAndResultsThroughEveryEntryPoint) {
 }
 
 TEST(IrLibrary, LooksEntryPointsUpAtEveryCall) {
-  SimFolder noEmit(L"USBIr_noemit");
+  SimLibrary noEmit(L"USBIr_noemit");
   ASSERT_TRUE(noEmit.Ready());
   IrLibrary lib;
   ASSERT_EQ(lib.Load(), 0);
@@ -97,7 +97,7 @@ TEST(IrLibrary, LooksEntryPointsUpAtEveryCall) {
   EXPECT_FALSE(lib.IsLoaded());
   EXPECT_EQ(lib.Init(), -1);
 
-  SimFolder full(L"USBIr");
+  SimLibrary full(L"USBIr");
   ASSERT_TRUE(full.Ready());
   ASSERT_EQ(lib.Load(), 0);
   EXPECT_EQ(lib.EmitData(1.0, 2.0, code, 1), 0);  // a new library, a new lookup
@@ -105,7 +105,7 @@ TEST(IrLibrary, LooksEntryPointsUpAtEveryCall) {
 }
 
 TEST(OptionMdlDevice, MissingInitEntryPointGivesMinusOneAndKeepsTheLibraryUntilClosed) {
-  SimFolder folder(L"USBIr_noinit");
+  SimLibrary folder(L"USBIr_noinit");
   ASSERT_TRUE(folder.Ready());
   TOptionMdl options;
   EXPECT_EQ(options.InitIrDevice(), -1);
@@ -119,7 +119,7 @@ TEST(OptionMdlDevice, MissingInitEntryPointGivesMinusOneAndKeepsTheLibraryUntilC
 }
 
 TEST(OptionMdlDevice, InitialisationGivesTheLibrarysOwnResult) {
-  SimFolder folder(L"USBIr");
+  SimLibrary folder(L"USBIr");
   ASSERT_TRUE(folder.Ready());
   TOptionMdl options;
   {
@@ -134,7 +134,7 @@ TEST(OptionMdlDevice, InitialisationGivesTheLibrarysOwnResult) {
 }
 
 TEST(OptionMdlDevice, DestroyingTheDataModuleEndsAndUnloadsTheLibrary) {
-  SimFolder folder(L"USBIr");
+  SimLibrary folder(L"USBIr");
   ASSERT_TRUE(folder.Ready());
   {
     TOptionMdl options;

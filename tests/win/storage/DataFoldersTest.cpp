@@ -16,7 +16,7 @@ TEST(DataFolders, BothLieUnderTheShellsDocumentsFolderAndNothingIsCreated) {
   const std::wstring host = *documents + L"\\Kurovan\\パネルデータ";
   const bool workExisted = Exists(work), hostExisted = Exists(host), kurovanExisted = Exists(*documents + L"\\Kurovan");
 
-  MessageScript script;
+  BoxRecorder script;
   TOptionMdl module;
   const std::string workSjis = module.GetWorkFolder(nullptr);
   const std::string hostSjis = module.GetHostPanelFolder(nullptr);
@@ -34,7 +34,7 @@ TEST(DataFolders, BothLieUnderTheShellsDocumentsFolderAndNothingIsCreated) {
 }
 
 TEST(DataFolders, AFolderAtADrivesRootGetsOneSeparator) {
-  MessageScript script;
+  BoxRecorder script;
   EXPECT_EQ(DataFolderPath(nullptr, std::wstring(L"D:\\"), kWorkFolderTail), "D:\\クロヴァンパネル作業");
   EXPECT_EQ(DataFolderPath(nullptr, std::wstring(L"E:\\文書\\"), kHostPanelFolderTail), "E:\\文書\\Kurovan\\パネルデータ");
   EXPECT_TRUE(script.boxes.empty());
@@ -51,7 +51,7 @@ TEST(DataFolders, NoDocumentsFolderOrOneOutsideShiftJisIsReportedAndGivesNothing
       {std::wstring(L"C:\\users\\\uAC00\\Documents"), L"シフトJIS"},
   };
   for (const auto& c : cases) {
-    MessageScript script;
+    BoxRecorder script;
     EXPECT_EQ(DataFolderPath(nullptr, c.documents, kWorkFolderTail), "");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].caption, L"警告");

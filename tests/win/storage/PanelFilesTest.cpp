@@ -74,7 +74,7 @@ TEST_F(PanelFiles, BitmapMayBeOnePixelOffEachWayButNotTwo) {
   for (const auto& c : cases) {
     CPanelTable table = ReadTable();
     WriteBitmap(L"機器操作A.bmp", c.width, c.height);
-    MessageScript script;
+    BoxRecorder script;
     EXPECT_EQ(CheckTableBitmap(table, nullptr), c.result) << c.width << "x" << c.height;
     EXPECT_TRUE(script.boxes.empty());
   }
@@ -105,7 +105,7 @@ TEST_F(PanelFiles, UnreadableBitmapsFailBeforeAnyQuestion) {
     if (variant == 1) WriteBytes(work / L"機器操作A.bmp", truncated);
     if (variant == 2) WriteText(work / L"機器操作A.bmp", "GIF89a, or any other non-bitmap");
     if (variant == 3) CreateDirectoryW((work / L"機器操作A.bmp").c_str(), nullptr);
-    MessageScript script({true});
+    BoxRecorder script({true});
     EXPECT_EQ(CheckTableBitmap(table, nullptr), kBitmapUnreadable) << variant;
     EXPECT_TRUE(script.boxes.empty()) << variant;
     EXPECT_EQ(CodeText(table.Cell(3).GetCode()), "ZZ  ");
@@ -120,7 +120,7 @@ TEST_F(PanelFiles, ForeignCommandsAreAskedAboutOnce) {
   WriteBitmap(L"機器操作A.bmp", 120, 60);
   for (bool yes : {true, false}) {
     CPanelTable table = ReadTable(text.c_str());
-    MessageScript script({yes});
+    BoxRecorder script({yes});
     EXPECT_EQ(CheckTableBitmap(table, nullptr), yes ? "" : kForeignCommandsRefused);
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].text, L"機器操作パネル以外の命令があります。無視して続けて良いですか？");
@@ -143,7 +143,7 @@ TEST_F(PanelFiles, SavedTableAndBitmapReadBackAndNoKeepsTheHostFolderEmpty) {
   table.Cell(0).ReplaceCode(*RelayCode(12, RelayAction::HoldUntilClick));
   winui::Picture image = Image();
 
-  MessageScript script({false});
+  BoxRecorder script({false});
   EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Saved);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].text, L"クロヴァンに反映させますか？");
@@ -171,7 +171,7 @@ TEST_F(PanelFiles, PublishingCopiesBothFilesOverSameNamedOnes) {
   WriteText(host / L"機器操作A.tbl", "old table");
   WriteText(host / L"機器操作A.bmp", "old bitmap");
   winui::Picture image = Image();
-  MessageScript script({true});
+  BoxRecorder script({true});
   EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
   EXPECT_EQ(script.boxes.size(), 1u) << "replacing asks nothing";
   EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
@@ -194,7 +194,7 @@ class FailedSave : public PanelFiles {
 
   void ExpectRefused(const std::wstring& named) {
     winui::Picture image = Image();
-    MessageScript script({true});
+    BoxRecorder script({true});
     EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::NotSaved);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
     ASSERT_EQ(script.boxes.size(), 1u);
@@ -211,7 +211,7 @@ class FailedSave : public PanelFiles {
 
   void ExpectSavesAgain() {
     winui::Picture image = Image();
-    MessageScript script({false});
+    BoxRecorder script({false});
     EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Saved);
     EXPECT_NE(ReadBytes(work / L"機器操作A.tbl"), oldTable);
   }
@@ -257,7 +257,7 @@ TEST_F(PanelFiles, MissingWorkFolderIsReportedWithThePath) {
   const std::wstring gone = work / L"消えたフォルダ";
   PanelFolders folders{[&](HWND) { return *winui::WideToSjis(gone); }, [this](HWND) { return host.Sjis(); }};
   winui::Picture image = Image();
-  MessageScript script({true});
+  BoxRecorder script({true});
   EXPECT_EQ(SaveTable(table, nullptr, image, folders), SaveResult::NotSaved);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].caption, L"警告");
@@ -269,7 +269,7 @@ TEST_F(PanelFiles, NoWorkFolderWritesNothing) {
   const auto before = ReadBytes(work / L"機器操作A.tbl");
   PanelFolders folders{[](HWND) { return std::string(); }, [this](HWND) { return host.Sjis(); }};
   winui::Picture image = Image();
-  MessageScript script({true});
+  BoxRecorder script({true});
   EXPECT_EQ(SaveTable(table, nullptr, image, folders), SaveResult::NotSaved);
   EXPECT_TRUE(script.boxes.empty()) << "the folder operation has reported it";
   EXPECT_EQ(ReadBytes(work / L"機器操作A.tbl"), before);
@@ -281,7 +281,7 @@ TEST_F(PanelFiles, UnencodableTableIsRefusedBeforeAnythingIsWritten) {
   table.Cell(5).ReplaceCode(table.Cell(1).GetCode());  // a second infrared cell keyed "03"
   const auto before = ReadBytes(work / L"機器操作A.tbl");
   winui::Picture image = Image();
-  MessageScript script({true});
+  BoxRecorder script({true});
   EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::NotSaved);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].caption, L"警告");
@@ -296,7 +296,7 @@ TEST_F(PanelFiles, FailedPublishingIsReportedAndTheWorkFilesStaySaved) {
     const std::wstring gone = host / L"Kurovan\\パネルデータ";
     PanelFolders folders{[this](HWND) { return work.Sjis(); }, [&](HWND) { return *winui::WideToSjis(gone); }};
     winui::Picture image = Image();
-    MessageScript script({true});
+    BoxRecorder script({true});
     EXPECT_EQ(SaveTable(table, nullptr, image, folders), SaveResult::PublishFailed);
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(script.boxes[1].caption, L"警告");
@@ -314,7 +314,7 @@ TEST_F(PanelFiles, FailedPublishingIsReportedAndTheWorkFilesStaySaved) {
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     winui::Picture image = Image();
-    MessageScript script({true});
+    BoxRecorder script({true});
     EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::PublishFailed);
     CloseHandle(held);
     ASSERT_EQ(script.boxes.size(), 2u);

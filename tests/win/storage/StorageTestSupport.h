@@ -1,15 +1,14 @@
 #pragma once
-// Temporary folders, file helpers and a message-box script for the storage tests.
+// Temporary folders and file helpers for the storage tests.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <vector>
 
-#include "winui/MessageBox.h"
+#include "WinTestSupport.h"
 #include "winui/TextConv.h"
 
 namespace storage_test {
@@ -98,31 +97,7 @@ inline void WriteText(const std::wstring& path, const std::string& text) {
 
 inline bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-struct Box {
-  std::wstring text;
-  std::wstring caption;
-  winui::MsgButtons buttons;
-};
-
-// Records every message box and answers Yes/No questions from a queue (No
-// when it runs dry).
-class MessageScript {
- public:
-  explicit MessageScript(std::deque<bool> answers = {})
-      : answers_(std::move(answers)),
-        handler_([this](HWND, const std::wstring& text, const std::wstring& caption, winui::MsgButtons buttons) {
-          boxes.push_back({text, caption, buttons});
-          if (buttons == winui::MsgButtons::Ok) return winui::MsgAnswer::Ok;
-          const bool yes = !answers_.empty() && answers_.front();
-          if (!answers_.empty()) answers_.pop_front();
-          return yes ? winui::MsgAnswer::Yes : winui::MsgAnswer::No;
-        }) {}
-
-  std::vector<Box> boxes;
-
- private:
-  std::deque<bool> answers_;
-  winui::ScopedMessageHandler handler_;
-};
+using wintest::Box;
+using wintest::BoxRecorder;
 
 }  // namespace storage_test
