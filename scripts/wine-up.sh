@@ -21,16 +21,36 @@ else
 fi
 
 source "${here}/wine-env.sh"
-if [ ! -f "${WINEPREFIX}/system.reg" ]; then
-  echo "wine-up: creating the Wine prefix ${WINEPREFIX}"
+
+prepare_prefix() {
   wineboot -i </dev/null >/dev/null 2>&1 || true
   wineserver -w
+  [ -f "${WINEPREFIX}/system.reg" ] || return 1
   "${here}/wine-fonts.sh"
   # A virtual display has no window manager: let Wine draw frames and captions
   # itself, so screenshots show them.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 || return 1
   # A crashing test must end, not wait in the debugger until CTest's time-out.
-  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
+  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f \
+    </dev/null >/dev/null 2>&1 || true
+  wineserver -w
+}
+
+# The marker is written only when every step above went through, so a prefix
+# left half made by an interrupted run is finished or made anew, never used.
+ready="${WINEPREFIX}/.panel-prefix-ready"
+if [ ! -f "$ready" ]; then
+  echo "wine-up: preparing the Wine prefix ${WINEPREFIX}"
+  for attempt in 1 2; do
+    if prepare_prefix; then
+      touch "$ready"
+      break
+    fi
+    echo "wine-up: preparing the prefix failed (attempt ${attempt}); starting it anew" >&2
+    wineserver -k 2>/dev/null || true
+    rm -rf "${WINEPREFIX}"
+  done
+  [ -f "$ready" ] || { echo "wine-up: could not prepare the Wine prefix" >&2; exit 1; }
 fi
 # An already running server (another run of the same folder) is fine.
 wineserver -p </dev/null >/dev/null 2>&1 || true
