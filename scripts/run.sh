@@ -4,20 +4,13 @@
 # simulated relay unit on the COM port of the RelayPort setting. Without a display
 # it starts a virtual one and writes a screenshot of the main window.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-cd "$root"
-bash scripts/setup.sh
-
-native="$root/build/native"
-win="$root/build/win"
+source "$(dirname "$0")/builds.sh"
 run="$root/build/run"
 mkdir -p "$run"
 
-cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure_native
 cmake --build "$native" --target relay-sim >/dev/null
-cmake -S . -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DPANEL_RELAY_SIM="$native/sim/relay/relay-sim" >/dev/null
+configure_win
 cmake --build "$win" --target PanelEditor USBIr >/dev/null
 
 # Use the caller's display when there is one; wine-up starts a virtual one otherwise.
