@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, CreationMakesTheWorkFolderButNotTheHostFolder) {
   EXPECT_TRUE(boxes_.Lines().empty());
 }
 
-TEST_F(MainWindowTest, HasTheDocumentedLayout) {
+TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   HWND form = form_->Handle();
   EXPECT_EQ(winui::GetText(form), L"機器操作パネル");
