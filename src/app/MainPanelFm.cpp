@@ -5,8 +5,10 @@
 
 #include "app/DataFolders.h"
 #include "app/DllSearchPath.h"
+#include "app/OpenTable.h"
 #include "app/OptionMdl.h"
 #include "app/RelayPortSetting.h"
+#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
@@ -83,15 +85,25 @@ void TMainPanelFm::CreateControls() {
 
 void TMainPanelFm::SetUpWorkFolder() {
   // The folder paths need nothing of the data module, which does not exist yet.
-  const std::string workFolder = WorkFolderPath(Handle());
-  if (workFolder.empty()) return;  // already reported; tables are then refused
+  workFolder_ = WorkFolderPath(Handle());
   // One level only; an existing folder is the usual case, and a folder that
   // cannot be made is reported by whatever later needs it.
-  CreateDirectoryW(winui::SjisToWide(workFolder).c_str(), nullptr);
-  // The existing-files list is pointed at it once that tab exists.
+  if (!workFolder_.empty()) CreateDirectoryW(winui::SjisToWide(workFolder_).c_str(), nullptr);
+  NewPanel.Create(TabSheet1, FontHandle(), Handle(), workFolder_);
+  ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_);
+}
+
+void TMainPanelFm::OpenTable(char identifier) {
+  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathFor(workFolder_, identifier));
+}
+
+void TMainPanelFm::FocusFirstFieldOfShownTab() {
+  SetFocus(TabCtrl_GetCurSel(PageControl1) == 1 ? ExistingFiles.FileListBox : NewPanel.FileName);
 }
 
 void TMainPanelFm::OnShow() {
+  // Activation, which comes after showing, would take the focus back.
+  PostMessageW(Handle(), winui::kMsgFocusFirstField, 0, 0);
   TOptionMdl& options = DataModule();
   options.RelayPort = relay_port::Read();
   winui::SetText(RelayPortEd, std::to_wstring(options.RelayPort));
@@ -110,6 +122,7 @@ void TMainPanelFm::OnClose(bool& /*canClose*/) {
 }
 
 void TMainPanelFm::OnCommand(int id, int code, HWND /*control*/) {
+  if (NewPanel.OnCommand(id, code) || ExistingFiles.OnCommand(id, code)) return;
   if (code != BN_CLICKED) return;
   switch (id) {
     case kCancelButton:
@@ -121,6 +134,27 @@ void TMainPanelFm::OnCommand(int id, int code, HWND /*control*/) {
     default:
       break;  // TestRimocon has no action
   }
+}
+
+LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom == PageControl1 && header.code == static_cast<UINT>(TCN_SELCHANGE) &&
+      TabCtrl_GetCurSel(PageControl1) == 1) {
+    ExistingFiles.TabSheet2Show();
+  }
+  return 0;
+}
+
+LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+  if (msg == winui::kMsgFocusFirstField) FocusFirstFieldOfShownTab();
+  return 0;
+}
+
+bool TMainPanelFm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg != WM_CTLCOLORSTATIC) return false;
+  HBRUSH brush = NewPanel.OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+  if (!brush) return false;
+  result = reinterpret_cast<LRESULT>(brush);
+  return true;
 }
 
 void TMainPanelFm::CancelButtonClick() { Close(); }

@@ -3,6 +3,10 @@
 // setting behind a Shift-click lock, and the device library's lifetime.
 #include <windows.h>
 
+#include <string>
+
+#include "app/ExistingFilesTab.h"
+#include "app/NewPanelTab.h"
 #include "winui/Font.h"
 #include "winui/Form.h"
 
@@ -28,21 +32,32 @@ class TMainPanelFm : public winui::Form {
   HWND Button1 = nullptr;
   HWND TestRimocon = nullptr;
 
+  NewPanelTab NewPanel;            // the controls of TabSheet1
+  ExistingFilesTab ExistingFiles;  // the controls of TabSheet2
+
+  // Opens "機器操作" + identifier + ".tbl" of the work folder for editing.
+  void OpenTable(char identifier);
+
  protected:
   void OnCreate() override;
   void OnShow() override;
   void OnClose(bool& canClose) override;
   void OnCommand(int id, int code, HWND control) override;
+  LRESULT OnNotify(const NMHDR& header) override;
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   void CreateControls();
-  // Creates the work folder (one level) and, once the existing-files tab
-  // exists, points its list at it.
+  // Creates the work folder (one level) and points both tabs at it.
   void SetUpWorkFolder();
+  void FocusFirstFieldOfShownTab();
   void CancelButtonClick();
   void Button1Click();
 
   winui::Font relayPortFont_;
+  // Asked of the shell once, at creation: a missing documents folder is said once.
+  std::string workFolder_;
 };
 
 // The application's main window; null before start-up creates it.

@@ -22,12 +22,15 @@ bool FitsWithinOnePixel(int actual, int cellSize, int cellCount) {
 
 }  // namespace
 
+bool PictureFitsGrid(const PictureSize& size, int cellWidth, int cellHeight, int columns, int rows) {
+  return FitsWithinOnePixel(size.width, cellWidth, columns) && FitsWithinOnePixel(size.height, cellHeight, rows);
+}
+
 std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask) {
   if (!IsPlainFileName(table.BitmapName())) return kBitmapUnreadable;
   const std::optional<PictureSize> size = pictures.LoadPictureSize(table.Folder() + "\\" + table.BitmapName());
   if (!size) return kBitmapUnreadable;
-  if (!FitsWithinOnePixel(size->width, table.CellWidth(), table.Columns()) ||
-      !FitsWithinOnePixel(size->height, table.CellHeight(), table.Rows())) {
+  if (!PictureFitsGrid(*size, table.CellWidth(), table.CellHeight(), table.Columns(), table.Rows())) {
     return kBitmapSizeMismatch;
   }
 

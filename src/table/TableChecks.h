@@ -39,6 +39,9 @@ struct IPictureProbe {
 // make the save write, and publishing copy, outside the two data folders.
 bool IsPlainFileName(const std::string& nameSjis);
 
+// A picture may be one pixel off the grid's size each way, not more.
+bool PictureFitsGrid(const PictureSize& size, int cellWidth, int cellHeight, int columns, int rows);
+
 // Run right after the table is read: the bitmap must load and fit the grid
 // within one pixel, and cells of unknown kinds become blanks once the user
 // agrees. Returns "" or one of the three failure texts above.

@@ -10,6 +10,9 @@ namespace winui {
 // from the worker object it owns. wParam, lParam: 0.
 inline constexpr UINT kMsgWorkerDone = WM_APP + 1;
 
+// A window has just been shown: put the focus in its first field. wParam, lParam: 0.
+inline constexpr UINT kMsgFocusFirstField = WM_APP + 10;
+
 // Later messages: WM_APP + 2 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui

@@ -85,7 +85,13 @@ LRESULT CALLBACK ImeSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
   if (msg == WM_SETFOCUS) {
     if (HIMC context = ImmGetContext(hwnd)) {
-      ImmSetOpenStatus(context, static_cast<ImeMode>(data) == ImeMode::On);
+      const auto mode = static_cast<ImeMode>(data);
+      ImmSetOpenStatus(context, mode != ImeMode::Off);
+      if (mode == ImeMode::Hiragana) {
+        DWORD conversion = 0, sentence = 0;
+        ImmGetConversionStatus(context, &conversion, &sentence);
+        ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, sentence);
+      }
       ImmReleaseContext(hwnd, context);
     }
   }

@@ -26,6 +26,7 @@ enum class ImeMode {
   Default,  // leave the input method as the user set it
   Off,      // closed each time the control gets the focus (direct input)
   On,       // opened each time the control gets the focus (kana-kanji input)
+  Hiragana, // opened in full-width Hiragana each time the control gets the focus
 };
 
 HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,

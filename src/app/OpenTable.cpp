@@ -1,0 +1,33 @@
+#include "app/OpenTable.h"
+
+#include "app/PanelFiles.h"
+#include "editor/PanelEditFm.h"
+#include "table/PlatformFile.h"
+#include "table/TableFileReader.h"
+#include "winui/MessageBox.h"
+
+std::string TablePathFor(const std::string& workFolderSjis, char identifier) {
+  return workFolderSjis + "\\\x8b\x40\x8a\xed\x91\x80\x8d\xec" + identifier + ".tbl";  // \機器操作X.tbl
+}
+
+void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
+  if (!UniqueFile(OpenFileSjis(tablePathSjis, "rb"))) {
+    winui::ShowWarning(owner, L"指定されたファイルがありません");
+    return;
+  }
+  CPanelTable table;
+  MessageBoxAsk ask(owner);
+  std::string failure = ReadTableFile(table, tablePathSjis, ask);
+  if (failure.empty()) failure = CheckTableBitmap(table, owner);
+  if (!failure.empty()) {
+    winui::ShowMessageSjis(owner, failure, "Error", winui::MsgButtons::Ok);
+    return;
+  }
+  TPanelEditFm editor;
+  if (!editor.CreateForm(owner)) return;
+  if (std::wstring why = editor.LoadPanel(table); !why.empty()) {
+    winui::ShowMessage(owner, why, L"Error", winui::MsgButtons::Ok);
+    return;
+  }
+  winui::ShowModal(editor, owner);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Opening a table for editing: read, check, then the edit window, modal and
+// owned by `owner`. Returns when the edit window has closed or the opening
+// failed (its message shown). The table lives only inside the call.
+#include <windows.h>
+
+#include <string>
+
+// The table "機器操作" + identifier + ".tbl" of the work folder.
+std::string TablePathFor(const std::string& workFolderSjis, char identifier);
+
+void OpenTableFile(HWND owner, const std::string& tablePathSjis);

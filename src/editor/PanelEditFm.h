@@ -1,0 +1,84 @@
+#pragma once
+// The panel edit window: the panel's bitmap with a red frame on the cell under
+// the pointer, a left click editing that cell's command, a right click
+// stamping a text onto the bitmap, and a bar with 保存, 保存して終了 and キャンセル.
+// It borrows the table from its opener and owns its copy of the bitmap.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "app/PanelFiles.h"
+#include "table/PanelGrid.h"
+#include "table/PanelTable.h"
+#include "winui/Font.h"
+#include "winui/Form.h"
+#include "winui/Gdi.h"
+#include "winui/Picture.h"
+
+class TPanelEditFm : public winui::Form {
+ public:
+  static constexpr wchar_t kClassName[] = L"TPanelEditFm";
+  static constexpr int kBarHeight = 98;
+  enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton };
+
+  bool CreateForm(HWND owner);
+  // Loads the bitmap named by the table, sizes and centres the window. "" or
+  // why the bitmap cannot be loaded (the opening checks loaded it just before).
+  std::wstring LoadPanel(CPanelTable& table);
+
+  const winui::Picture& PanelImage() const { return panelImage_; }
+  // The cell a click acts on; nothing while the pointer is beyond the grid.
+  std::optional<GridCell> HoverCell() const { return hover_; }
+  // Pixels drawn on the window for the hover frame since loading (restored
+  // cells and frames); the figure behind the cost of moving the pointer.
+  long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
+
+  // Unsaved registrations or stamped texts.
+  bool Modified = false;
+  // Where saving writes; tests point it elsewhere.
+  PanelFolders Folders = DocumentsPanelFolders();
+
+  HWND Panel1 = nullptr;
+  HWND SaveButton = nullptr;
+  HWND SaveQuit = nullptr;
+  HWND TyuusiButton = nullptr;
+
+ protected:
+  void OnCreate() override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnClose(bool& canClose) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  PanelGrid Grid() const;
+  int ViewHeight() const;
+  void PlaceWindow();
+  void UpdateScrollBars();
+  void ScrollTo(int bar, int position);
+  void PaintContent(HDC dc, bool withFrame);
+  void DrawFrame(HDC dc, GridCell cell);
+  void RestoreCell(HDC dc, GridCell cell);
+
+  void FormMouseMove(int x, int y);
+  void FormMouseDown(UINT button);
+  void EditCell(GridCell cell);
+  void StampText(GridCell cell);
+  void SaveButtonClick();
+  void SaveQuitClick();
+  void TyuusiButtonClick();
+  void CloseConfirmed();
+
+  CPanelTable* table_ = nullptr;
+  winui::Picture panelImage_;
+  winui::Font font_;
+  winui::Brush barBrush_;
+  int cellWidth_ = 0;
+  int cellHeight_ = 0;
+  std::optional<GridCell> hover_ = GridCell{0, 0};
+  bool framed_ = false;  // the frame of hover_ is on the window now
+  bool closeConfirmed_ = false;
+  int scrollX_ = 0;  // only a panel larger than the screen scrolls
+  int scrollY_ = 0;
+  long long hoverPixelsDrawn_ = 0;
+};

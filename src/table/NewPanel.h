@@ -1,0 +1,37 @@
+#pragma once
+// The rules of a new panel, apart from its windows: the identifier, the
+// completion of the bitmap name, the limits a panel must keep to be opened
+// again and read by the host program, and the initial table file.
+#include <string>
+#include <string_view>
+
+// One ASCII letter or digit, nothing else (a double-byte character fails).
+bool IsTableIdentifier(std::string_view textSjis);
+
+// Appends ".bmp" unless the fourth character from the end (the first one of a
+// shorter text) is a dot. Counts Shift-JIS characters, not bytes.
+std::string CompleteBitmapName(const std::string& nameSjis);
+
+// Longest bitmap name the host program's reader takes whole.
+inline constexpr int kMaxBitmapNameBytes = 98;
+// Widest grid whose lines the host program's reader takes whole.
+inline constexpr int kMaxHostColumns = 24;
+// The largest picture the program keeps in memory.
+inline constexpr long long kMaxNewPanelPixels = 1LL << 26;
+
+enum class NewPanelRefusal {
+  None,
+  BadSize,             // a number that is zero or negative
+  TooManyColumns,      // more than kMaxHostColumns
+  TooLarge,            // over the grid or picture limits
+  BitmapNameTooLong,   // over kMaxBitmapNameBytes
+  BitmapNameNotInside, // leaves the work folder, or is no file name at all
+};
+
+// Checked in this order, before anything is written.
+NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, int rows, int cellWidth,
+                              int cellHeight);
+
+// The table file of a panel with every cell empty, CR LF line ends.
+std::string InitialTableFile(const std::string& bitmapNameSjis, int cellWidth, int cellHeight, int columns,
+                             int rows);

@@ -1,0 +1,41 @@
+#pragma once
+// Pixel arithmetic of a panel's grid: which cell a point of the bitmap falls
+// in and which pixels a cell covers. The bitmap may be a pixel larger than the
+// grid, so a point can lie on the bitmap and still in no cell.
+#include <optional>
+
+struct GridCell {
+  int column = 0;
+  int row = 0;
+  bool operator==(const GridCell&) const = default;
+};
+
+// Right and bottom are exclusive.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  long long Area() const {
+    return right > left && bottom > top ? static_cast<long long>(right - left) * (bottom - top) : 0;
+  }
+};
+
+class PanelGrid {
+ public:
+  PanelGrid(int cellWidth, int cellHeight, int columns, int rows)
+      : cellWidth_(cellWidth), cellHeight_(cellHeight), columns_(columns), rows_(rows) {}
+
+  // Nothing outside the grid, also for negative coordinates.
+  std::optional<GridCell> CellAt(int x, int y) const;
+  PixelRect CellRect(GridCell cell) const;
+  int Ordinal(GridCell cell) const { return cell.row * columns_ + cell.column; }
+  // Moves by whole cells and stays inside the grid.
+  GridCell Step(GridCell from, int dColumn, int dRow) const;
+
+ private:
+  int cellWidth_;
+  int cellHeight_;
+  int columns_;
+  int rows_;
+};

@@ -1,0 +1,156 @@
+// The panel edit window driven by messages: which cell the pointer frames and
+// a click addresses, what it repaints, stamping, and when unsaved work is kept.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "StorageTestSupport.h"
+#include "editor/EditCommandFm.h"
+#include "editor/InputStringFm.h"
+#include "editor/PanelEditFm.h"
+#include "winui/Controls.h"
+
+using storage_test::BoxRecorder;
+using storage_test::TempFolder;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+class PanelEdit : public ::testing::Test {
+ protected:
+  // A grid of columns x rows cells of w x h over a white bitmap one pixel larger each way.
+  void Open(int w, int h, int columns, int rows) {
+    winui::Picture white;
+    ASSERT_TRUE(white.Create(w * columns + 1, h * rows + 1, kWhite));
+    ASSERT_EQ(white.SaveToFile(folder_.Sjis() + "\\p.bmp"), L"");
+    table_.SetTablePath(folder_.Sjis() + "\\\x8b\x40\x8a\xed\x91\x80\x8d\xec" "A.tbl");
+    table_.SetBitmapName("p.bmp");
+    ASSERT_TRUE(table_.CreateGrid(w, h, columns, rows));
+    window_ = std::make_unique<TPanelEditFm>();
+    ASSERT_TRUE(window_->CreateForm(nullptr));
+    ASSERT_EQ(window_->LoadPanel(table_), L"");
+    window_->Folders = {[this](HWND) { return folder_.Sjis(); }, [this](HWND) { return host_.Sjis(); }};
+    ShowWindow(window_->Handle(), SW_SHOW);
+  }
+  HWND Window() const { return window_->Handle(); }
+  // What the window shows now, read through WM_PRINTCLIENT.
+  COLORREF Shown(int x, int y) const {
+    winui::Picture shot;
+    shot.Create(window_->PanelImage().Width(), window_->PanelImage().Height(), RGB(0, 0, 255));
+    {
+      winui::MemoryDc dc;
+      winui::ScopedSelectObject select(dc.Get(), shot.Handle());
+      SendMessageW(Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    }
+    GdiFlush();
+    return shot.PixelAt(x, y);
+  }
+  void Click(UINT button, int x, int y) { SendMessageW(Window(), button, 0, At(x, y)); }
+
+  TempFolder folder_;
+  TempFolder host_;
+  CPanelTable table_;
+  std::unique_ptr<TPanelEditFm> window_;
+};
+
+TEST_F(PanelEdit, ClicksActOnTheCellLastFramedAndNeverBeyondTheGrid) {
+  Open(40, 30, 3, 2);
+  int opened = 0;
+  int loadedOrdinal = -1;
+  winui::ScopedModalHook hook(TEditCommandFm::kClassName, [&](winui::Form& form) {
+    ++opened;
+    loadedOrdinal = table_.CellCount();
+    for (int i = 0; i < table_.CellCount(); ++i) {
+      if (&table_.Cell(i) == static_cast<TEditCommandFm&>(form).LoadedCell()) loadedOrdinal = i;
+    }
+    form.SetModalResult(winui::ModalResult::Cancel);
+  });
+  Click(WM_LBUTTONDOWN, 100, 50);  // before any movement: the top-left cell
+  EXPECT_EQ(loadedOrdinal, 0);
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(45, 35));
+  EXPECT_EQ(Shown(41, 31), kRed);   // two-pixel frame inside cell 4
+  EXPECT_EQ(Shown(42, 32), kWhite);
+  Click(WM_LBUTTONDOWN, 5, 5);      // lands on cell 0, acts on cell 4
+  EXPECT_EQ(loadedOrdinal, 4);
+  EXPECT_FALSE(window_->Modified);  // cancelled
+
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(120, 10));  // the bitmap's extra column
+  EXPECT_FALSE(window_->HoverCell());
+  EXPECT_EQ(Shown(41, 31), kWhite);
+  Click(WM_LBUTTONDOWN, 120, 10);
+  Click(WM_RBUTTONDOWN, 120, 10);
+  EXPECT_EQ(opened, 2);
+}
+
+TEST_F(PanelEdit, HoverRepaintsOnlyTheOldAndTheNewCell) {
+  Open(80, 80, 24, 10);
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(100, 100));
+  const long long start = window_->HoverPixelsDrawn();
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(150, 150));  // same cell: nothing
+  EXPECT_EQ(window_->HoverPixelsDrawn(), start);
+  constexpr int kChanges = 20;
+  for (int i = 1; i <= kChanges; ++i) SendMessageW(Window(), WM_MOUSEMOVE, 0, At(100 + 80 * (i % 20), 100 + 80 * (i % 7)));
+  const long long perChange = (window_->HoverPixelsDrawn() - start) / kChanges;
+  std::printf("hover on 24 x 10 cells of 80 x 80: %lld pixels drawn per cell change; whole bitmap %d\n", perChange,
+              window_->PanelImage().Width() * window_->PanelImage().Height());
+  EXPECT_LE(perChange, 2 * 80 * 80);
+}
+
+TEST_F(PanelEdit, StampDrawsIntoThePictureAndCountsAsUnsavedWork) {
+  Open(40, 30, 3, 2);
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(45, 35));
+  winui::ScopedModalHook input(TInputStringFm::kClassName, [](winui::Form& form) {
+    auto& dialog = static_cast<TInputStringFm&>(form);
+    winui::SetText(dialog.VString, L"TV");
+    SendMessageW(dialog.Button1, BM_CLICK, 0, 0);
+  });
+  Click(WM_RBUTTONDOWN, 45, 35);
+  int inked = 0;
+  for (int y = 30; y < 60; ++y) {
+    for (int x = 40; x < 80; ++x) inked += window_->PanelImage().PixelAt(x, y) != kWhite;
+  }
+  EXPECT_GT(inked, 0);
+  EXPECT_EQ(window_->PanelImage().PixelAt(41, 31), kWhite);  // from (+2, +2) on; the frame is not in the picture
+  EXPECT_EQ(window_->PanelImage().PixelAt(10, 10), kWhite);
+  EXPECT_EQ(Shown(41, 31), kWhite);                            // the repaint took the frame away
+  EXPECT_TRUE(window_->Modified);
+
+  BoxRecorder boxes({false});  // キャンセル asks; No keeps the window
+  SendMessageW(window_->TyuusiButton, BM_CLICK, 0, 0);
+  window_->Close();  // the title bar asks the same
+  ASSERT_EQ(boxes.Lines().size(), 2u);
+  EXPECT_EQ(boxes.Lines()[0], L"注意|キャンセルして良いですか？|YesNo");
+  EXPECT_TRUE(IsWindow(Window()));
+}
+
+TEST_F(PanelEdit, OnlyASuccessfulSaveClearsModifiedOrCloses) {
+  Open(40, 30, 3, 2);
+  window_->Modified = true;
+  const auto workFolder = window_->Folders.work;
+  window_->Folders.work = [](HWND) { return std::string(); };  // no work folder: nothing saved
+  {
+    BoxRecorder boxes;
+    SendMessageW(window_->SaveButton, BM_CLICK, 0, 0);
+    SendMessageW(window_->SaveQuit, BM_CLICK, 0, 0);
+  }
+  EXPECT_TRUE(window_->Modified);
+  EXPECT_TRUE(IsWindow(Window()));
+
+  window_->Folders.work = workFolder;
+  BoxRecorder boxes({false});  // not published
+  SendMessageW(window_->SaveButton, BM_CLICK, 0, 0);
+  EXPECT_FALSE(window_->Modified);
+  EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{L"注意|クロヴァンに反映させますか？|YesNo"});
+  EXPECT_TRUE(storage_test::Exists(folder_ / L"機器操作A.tbl"));
+  SendMessageW(window_->TyuusiButton, BM_CLICK, 0, 0);  // saved: closes without asking
+  EXPECT_FALSE(IsWindow(Window()));
+}
+
+}  // namespace
