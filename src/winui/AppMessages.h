@@ -10,6 +10,10 @@ namespace winui {
 // from the worker object it owns. wParam, lParam: 0.
 inline constexpr UINT kMsgWorkerDone = WM_APP + 1;
 
-// Later messages: WM_APP + 2 onwards, each with the meaning of wParam/lParam.
+// A learned-code row asks its list to remove it, once the click on its own
+// delete button has been handled. wParam: the row's serial number; lParam: 0.
+inline constexpr UINT kMsgRemoveRow = WM_APP + 2;
+
+// Later messages: WM_APP + 3 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui
