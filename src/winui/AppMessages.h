@@ -10,9 +10,13 @@ namespace winui {
 // from the worker object it owns. wParam, lParam: 0.
 inline constexpr UINT kMsgWorkerDone = WM_APP + 1;
 
-// A window has just been shown: put the focus in its first field. wParam, lParam: 0.
-inline constexpr UINT kMsgFocusFirstField = WM_APP + 10;
+// A learned-code row asks its list to remove it, once the click on its own
+// delete button has been handled. wParam: the row's serial number; lParam: 0.
+inline constexpr UINT kMsgRemoveRow = WM_APP + 2;
 
-// Later messages: WM_APP + 2 onwards, each with the meaning of wParam/lParam.
+// A window has just been shown: put the focus in its first field. wParam, lParam: 0.
+inline constexpr UINT kMsgFocusFirstField = WM_APP + 3;
+
+// Later messages: WM_APP + 4 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "winui/Controls.h"
-#include "winui/ExceptionBox.h"
 #include "winui/MessagePump.h"
 
 namespace winui {
@@ -16,34 +15,12 @@ std::vector<ScopedModalHook*>& ModalHooks() {
   return hooks;
 }
 
-bool EnsureClass(const std::wstring& name, WNDPROC proc) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, name.c_str(), &existing)) return true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = name.c_str();
-  return RegisterClassExW(&wc) != 0;
-}
-
 }  // namespace
 
-Form::~Form() {
-  if (hwnd_) {
-    HWND h = hwnd_;
-    DestroyWindow(h);  // WM_NCDESTROY unbinds the object
-  }
-}
-
 bool Form::Create(const FormSpec& formSpec) {
-  if (hwnd_ || !EnsureClass(formSpec.className, &Form::WindowProc)) return false;
-  font_ = Font::Points(formSpec.fontFace, formSpec.fontPoints);
+  if (Handle()) return false;
+  font_ = formSpec.fontPixels > 0 ? Font::Pixels(formSpec.fontFace, formSpec.fontPixels)
+                                  : Font::Points(formSpec.fontFace, formSpec.fontPoints);
   const DWORD exStyle = formSpec.exStyle | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, formSpec.clientWidth, formSpec.clientHeight};
   AdjustWindowRectEx(&frame, formSpec.style, FALSE, exStyle);
@@ -64,54 +41,28 @@ bool Form::Create(const FormSpec& formSpec) {
     top = std::max(top, 0);
   }
   modalResult_ = ModalResult::None;
-  HWND created = CreateWindowExW(exStyle, formSpec.className.c_str(), formSpec.caption.c_str(), formSpec.style, left, top, width,
-                                 height, formSpec.owner, nullptr, GetModuleHandleW(nullptr), this);
-  return created != nullptr;
+  return CreateBound(formSpec.className, exStyle, formSpec.caption, formSpec.style, left, top, width, height,
+                     formSpec.owner, 0);
 }
 
 void Form::Close() {
-  if (hwnd_) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+  if (Handle()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void Form::SetModalResult(ModalResult result) {
   modalResult_ = result;
   // Wakes the modal loop if it is waiting in GetMessage.
-  if (modal_ && hwnd_) PostMessageW(hwnd_, WM_NULL, 0, 0);
-}
-
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Form* form = nullptr;
-  if (msg == WM_NCCREATE) {
-    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  } else {
-    form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
-  if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    form->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-  }
-  try {
-    return form->Dispatch(msg, wParam, lParam);
-  } catch (...) {
-    ShowCurrentException(hwnd);
-    return 0;
-  }
+  if (modal_ && Handle()) PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
 LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_SHOWWINDOW && msg != WM_CLOSE) return Window::Dispatch(msg, wParam, lParam);
   LRESULT result = 0;
   if (OnMessage(msg, wParam, lParam, result)) return result;
   switch (msg) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
     case WM_SHOWWINDOW:
       if (wParam && lParam == 0) OnShow();
-      break;
+      return DefaultProc(msg, wParam, lParam);
     case WM_CLOSE: {
       bool canClose = true;
       OnClose(canClose);
@@ -119,29 +70,13 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (modal_) {
         if (modalResult_ == ModalResult::None) SetModalResult(ModalResult::Cancel);
       } else {
-        DestroyWindow(hwnd_);
+        DestroyWindow(Handle());
       }
       return 0;
     }
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return 0;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code == static_cast<UINT>(TCN_SELCHANGE)) ShowSelectedTabPage(header->hwndFrom);
-      return OnNotify(*header);
-    }
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
     default:
-      if (msg >= WM_APP && msg <= 0xBFFF) return OnAppMessage(msg, wParam, lParam);
-      break;
+      return Window::Dispatch(msg, wParam, lParam);
   }
-  return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 ModalResult ShowModal(Form& form, HWND owner) {

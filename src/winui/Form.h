@@ -1,10 +1,8 @@
 #pragma once
-// One C++ object per top-level window. The object is bound to its window in
-// WM_NCCREATE and receives the window's messages through virtual OnXxx
-// handlers; an exception escaping a handler is shown in a box (ExceptionBox.h)
-// and the program goes on. The object outlives its window: whoever creates a
-// form owns the object and deletes it after the window is gone (or lets the
-// destructor destroy the window).
+// One C++ object per top-level window, on the shared window part (Window.h):
+// the caption, the frame, the font every control gets, closing and the modal
+// result. Whoever creates a form owns the object and deletes it after the
+// window is gone (or lets the destructor destroy the window).
 //
 // A form is shown either as the main window (ShowWindow + RunMessageLoop) or
 // modally with ShowModal, which returns the modal result set by the form.
@@ -14,6 +12,7 @@
 #include <string>
 
 #include "winui/Font.h"
+#include "winui/Window.h"
 
 namespace winui {
 
@@ -34,20 +33,18 @@ struct FormSpec {
   HWND owner = nullptr;
   std::wstring fontFace = L"Tahoma";
   int fontPoints = 8;
+  int fontPixels = 0;  // character height in pixels; when set, fontPoints is not used
 };
 
-class Form {
+class Form : public Window {
  public:
   Form() = default;
   // Destroys the window if it is still there; by then the derived part is gone,
-  // so a form whose OnDestroy matters closes its window before it is deleted.
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
+  // so a form whose OnDestroy matters calls Destroy() (or closes) first.
+  ~Form() override = default;
 
   // Creates the window (hidden); OnCreate runs before this returns.
   bool Create(const FormSpec& formSpec);
-  HWND Handle() const { return hwnd_; }
   // The form's font, given to every control created by it.
   HFONT FontHandle() const { return font_.Handle(); }
 
@@ -60,35 +57,16 @@ class Form {
   bool IsModal() const { return modal_; }
 
  protected:
-  // Controls are created here. Runs inside Create.
-  virtual void OnCreate() {}
   // Each time the window is about to become visible.
   virtual void OnShow() {}
   // Close request (any way: Close(), title bar, system menu). Set canClose to false to refuse.
   virtual void OnClose(bool& canClose) { (void)canClose; }
-  virtual void OnDestroy() {}
-  // WM_COMMAND from a control (also from controls inside group boxes, panels and tab pages).
-  virtual void OnCommand(int id, int code, HWND control) { (void)id, (void)code, (void)control; }
-  // WM_NOTIFY; the return value is the message's result.
-  virtual LRESULT OnNotify(const NMHDR& header) { (void)header; return 0; }
-  virtual void OnTimer(UINT_PTR id) { (void)id; }
-  // Private messages (AppMessages.h); the return value is the message's result.
-  virtual LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    (void)msg, (void)wParam, (void)lParam;
-    return 0;
-  }
-  // Any message, before the handlers above; return true when handled (painting, mouse, ...).
-  virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    (void)msg, (void)wParam, (void)lParam, (void)result;
-    return false;
-  }
+
+  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   friend ModalResult ShowModal(Form& form, HWND owner);
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
 
-  HWND hwnd_ = nullptr;
   Font font_;
   ModalResult modalResult_ = ModalResult::None;
   bool modal_ = false;

@@ -1,0 +1,143 @@
+#include "editor/RemoconBaseFr.h"
+
+#include <algorithm>
+
+#include "winui/AppMessages.h"
+
+namespace {
+
+constexpr int kLineStep = 14;
+
+}  // namespace
+
+TRemoconBaseFr::~TRemoconBaseFr() {
+  // The rows' windows go with the list's, while every object is still whole.
+  Destroy();
+}
+
+bool TRemoconBaseFr::CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id) {
+  controlFont_ = controlFont;
+  labelFont_ = winui::Font::Pixels(L"Tahoma", 12);
+  codeFont_ = winui::Font::Pixels(L"Tahoma", 7, true);
+  if (!CreateFrame(kClassName, parent, place, kColor, WS_VSCROLL, id)) return false;
+  UpdateScrollBar();
+  return true;
+}
+
+TRemoconFr* TRemoconBaseFr::AddRow(const std::string& codeText) {
+  if (RowCount() >= kCapacity) return nullptr;
+  auto row = std::make_unique<TRemoconFr>(*this, nextSerial_++);
+  if (!row->CreateRow(Handle(), RowCount() * TRemoconFr::kHeight - scrollPos_)) return nullptr;
+  row->SetCodeText(codeText);
+  row->SetMemoText("");
+  rows_.push_back(std::move(row));
+  ArrangeRows();
+  return rows_.back().get();
+}
+
+void TRemoconBaseFr::RemoveRow(const TRemoconFr& row) {
+  for (int i = 0; i < RowCount(); ++i) {
+    if (rows_[static_cast<size_t>(i)].get() == &row) {
+      RemoveRowAt(i);
+      return;
+    }
+  }
+}
+
+void TRemoconBaseFr::RemoveRowAt(int index) {
+  if (index < 0 || index >= RowCount()) return;
+  std::unique_ptr<TRemoconFr> row = std::move(rows_[static_cast<size_t>(index)]);
+  rows_.erase(rows_.begin() + index);
+  row->Destroy();
+  row.reset();
+  ArrangeRows();
+}
+
+void TRemoconBaseFr::ClearRows() {
+  for (auto& row : rows_) row->Destroy();
+  rows_.clear();
+  UpdateScrollBar();
+}
+
+void TRemoconBaseFr::ArrangeRows() {
+  UpdateScrollBar();
+  PlaceRows();
+  owner_.UpdateSendOptions();
+}
+
+void TRemoconBaseFr::RequestRemoval(unsigned serial) {
+  PostMessageW(Handle(), winui::kMsgRemoveRow, serial, 0);
+}
+
+LRESULT TRemoconBaseFr::OnAppMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
+  if (msg != winui::kMsgRemoveRow) return 0;
+  // The row may be gone by now (the whole list cleared meanwhile).
+  for (int i = 0; i < RowCount(); ++i) {
+    if (rows_[static_cast<size_t>(i)]->Serial() == static_cast<unsigned>(wParam)) {
+      RemoveRowAt(i);
+      break;
+    }
+  }
+  return 0;
+}
+
+void TRemoconBaseFr::UpdateScrollBar() {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const int page = client.bottom - client.top;
+  const int content = RowCount() * TRemoconFr::kHeight;
+  scrollPos_ = std::clamp(scrollPos_, 0, std::max(0, content - page));
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = std::max(0, content - 1);
+  info.nPage = static_cast<UINT>(page);
+  info.nPos = scrollPos_;
+  SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+}
+
+void TRemoconBaseFr::PlaceRows() {
+  for (int i = 0; i < RowCount(); ++i) {
+    SetWindowPos(rows_[static_cast<size_t>(i)]->Handle(), nullptr, 0, i * TRemoconFr::kHeight - scrollPos_, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TRemoconBaseFr::ScrollTo(int pos) {
+  scrollPos_ = pos;
+  UpdateScrollBar();
+  PlaceRows();
+}
+
+void TRemoconBaseFr::OnSize(int /*width*/, int /*height*/) {
+  if (rows_.empty()) return;
+  UpdateScrollBar();
+  PlaceRows();
+}
+
+void TRemoconBaseFr::OnVScroll(int code) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  GetScrollInfo(Handle(), SB_VERT, &info);
+  int pos = scrollPos_;
+  switch (code) {
+    case SB_TOP: pos = 0; break;
+    case SB_BOTTOM: pos = info.nMax; break;
+    case SB_LINEUP: pos -= kLineStep; break;
+    case SB_LINEDOWN: pos += kLineStep; break;
+    case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
+    default: return;
+  }
+  ScrollTo(pos);
+}
+
+bool TRemoconBaseFr::OnMouseWheel(int delta) {
+  // One row per notch of the wheel.
+  ScrollTo(scrollPos_ - delta * TRemoconFr::kHeight / WHEEL_DELTA);
+  return true;
+}

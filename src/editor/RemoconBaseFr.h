@@ -1,0 +1,74 @@
+#pragma once
+// The learned-code list of the command dialog: up to ten rows, one under the
+// other in sending order, in a frame that scrolls vertically once they no
+// longer fit. The owner hears of every arrangement.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/RemoconFr.h"
+#include "winui/ChildFrame.h"
+#include "winui/Font.h"
+
+// Told after rows have been added or removed (not after ClearRows).
+class RemoconListOwner {
+ public:
+  virtual void UpdateSendOptions() = 0;
+
+ protected:
+  ~RemoconListOwner() = default;
+};
+
+class TRemoconBaseFr : public winui::ChildFrame {
+ public:
+  static constexpr wchar_t kClassName[] = L"TRemoconBaseFr";
+  static constexpr int kCapacity = 10;
+  static constexpr COLORREF kColor = RGB(192, 192, 192);
+
+  explicit TRemoconBaseFr(RemoconListOwner& owner) : owner_(owner) {}
+  ~TRemoconBaseFr() override;
+
+  // `controlFont` is the dialog's, given to the rows' edits and buttons.
+  bool CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id = 0);
+
+  // The new row, or null when the list already holds kCapacity rows.
+  TRemoconFr* AddRow(const std::string& codeText);
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+  TRemoconFr& RowAt(int index) { return *rows_.at(static_cast<size_t>(index)); }
+  // A row that is not in this list is ignored.
+  void RemoveRow(const TRemoconFr& row);
+  void RemoveRowAt(int index);
+  // Without telling the owner.
+  void ClearRows();
+  // Places the rows under each other from the top of the content and tells the owner.
+  void ArrangeRows();
+  // Removes the row with this serial number after the current message (see TRemoconFr::DelButtonClick).
+  void RequestRemoval(unsigned serial);
+  int ScrollPos() const { return scrollPos_; }
+
+  HFONT ControlFont() const { return controlFont_; }
+  HFONT LabelFont() const { return labelFont_.Handle(); }
+  HFONT CodeFont() const { return codeFont_.Handle(); }
+
+ protected:
+  void OnSize(int width, int height) override;
+  void OnVScroll(int code) override;
+  bool OnMouseWheel(int delta) override;
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void ScrollTo(int pos);
+  // Sets the bar's range and page and keeps the position within them.
+  void UpdateScrollBar();
+  void PlaceRows();
+
+  RemoconListOwner& owner_;
+  HFONT controlFont_ = nullptr;
+  winui::Font labelFont_;
+  winui::Font codeFont_;
+  std::vector<std::unique_ptr<TRemoconFr>> rows_;
+  unsigned nextSerial_ = 1;
+  int scrollPos_ = 0;
+};

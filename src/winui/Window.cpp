@@ -1,0 +1,141 @@
+#include "winui/Window.h"
+
+#include <windowsx.h>
+
+#include "winui/Controls.h"
+#include "winui/ExceptionBox.h"
+#include "winui/Gdi.h"
+
+namespace winui {
+
+namespace {
+
+bool EnsureClass(const std::wstring& name, WNDPROC proc) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, name.c_str(), &existing)) return true;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name.c_str();
+  return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+Window::~Window() {
+  if (hwnd_) DestroyWindow(hwnd_);  // WM_NCDESTROY unbinds the object
+}
+
+void Window::Destroy() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool Window::CreateBound(const std::wstring& className, DWORD exStyle, const std::wstring& caption, DWORD style,
+                         int left, int top, int width, int height, HWND parent, int id) {
+  if (hwnd_ || !EnsureClass(className, &Window::WindowProc)) return false;
+  HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
+  HWND created = CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, left, top, width, height, parent,
+                                 menu, GetModuleHandleW(nullptr), static_cast<Window*>(this));
+  return created != nullptr;
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Window* window = nullptr;
+  if (msg == WM_NCCREATE) {
+    window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  } else {
+    window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    window->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  try {
+    return window->Dispatch(msg, wParam, lParam);
+  } catch (...) {
+    ShowCurrentException(GetAncestor(hwnd, GA_ROOT));
+    return 0;
+  }
+}
+
+LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (OnMessage(msg, wParam, lParam, result)) return result;
+  switch (msg) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->code == static_cast<UINT>(TCN_SELCHANGE)) ShowSelectedTabPage(header->hwndFrom);
+      return OnNotify(*header);
+    }
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_PAINT: {
+      PaintDc dc(hwnd_);
+      OnPaint(dc.Get(), dc.Dirty());
+      return 0;
+    }
+    case WM_PRINTCLIENT: {
+      RECT client{};
+      GetClientRect(hwnd_, &client);
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (lParam & PRF_ERASEBKGND) OnEraseBackground(dc);
+      OnPaint(dc, client);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+      break;
+    case WM_SIZE:
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_VSCROLL:
+      if (lParam == 0) {
+        OnVScroll(LOWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_MOUSEWHEEL:
+      if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam))) return 0;
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    default:
+      if (msg >= WM_APP && msg <= 0xBFFF) return OnAppMessage(msg, wParam, lParam);
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+}  // namespace winui

@@ -1,0 +1,75 @@
+#pragma once
+// The part every window object of ours shares, top-level form or child frame:
+// one C++ object per window, bound in WM_NCCREATE, one static procedure that
+// dispatches to virtual OnXxx handlers inside try/catch (an escaping exception
+// is shown in a box and the program goes on).
+//
+// The object outlives its window. Destroy() closes the window while the whole
+// object (its derived part included) still exists, so OnDestroy always runs in
+// full; the destructor only destroys a window that is somehow still there.
+#include <windows.h>
+
+#include <string>
+
+namespace winui {
+
+class Window {
+ public:
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  // Destroys the window now (OnDestroy runs); the object stays usable for reading.
+  void Destroy();
+
+ protected:
+  Window() = default;
+
+  // Registers `className` on first use and creates the window bound to this object.
+  bool CreateBound(const std::wstring& className, DWORD exStyle, const std::wstring& caption, DWORD style, int left,
+                   int top, int width, int height, HWND parent, int id);
+
+  // Controls are created here. Runs inside creation.
+  virtual void OnCreate() {}
+  virtual void OnDestroy() {}
+  // WM_COMMAND from a control (also from controls inside group boxes, panels and tab pages).
+  virtual void OnCommand(int id, int code, HWND control) { (void)id, (void)code, (void)control; }
+  // WM_NOTIFY; the return value is the message's result.
+  virtual LRESULT OnNotify(const NMHDR& header) { (void)header; return 0; }
+  virtual void OnTimer(UINT_PTR id) { (void)id; }
+  // Private messages (AppMessages.h); the return value is the message's result.
+  virtual LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    (void)msg, (void)wParam, (void)lParam;
+    return 0;
+  }
+  // Any message, before every other handler; return true when handled.
+  virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    (void)msg, (void)wParam, (void)lParam, (void)result;
+    return false;
+  }
+  // WM_PAINT and WM_PRINTCLIENT both paint here, so a test can paint into a memory DC.
+  virtual void OnPaint(HDC dc, const RECT& dirty) { (void)dc, (void)dirty; }
+  // The background; return false to leave it to the window class.
+  virtual bool OnEraseBackground(HDC dc) { (void)dc; return false; }
+  virtual void OnSize(int width, int height) { (void)width, (void)height; }
+  // SB_* code and the 16-bit thumb position of WM_VSCROLL from the window's own scroll bar.
+  virtual void OnVScroll(int code) { (void)code; }
+  // Wheel delta in WHEEL_DELTA units; return false to pass the wheel on to the parent.
+  virtual bool OnMouseWheel(int delta) { (void)delta; return false; }
+  virtual void OnMouseMove(int x, int y) { (void)x, (void)y; }
+  virtual void OnMouseDown(int x, int y) { (void)x, (void)y; }
+  // Colours of a child control (WM_CTLCOLOR*); null for the system's.
+  virtual HBRUSH OnCtlColor(HDC dc, HWND control) { (void)dc, (void)control; return nullptr; }
+
+  // Handlers of the message; derived window kinds add their own messages here.
+  virtual LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(hwnd_, msg, wParam, lParam); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace winui

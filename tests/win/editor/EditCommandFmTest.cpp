@@ -1,0 +1,239 @@
+// The command dialog: loading each kind, registering each kind, the refusals,
+// the questions, and the mended cases.
+#include <fstream>
+
+#include "EditorFixture.h"
+#include "winui/Controls.h"
+#include "winui/MessagePump.h"
+
+using wintest::BoxRecorder;
+
+TEST_F(EditorTest, LoadCellOfEachKind) {
+  Open(26, "1A +", {"'tv", "on\t" + LearnedCode('1'), "\t" + LearnedCode('2'), "no tab"});
+  EXPECT_EQ(SendMessageW(dialog->Command, CB_GETCURSEL, 0, 0), 2);
+  EXPECT_TRUE(IsWindowVisible(dialog->GroupBuffalo));
+  EXPECT_FALSE(IsWindowVisible(dialog->GroupRelay));
+  EXPECT_EQ(winui::GetText(dialog->MemoEdit), L"tv");
+  auto& list = dialog->RemoconBaseFrame;
+  ASSERT_EQ(list.RowCount(), 3);
+  EXPECT_EQ(*list.RowAt(0).MemoText() + "|" + list.RowAt(0).CodeText(), "on|" + LearnedCode('1'));
+  EXPECT_EQ(*list.RowAt(1).MemoText() + "|" + list.RowAt(1).CodeText(), "|" + LearnedCode('2'));
+  EXPECT_EQ(*list.RowAt(2).MemoText() + "|" + list.RowAt(2).CodeText(), "no tab|");
+  EXPECT_TRUE(Ticked(dialog->Repeat));
+  EXPECT_FALSE(Ticked(dialog->StillStop) || Ticked(dialog->NextButton));
+  // Three rows: only "wait for the next send" applies.
+  EXPECT_FALSE(Enabled(dialog->Repeat) || Enabled(dialog->StillStop));
+  EXPECT_TRUE(Enabled(dialog->NextButton));
+
+  Open(1, "XA -");
+  EXPECT_EQ(winui::GetText(dialog->RelayNumber), L"10");
+  EXPECT_EQ(dialog->RelayActionIndex(), 2);
+  Open(1, "X7 ?");
+  EXPECT_EQ(dialog->RelayActionIndex(), 0);
+  Open(2, "Gb  ");
+  EXPECT_EQ(winui::GetText(dialog->PanelName), L"b");
+  EXPECT_EQ(winui::GetText(dialog->PanelFileName), L"機器操作b.tbl　に切り替える");
+  Open(4, "R5  ", {"calc.exe"});
+  EXPECT_EQ(winui::GetText(dialog->GaibuCommand), L"calc.exe");
+  EXPECT_TRUE(IsWindowVisible(dialog->GroupGaibu));
+  RECT r{};
+  GetWindowRect(dialog->GroupGaibu, &r);
+  MapWindowPoints(nullptr, dialog->Handle(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 182);
+  EXPECT_EQ(r.top, 8);
+}
+
+TEST_F(EditorTest, EachKindRegisteredFromScratch) {
+  struct Case {
+    int kind;
+    std::function<void(TEditCommandFm&)> fill;
+    std::string cell;
+  };
+  const Case cases[] = {
+      {0, nullptr, "    |memo|old"},
+      {5, nullptr, "Q   |memo|old"},
+      {3, [](TEditCommandFm& d) { Type(d.PanelName, L"z"); }, "Gz  |memo|old"},
+      {4, [](TEditCommandFm& d) { Type(d.GaibuCommand, L"notepad.exe"); }, "R   ||notepad.exe"},
+      {1, [](TEditCommandFm& d) { Type(d.RelayNumber, L"7"); }, "X7 &|memo|old"},
+      {1, [](TEditCommandFm& d) { Type(d.RelayNumber, L"31"); Click(d.RelayActionItems[1]); }, "XV  |memo|old"},
+  };
+  for (const Case& c : cases) {
+    Open(12, "    ", {"'memo", "old"});
+    Choose(c.kind);
+    if (c.fill) c.fill(*dialog);
+    Click(dialog->TourokuButton);
+    EXPECT_TRUE(Registered()) << c.cell;
+    EXPECT_EQ(Cell(), c.cell);
+  }
+  // One code with Repeat ticked, then a second row: NextButton decides.
+  Open(26, "    ");
+  Choose(2);
+  Type(dialog->MemoEdit, L"tv");
+  dialog->RemoconBaseFrame.AddRow(LearnedCode('1'));
+  Click(dialog->Repeat);
+  EXPECT_FALSE(Enabled(dialog->StillStop));
+  dialog->RemoconBaseFrame.AddRow(LearnedCode('2'));
+  Click(dialog->NextButton);
+  Click(dialog->TourokuButton);
+  EXPECT_EQ(Cell(), "1A N|tv|\t" + LearnedCode('1') + "|\t" + LearnedCode('2'));
+}
+
+TEST_F(EditorTest, RefusalsLeaveTheDialogOpenAndTheCellAlone) {
+  struct Silent {
+    int kind;
+    HWND TEditCommandFm::*field;
+    const wchar_t* text;
+  };
+  const Silent silent[] = {{1, &TEditCommandFm::RelayNumber, L"32"}, {1, &TEditCommandFm::RelayNumber, L"-1"},
+                           {4, &TEditCommandFm::GaibuCommand, L"a"}, {3, &TEditCommandFm::PanelName, L""},
+                           {3, &TEditCommandFm::PanelName, L"-"}};
+  BoxRecorder boxes;
+  for (const Silent& s : silent) {
+    Open(12, "Q   ", {"'memo"});
+    Choose(s.kind);
+    Type((*dialog).*s.field, s.text);
+    Click(dialog->TourokuButton);
+    EXPECT_FALSE(Registered()) << s.kind;
+    EXPECT_EQ(Cell(), "Q   |memo") << s.kind;
+  }
+  EXPECT_EQ(winui::GetText(dialog->PanelFileName), L"機器操作-.tbl　に切り替える");
+  Type(dialog->PanelName, L"");
+  EXPECT_EQ(winui::GetText(dialog->PanelFileName), L"パネル名の最後の１文字を入れてください");
+  EXPECT_TRUE(boxes.boxes.empty());
+
+  // The learned-code warnings, then the mends: an apostrophe memo, ten rows, a cell past 159.
+  Open(26, "Q   ", {"'memo"});
+  Choose(2);
+  Click(dialog->TourokuButton);
+  auto& list = dialog->RemoconBaseFrame;
+  list.AddRow(LearnedCode('1'));
+  list.AddRow("short");
+  Click(dialog->TourokuButton);
+  list.RemoveRowAt(1);
+  list.AddRow(LearnedCode('2'))->SetMemoText("'quoted");
+  Click(dialog->TourokuButton);
+  list.RowAt(1).SetMemoText("quoted");
+  while (list.AddRow(LearnedCode('3'))) {
+  }
+  Click(dialog->TourokuButton);
+  EXPECT_FALSE(Registered());
+  EXPECT_EQ(Cell(), "Q   |memo");
+  Open(160, "Q   ");
+  Choose(2);
+  dialog->RemoconBaseFrame.AddRow(LearnedCode('1'));
+  Click(dialog->TourokuButton);
+  EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{
+      L"警告|リモコン送信データがありません",
+      L"警告|送信データが学習されていないものがあります。",
+      L"警告|2番目のリモコン送信データのメモが ' で始まっています。このままでは登録できません。",
+      L"警告|リモコン送信データは１つのボタンに９個まで登録できます。",
+      L"警告|このボタンには学習リモコン送信を登録できません。学習リモコン送信はパネルの先頭から160個目までのボタンに登録できます。",
+  }));
+  EXPECT_FALSE(Registered());
+  EXPECT_EQ(Cell(), "Q   |");
+}
+
+TEST_F(EditorTest, SixtyThirdExternalProgramAndQuotedCommandAreRefused) {
+  for (int i = 0; i < 62; ++i) table.Cell(100 + i).ReplaceCode(MakeCellCode("R   "));
+  BoxRecorder boxes;
+  Open(5, "    ");
+  Choose(4);
+  Type(dialog->GaibuCommand, L"'quoted");
+  Click(dialog->TourokuButton);
+  Type(dialog->GaibuCommand, L"calc.exe");
+  Click(dialog->TourokuButton);
+  EXPECT_FALSE(Registered());
+  EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{
+      L"警告|コマンドラインの先頭に ' は使えません。",
+      L"警告|外部プログラムの実行は１つのパネルに６２個までしか登録できません。"}));
+  Open(100, "R   ", {"old.exe"});  // one of the 62, re-registered
+  Type(dialog->GaibuCommand, L"new.exe");
+  Click(dialog->TourokuButton);
+  EXPECT_EQ(Cell(), "R   ||new.exe");
+}
+
+TEST_F(EditorTest, KindSwitchKeepsRowsAndTicksButEmptiesTheMemo) {
+  Open(7, "07 -", {"'tv", "a\t" + LearnedCode('1')});
+  EXPECT_TRUE(Ticked(dialog->StillStop));
+  Choose(1);
+  Choose(2);
+  EXPECT_EQ(winui::GetText(dialog->MemoEdit), L"");
+  EXPECT_EQ(dialog->RemoconBaseFrame.RowCount(), 1);
+  EXPECT_TRUE(Ticked(dialog->StillStop));
+  EXPECT_FALSE(Enabled(dialog->Repeat));
+  EXPECT_EQ(Cell(), "07 -|tv|a\t" + LearnedCode('1'));
+}
+
+TEST_F(EditorTest, DeleteAllAbortAndTitleBar) {
+  Open(7, "07  ", {"a\t" + LearnedCode('1'), "b\t" + LearnedCode('2')});
+  BoxRecorder boxes({false, true, false, true});
+  Click(dialog->AllDelete);  // No
+  EXPECT_EQ(dialog->RemoconBaseFrame.RowCount(), 2);
+  Click(dialog->AllDelete);  // Yes
+  EXPECT_EQ(dialog->RemoconBaseFrame.RowCount(), 0);
+  EXPECT_FALSE(Enabled(dialog->Repeat) || Enabled(dialog->StillStop) || Enabled(dialog->NextButton));
+  Click(dialog->AllDelete);  // nothing to ask
+  Click(dialog->TyuusiButton);  // No
+  EXPECT_EQ(dialog->GetModalResult(), winui::ModalResult::None);
+  Click(dialog->TyuusiButton);  // Yes
+  EXPECT_EQ(dialog->GetModalResult(), winui::ModalResult::Cancel);
+  EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{L"注意|これら全てのデータを削除しても良いですか？|YesNo",
+                                                      L"注意|これら全てのデータを削除しても良いですか？|YesNo",
+                                                      L"注意|キャンセルしても良いですか？|YesNo",
+                                                      L"注意|キャンセルしても良いですか？|YesNo"}));
+  EXPECT_EQ(Cell(), "07  ||a\t" + LearnedCode('1') + "|b\t" + LearnedCode('2'));
+
+  // The title bar asks nothing and cancels, whatever was edited.
+  Open(7, "07  ", {"a\t" + LearnedCode('1')});
+  ShowWindow(dialog->Handle(), SW_HIDE);
+  winui::ScopedModalHook hook(TEditCommandFm::kClassName, [](winui::Form& form) {
+    auto& d = static_cast<TEditCommandFm&>(form);
+    d.RemoconBaseFrame.ClearRows();
+    PostMessageW(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  EXPECT_EQ(winui::ShowModal(*dialog, nullptr), winui::ModalResult::Cancel);
+  EXPECT_EQ(boxes.boxes.size(), 4u);
+  EXPECT_EQ(Cell(), "07  ||a\t" + LearnedCode('1'));
+}
+
+TEST_F(EditorTest, LearningAddsRowsUpToNineAndTestSendsThemInOrder) {
+  sim.Set(L"USBIRSIM_SIGNAL", std::wstring(40, L'A'));
+  BoxRecorder boxes;
+  Open(8, "    ");
+  Choose(2);
+  Click(dialog->AddRemokon);
+  auto& list = dialog->RemoconBaseFrame;
+  ASSERT_EQ(list.RowCount(), 1);
+  EXPECT_EQ(list.RowAt(0).CodeText(), "    1.50,  120.25," + std::string(40, 'A'));
+  list.AddRow(LearnedCode('B'));
+  Click(dialog->TestRemocon);
+  auto emits = sim.Calls("USBIrEmitData");
+  ASSERT_EQ(emits.size(), 2u);
+  EXPECT_EQ(emits[0].fields["code"], list.RowAt(0).CodeText().substr(0, 18) + std::string(40, 'A'));
+  EXPECT_EQ(emits[1].fields["code"], LearnedCode('B'));
+  while (list.RowCount() < 9) list.AddRow(LearnedCode('C'));
+  const std::size_t starts = sim.Calls("USBIrStartReceive").size();
+  Click(dialog->AddRemokon);
+  EXPECT_EQ(sim.Calls("USBIrStartReceive").size(), starts);  // refused before the device is used
+  EXPECT_EQ(list.RowCount(), 9);
+  EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{L"警告|リモコン送信データは１つのボタンに９個まで登録できます。"});
+}
+
+TEST_F(EditorTest, RelayTestAndRegistrationUseTheSameDecimalNumber) {
+  const std::string log = wintest::EnvOrEmpty("PANEL_RELAY_LOG");
+  if (log.empty()) GTEST_SKIP() << "relay-sim is not running";
+  options.RelayPort = std::stoi(wintest::EnvOrEmpty("PANEL_RELAY_PORT"));
+  auto lines = [&] {
+    std::vector<std::string> all;
+    std::ifstream in(wintest::WinPathOf(log).c_str());
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+  };
+  const std::size_t before = lines().size();
+  Open(1, "XA &");
+  Click(dialog->RelayTestButton);
+  ASSERT_TRUE(winui::PumpUntil([&] { return lines().size() > before; }, 5000));
+  EXPECT_EQ(lines()[before].rfind("byte=42 kind=pulse relay=10 ", 0), 0u) << lines()[before];
+  Click(dialog->TourokuButton);
+  EXPECT_EQ(Cell(), "XA &|");
+}
