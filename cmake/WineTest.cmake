@@ -5,6 +5,8 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 set(PANEL_SCRIPTS ${PROJECT_SOURCE_DIR}/scripts)
+# The COM port the simulated relay unit is mapped to in the test prefix.
+set(PANEL_RELAY_TEST_PORT 5)
 
 add_test(NAME wine_up COMMAND ${PANEL_SCRIPTS}/wine-up.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(wine_up PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)

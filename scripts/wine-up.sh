@@ -52,6 +52,14 @@ if [ ! -f "$ready" ]; then
   done
   [ -f "$ready" ] || { echo "wine-up: could not prepare the Wine prefix" >&2; exit 1; }
 fi
+# Wine links the prefix's documents folder to $HOME, which every prefix on the
+# machine shares; each prefix gets a folder of its own so that panels written
+# by one build folder's tests or run never meet another's.
+documents="${WINEPREFIX}/drive_c/users/$(id -un)/Documents"
+if [ -L "$documents" ]; then
+  rm -f "$documents"
+  mkdir -p "$documents"
+fi
 # An already running server (another run of the same folder) is fine.
 wineserver -p </dev/null >/dev/null 2>&1 || true
 # Start Wine's own background processes now, away from any caller's pipes: they

@@ -5,51 +5,21 @@ set -euo pipefail
 BUILD_DIR="$(cd "${1:?build folder}" && pwd)"
 program="${2:?program}"
 sim_dll="${3:?simulated library}"
-scripts="$(cd "$(dirname "$0")/../../../scripts" && pwd)"
-source "${scripts}/wine-env.sh"
-out="${BUILD_DIR}/e2e"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out/usbir.log"
+source "$(dirname "$0")/e2e-lib.sh"
+rm -f "$out/started.png" "$out/unlocked.png" "$out/usbir.log"
 
-fail() { echo "e2e: $*" >&2; exit 1; }
-
-# The transceiver goes where the program looks for the device software; it is
-# taken away again so that other tests see a prefix without it.
-device_dir="${WINEPREFIX}/drive_c/wexdir/ソラミトセンター"
-mkdir -p "$device_dir"
-cp "$sim_dll" "$device_dir/USBIr.dll"
-editor_pid=""
-cleanup() {
-  [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-  rm -f "$device_dir/USBIr.dll"
-}
-trap cleanup EXIT
+install_transceiver "$sim_dll"
 export USBIRSIM_LOG="$(winepath -w "$out/usbir.log")"
 wine reg delete 'HKCU\SoftWare\Zentorik' /f </dev/null >/dev/null 2>&1 || true
 
-wine "$program" </dev/null >"$out/editor.log" 2>&1 &
-editor_pid=$!
-
-wait_for_window() {  # name, seconds
-  for _ in $(seq $(($2 * 10))); do
-    xdotool search --name "$1" 2>/dev/null | head -n 1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+start_editor "$program"
 window="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
 sleep 0.5  # first paint
 import -window root "$out/started.png"
 if xdotool search --name '^警告$' >/dev/null 2>&1; then fail "a warning box appeared at start-up"; fi
 grep -q 'USBIrInit' "$out/usbir.log" || fail "the library was not initialised"
 
-# Client coordinates of the controls, offset by the frame Wine draws.
-read -r wx wy < <(xdotool getwindowgeometry "$window" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
-frame_x=$(( $(xwininfo -id "$window" | awk '/Width/ {print $2}') - 598 ))
-frame_y=$(( $(xwininfo -id "$window" | awk '/Height/ {print $2}') - 467 ))
-client_x=$(( wx + frame_x / 2 ))
-client_y=$(( wy + frame_y - frame_x / 2 ))
-click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click 1; sleep 0.3; }
+client_origin "$window" 598 467
 
 xdotool keydown Shift_L
 click $((47 + 80)) $((434 + 12))   # Button1 with Shift: unlocks, focus to the field

@@ -1,0 +1,66 @@
+# Sourced by the end-to-end scripts: the simulated transceiver installed where
+# the program looks for it, and finding, clicking and typing into windows of
+# the real program by their client coordinates, as a user would.
+scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../scripts" && pwd)"
+source "${scripts}/wine-env.sh"
+out="${BUILD_DIR}/e2e"
+mkdir -p "$out"
+
+fail() { echo "e2e: $*" >&2; exit 1; }
+
+# The transceiver goes where the program looks for the device software; it is
+# taken away again so that other tests see a prefix without it.
+device_dir="${WINEPREFIX}/drive_c/wexdir/ソラミトセンター"
+install_transceiver() {  # sim_dll
+  mkdir -p "$device_dir"
+  cp "$1" "$device_dir/USBIr.dll"
+}
+editor_pid=""
+cleanup() {
+  [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
+  rm -f "$device_dir/USBIr.dll"
+}
+trap cleanup EXIT
+
+start_editor() {  # program
+  wine "$1" </dev/null >"$out/editor.log" 2>&1 &
+  editor_pid=$!
+}
+
+wait_for_window() {  # name pattern, seconds
+  for _ in $(seq $(($2 * 10))); do
+    xdotool search --name "$1" 2>/dev/null | head -n 1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_for_no_window() {  # name pattern, seconds
+  for _ in $(seq $(($2 * 10))); do
+    xdotool search --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets client_x, client_y: the screen position of a window's client area,
+# from its outer size and its client size (the frame Wine draws is even).
+client_origin() {  # window, client width, client height
+  local wx wy frame_x frame_y
+  read -r wx wy < <(xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+  frame_x=$(( $(xwininfo -id "$1" | awk '/Width/ {print $2}') - $2 ))
+  frame_y=$(( $(xwininfo -id "$1" | awk '/Height/ {print $2}') - $3 ))
+  client_x=$(( wx + frame_x / 2 ))
+  client_y=$(( wy + frame_y - frame_x / 2 ))
+}
+
+click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"; sleep 0.3; }
+shot() { import -window root "$out/$1.png"; }
+
+# Waits for a box of that caption and answers it with a key (Return: the default button).
+answer_box() {  # caption pattern, key
+  wait_for_window "$1" 10 >/dev/null || fail "no box '$1' appeared"
+  sleep 0.2
+  xdotool key "$2"
+  sleep 0.3
+}

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# panel-road.sh BUILD_DIR PROGRAM SIM_DLL RELAY_LOG RELAY_PORT
+# The whole road of a panel in the real program: create it, give one button of
+# each kind its command (learning through the simulated transceiver, testing a
+# relay through the simulated relay unit), stamp a text, save and publish,
+# reopen it from the list. The files in both folders are then compared byte for
+# byte with what the run entered. Screenshots are left in BUILD_DIR/e2e.
+set -euo pipefail
+BUILD_DIR="$(cd "${1:?build folder}" && pwd)"
+program="${2:?program}"
+sim_dll="${3:?simulated library}"
+relay_log="${4:?relay log}"
+relay_port="${5:?relay COM port}"
+source "$(dirname "$0")/e2e-lib.sh"
+rm -f "$out"/road-*.png "$out/road-usbir.log"
+
+documents="${WINEPREFIX}/drive_c/users/$(id -un)/Documents"
+work="$documents/クロヴァンパネル作業"
+host="$documents/Kurovan/パネルデータ"
+rm -rf "$work" "$documents/Kurovan"
+mkdir -p "$host"  # the host program's folder; the editor never makes it
+
+install_transceiver "$sim_dll"
+export USBIRSIM_LOG="$(winepath -w "$out/road-usbir.log")"
+signal=00112233445566778899AABBCCDDEEFF00112233
+export USBIRSIM_SIGNAL=$signal USBIRSIM_DELAY_MS=300
+wine reg add 'HKCU\SoftWare\Zentorik\Env' /v RelayPort /t REG_SZ /d "$relay_port" /f </dev/null >/dev/null 2>&1
+: > "$relay_log"
+
+start_editor "$program"
+main="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
+sleep 0.5
+client_origin "$main" 598 467
+main_x=$client_x main_y=$client_y
+
+# 新規作成: the focus starts in the identifier field.
+xdotool type --delay 80 'A'
+xdotool key Tab; xdotool type '3'; xdotool key Tab; xdotool type '2'
+xdotool key Tab; xdotool type '80'; xdotool key Tab; xdotool type '60'
+sleep 0.3
+shot road-new-panel
+click $((35 + 112 + 64)) $((29 + 235 + 12))  # 作成
+answer_box '^注意$' Return                      # これで作成しても良いですか? Yes
+
+editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "the edit window did not open"
+sleep 0.5
+client_origin "$editor" 240 $((120 + 98))
+edit_x=$client_x edit_y=$client_y
+
+command_dialog() {  # cell x, y: hover from elsewhere, click, wait for the dialog
+  client_x=$edit_x client_y=$edit_y
+  xdotool mousemove $((edit_x + 239)) $((edit_y + 119)); sleep 0.1
+  click "$1" "$2"
+  dialog="$(wait_for_window '^コマンド登録$' 10)" || fail "no command dialog for the cell at $1,$2"
+  sleep 0.3
+  client_origin "$dialog" 581 486
+}
+choose_kind() {  # index in the list
+  click $((32 + 72)) $((8 + 10))
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return; sleep 0.3
+}
+register() { click $((8 + 72)) $((153 + 20)); wait_for_no_window '^コマンド登録$' 5 || fail "登録 left the dialog open"; }
+
+command_dialog 40 30          # cell 0: relay 7, on for one second, tested first
+choose_kind 1
+click $((183 + 86)) $((8 + 26)); xdotool key End BackSpace BackSpace; xdotool type '7'
+shot road-relay
+click $((183 + 293)) $((8 + 28))  # テスト
+register
+
+command_dialog 120 30         # cell 1: a learned code
+choose_kind 2
+click $((183 + 70)) $((8 + 233))  # リモコン学習追加
+wait_for_window '^リモコン学習中$' 5 >/dev/null || fail "the learning dialog did not open"
+wait_for_no_window '^リモコン学習中$' 10 || fail "learning did not end"
+sleep 0.3
+shot road-learned
+register
+
+command_dialog 200 30         # cell 2: switch to panel B
+choose_kind 3
+click $((183 + 125)) $((8 + 26)); xdotool type 'B'
+register
+
+command_dialog 40 90          # cell 3: an external program
+choose_kind 4
+click $((182 + 200)) $((8 + 43)); xdotool type 'notepad.exe'
+register
+
+command_dialog 120 90         # cell 4: close
+choose_kind 5
+register
+
+client_x=$edit_x client_y=$edit_y
+xdotool mousemove $((edit_x + 40)) $((edit_y + 30)); sleep 0.1
+click 200 90 3                # cell 5: stamp "TV"
+wait_for_window '^文字列入力$' 10 >/dev/null || fail "no string input"
+sleep 0.3
+xdotool type 'TV'; xdotool key Return; sleep 0.5
+shot road-edit-window
+click $((16 + 37)) $((120 + 39 + 12))  # 保存して終了
+answer_box '^注意$' Return              # クロヴァンに反映させますか? Yes
+wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
+
+# 既存ファイル: reopen it from the list.
+client_x=$main_x client_y=$main_y
+click $((32 + 95)) $((8 + 10))
+click $((35 + 20)) $((29 + 3 + 8))     # the first (only) table
+sleep 0.3
+shot road-existing
+click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
+wait_for_window '^PanelEditFm$' 10 >/dev/null || fail "開く did not open the edit window"
+sleep 0.5
+shot road-reopened
+client_x=$edit_x client_y=$edit_y
+click $((16 + 37)) $((120 + 70 + 12))  # キャンセル: nothing changed, no question
+wait_for_no_window '^PanelEditFm$' 5 || fail "キャンセル asked or stayed open"
+
+# What the run entered, byte for byte (Shift-JIS, CR LF).
+code="    1.50,  120.25,$signal"
+expected="$(mktemp)"
+{
+  printf '\x8b\x40\x8a\xed\x91\x80\x8d\xecA.bmp\r\n80,60,3,2\r\n'
+  printf 'X7 &01  GB  \r\nR0  Q       \r\n\r\n'
+  printf '<\x83\x5c\x83\x89\x83\x7e\x83\x67\x83\x8a\x83\x82\x83\x52\x83\x93\x83\x66\x81\x5b\x83\x5e>\r\n'
+  printf "    01='\r\n    01=\t%s\r\n\r\n<END>\r\n\r\n" "$code"
+  printf '<\x8a\x4f\x95\x94\x83\x52\x83\x7d\x83\x93\x83\x68>\r\n0=notepad.exe\r\n<END>\r\n\r\n'
+} > "$expected"
+cmp "$expected" "$work/機器操作A.tbl" || fail "the saved table differs from what was entered (expected $expected)"
+cmp "$work/機器操作A.tbl" "$host/機器操作A.tbl" || fail "the published table differs"
+cmp "$work/機器操作A.bmp" "$host/機器操作A.bmp" || fail "the published bitmap differs"
+rm -f "$expected"
+# The bitmap: 240 x 120, and the stamp inside cell 5 (the crop leaves out its grid frame).
+size="$(identify -format '%wx%h' "$work/機器操作A.bmp")"
+[ "$size" = 240x120 ] || fail "the bitmap is $size"
+mean="$(convert "$work/機器操作A.bmp" -crop 76x56+162+62 +repage -format '%[fx:mean]' info:)"
+awk -v m="$mean" 'BEGIN { exit !(m < 0.999) }' || fail "no stamped text in cell 5"
+
+grep -q "byte=39 kind=pulse relay=7" "$relay_log" || fail "the relay test did not reach the relay unit"
+grep -c 'USBIrStartReceive' "$out/road-usbir.log" | grep -qx 1 || fail "learning did not start receive once"
+
+client_x=$main_x client_y=$main_y
+click $((376 + 64)) $((368 + 12))  # 終了
+for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
+editor_pid=""
+rm -rf "$work" "$documents/Kurovan"
+wine reg delete 'HKCU\SoftWare\Zentorik' /f </dev/null >/dev/null 2>&1 || true
+echo "e2e: created, registered five kinds, stamped, saved, published and reopened panel A; files as entered"
