@@ -110,6 +110,21 @@ void TRemoconBaseFr::ScrollTo(int pos) {
   PlaceRows();
 }
 
+void TRemoconBaseFr::ScrollIntoView(const TRemoconFr& row) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  for (int i = 0; i < RowCount(); ++i) {
+    if (rows_[static_cast<size_t>(i)].get() != &row) continue;
+    const int top = i * TRemoconFr::kHeight;
+    if (top < scrollPos_) {
+      ScrollTo(top);
+    } else if (top + TRemoconFr::kHeight > scrollPos_ + client.bottom) {
+      ScrollTo(top + TRemoconFr::kHeight - client.bottom);
+    }
+    return;
+  }
+}
+
 void TRemoconBaseFr::OnSize(int /*width*/, int /*height*/) {
   if (rows_.empty()) return;
   UpdateScrollBar();

@@ -47,6 +47,8 @@ class TRemoconBaseFr : public winui::ChildFrame {
   // Removes the row with this serial number after the current message (see TRemoconFr::DelButtonClick).
   void RequestRemoval(unsigned serial);
   int ScrollPos() const { return scrollPos_; }
+  // Scrolls as little as needed for the whole row to show (keyboard focus moving into it).
+  void ScrollIntoView(const TRemoconFr& row);
 
   HFONT ControlFont() const { return controlFont_; }
   HFONT LabelFont() const { return labelFont_.Handle(); }

@@ -36,6 +36,10 @@ void TRemoconFr::OnCreate() {
   // Fixed size: a long code shows as much as fits on one line.
   Command = winui::CreateControl(row, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, Rect{16, 28, 295, 9},
                                  kCommand, list_.CodeFont());
+  // Buttons then tell when they get the focus, so that the list can bring the row into view.
+  for (HWND button : {Gakusyuu, DelButton, TestButton}) {
+    SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_NOTIFY);
+  }
   colors_.Set(Label2, RGB(0, 0, 0));
   colors_.Set(Command, RGB(255, 0, 0));
   winui::SetTabOrder({Label2, MemoEdit, Gakusyuu, DelButton, TestButton, Command});
@@ -47,6 +51,10 @@ void TRemoconFr::SetCodeText(const std::string& codeSjis) {
 }
 
 void TRemoconFr::OnCommand(int id, int code, HWND /*control*/) {
+  if ((id == kMemoEdit && code == EN_SETFOCUS) || (id != kMemoEdit && code == BN_SETFOCUS)) {
+    list_.ScrollIntoView(*this);
+    return;
+  }
   if (code != BN_CLICKED) return;
   switch (id) {
     case kGakusyuu: GakusyuuClick(); break;

@@ -14,11 +14,9 @@ TEST_F(EditorTest, LoadCellOfEachKind) {
   EXPECT_TRUE(IsWindowVisible(dialog->GroupBuffalo));
   EXPECT_FALSE(IsWindowVisible(dialog->GroupRelay));
   EXPECT_EQ(winui::GetText(dialog->MemoEdit), L"tv");
-  auto& list = dialog->RemoconBaseFrame;
-  ASSERT_EQ(list.RowCount(), 3);
-  EXPECT_EQ(*list.RowAt(0).MemoText() + "|" + list.RowAt(0).CodeText(), "on|" + LearnedCode('1'));
-  EXPECT_EQ(*list.RowAt(1).MemoText() + "|" + list.RowAt(1).CodeText(), "|" + LearnedCode('2'));
-  EXPECT_EQ(*list.RowAt(2).MemoText() + "|" + list.RowAt(2).CodeText(), "no tab|");
+  auto row = [&](int i) { return *dialog->RemoconBaseFrame.RowAt(i).MemoText() + "|" + dialog->RemoconBaseFrame.RowAt(i).CodeText(); };
+  ASSERT_EQ(dialog->RemoconBaseFrame.RowCount(), 3);
+  EXPECT_EQ(row(0) + row(1) + row(2), "on|" + LearnedCode('1') + "|" + LearnedCode('2') + "no tab|");
   EXPECT_TRUE(Ticked(dialog->Repeat));
   EXPECT_FALSE(Ticked(dialog->StillStop) || Ticked(dialog->NextButton));
   // Three rows: only "wait for the next send" applies.
@@ -28,8 +26,6 @@ TEST_F(EditorTest, LoadCellOfEachKind) {
   Open(1, "XA -");
   EXPECT_EQ(winui::GetText(dialog->RelayNumber), L"10");
   EXPECT_EQ(dialog->RelayActionIndex(), 2);
-  Open(1, "X7 ?");
-  EXPECT_EQ(dialog->RelayActionIndex(), 0);
   Open(2, "Gb  ");
   EXPECT_EQ(winui::GetText(dialog->PanelName), L"b");
   EXPECT_EQ(winui::GetText(dialog->PanelFileName), L"機器操作b.tbl　に切り替える");
@@ -112,7 +108,9 @@ TEST_F(EditorTest, RefusalsLeaveTheDialogOpenAndTheCellAlone) {
   list.RemoveRowAt(1);
   list.AddRow(LearnedCode('2'))->SetMemoText("'quoted");
   Click(dialog->TourokuButton);
-  list.RowAt(1).SetMemoText("quoted");
+  list.RowAt(1).SetMemoText("a\tb");
+  Click(dialog->TourokuButton);
+  list.RowAt(1).SetMemoText("quoted'");
   while (list.AddRow(LearnedCode('3'))) {
   }
   Click(dialog->TourokuButton);
@@ -126,6 +124,7 @@ TEST_F(EditorTest, RefusalsLeaveTheDialogOpenAndTheCellAlone) {
       L"警告|リモコン送信データがありません",
       L"警告|送信データが学習されていないものがあります。",
       L"警告|2番目のリモコン送信データのメモが ' で始まっています。このままでは登録できません。",
+      L"警告|2番目のリモコン送信データのメモにタブ文字が含まれています。このままでは登録できません。",
       L"警告|リモコン送信データは１つのボタンに９個まで登録できます。",
       L"警告|このボタンには学習リモコン送信を登録できません。学習リモコン送信はパネルの先頭から160個目までのボタンに登録できます。",
   }));
@@ -146,10 +145,6 @@ TEST_F(EditorTest, SixtyThirdExternalProgramAndQuotedCommandAreRefused) {
   EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{
       L"警告|コマンドラインの先頭に ' は使えません。",
       L"警告|外部プログラムの実行は１つのパネルに６２個までしか登録できません。"}));
-  Open(100, "R   ", {"old.exe"});  // one of the 62, re-registered
-  Type(dialog->GaibuCommand, L"new.exe");
-  Click(dialog->TourokuButton);
-  EXPECT_EQ(Cell(), "R   ||new.exe");
 }
 
 TEST_F(EditorTest, KindSwitchKeepsRowsAndTicksButEmptiesTheMemo) {
@@ -177,10 +172,9 @@ TEST_F(EditorTest, DeleteAllAbortAndTitleBar) {
   EXPECT_EQ(dialog->GetModalResult(), winui::ModalResult::None);
   Click(dialog->TyuusiButton);  // Yes
   EXPECT_EQ(dialog->GetModalResult(), winui::ModalResult::Cancel);
-  EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{L"注意|これら全てのデータを削除しても良いですか？|YesNo",
-                                                      L"注意|これら全てのデータを削除しても良いですか？|YesNo",
-                                                      L"注意|キャンセルしても良いですか？|YesNo",
-                                                      L"注意|キャンセルしても良いですか？|YesNo"}));
+  const std::wstring all = L"注意|これら全てのデータを削除しても良いですか？|YesNo";
+  const std::wstring cancel = L"注意|キャンセルしても良いですか？|YesNo";
+  EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{all, all, cancel, cancel}));
   EXPECT_EQ(Cell(), "07  ||a\t" + LearnedCode('1') + "|b\t" + LearnedCode('2'));
 
   // The title bar asks nothing and cancels, whatever was edited.
@@ -223,17 +217,17 @@ TEST_F(EditorTest, RelayTestAndRegistrationUseTheSameDecimalNumber) {
   const std::string log = wintest::EnvOrEmpty("PANEL_RELAY_LOG");
   if (log.empty()) GTEST_SKIP() << "relay-sim is not running";
   options.RelayPort = std::stoi(wintest::EnvOrEmpty("PANEL_RELAY_PORT"));
-  auto lines = [&] {
-    std::vector<std::string> all;
+  auto lastLine = [&] {
+    std::string last;
     std::ifstream in(wintest::WinPathOf(log).c_str());
-    for (std::string line; std::getline(in, line);) all.push_back(line);
-    return all;
+    for (std::string line; std::getline(in, line);) last = line;
+    return last;
   };
-  const std::size_t before = lines().size();
+  const std::string before = lastLine();
   Open(1, "XA &");
   Click(dialog->RelayTestButton);
-  ASSERT_TRUE(winui::PumpUntil([&] { return lines().size() > before; }, 5000));
-  EXPECT_EQ(lines()[before].rfind("byte=42 kind=pulse relay=10 ", 0), 0u) << lines()[before];
+  ASSERT_TRUE(winui::PumpUntil([&] { return lastLine() != before; }, 5000));
+  EXPECT_EQ(lastLine().rfind("byte=42 kind=pulse relay=10 ", 0), 0u) << lastLine();
   Click(dialog->TourokuButton);
   EXPECT_EQ(Cell(), "XA &|");
 }

@@ -16,7 +16,6 @@ void Dump(HWND parent, std::wostringstream& out, int depth) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t cls[32] = {};
     GetClassNameW(child, cls, 32);
-    if (lstrcmpW(cls, L"Edit") == 0 && GetParent(child) != parent) continue;
     RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);

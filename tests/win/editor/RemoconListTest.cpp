@@ -31,6 +31,10 @@ TEST_F(EditorTest, RowsStackScrollAndStopAtTen) {
   SendMessageW(list.RowAt(0).Gakusyuu, WM_MOUSEWHEEL, MAKEWPARAM(0, -2 * WHEEL_DELTA), 0);
   EXPECT_EQ(list.ScrollPos(), 84);  // the wheel reaches the list from a row's button
   EXPECT_EQ(TopOf(list.RowAt(2)), 0);
+  SetFocus(list.RowAt(9).TestButton);  // as Tab does: the row comes into view
+  EXPECT_EQ(list.ScrollPos(), 420 - 130);
+  SetFocus(list.RowAt(1).MemoEdit);
+  EXPECT_EQ(list.ScrollPos(), 42);
   SendMessageW(list.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(list.ScrollPos(), 420 - 130);
   // Removing rows keeps the position within the shorter content.
