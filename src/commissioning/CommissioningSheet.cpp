@@ -41,13 +41,15 @@ constexpr char kStyle[] =
     ".mark{position:absolute;box-sizing:border-box;border:3px solid}\r\n"
     ".mark span{position:absolute;left:0;top:0;padding:0 3px;font-size:12px;line-height:15px;"
     "font-weight:bold;color:#fff}\r\n"
-    ".worked{border-color:#178a17}.worked span,.key.worked{background:#178a17}\r\n"
-    ".failed{border-color:#d01010}.failed span,.key.failed{background:#d01010}\r\n"
-    ".skipped{border-color:#c07000;border-style:dashed}.skipped span,.key.skipped{background:#c07000}\r\n"
-    ".untried{border-color:#666;border-style:dotted}.untried span,.key.untried{background:#666}\r\n"
+    ".mark.worked{border-color:#178a17}.mark.failed{border-color:#d01010}\r\n"
+    ".mark.skipped{border-color:#c07000;border-style:dashed}.mark.untried{border-color:#666;border-style:dotted}\r\n"
+    ".worked span,.key.worked{background:#178a17}.failed span,.key.failed{background:#d01010}\r\n"
+    ".skipped span,.key.skipped{background:#c07000}.untried span,.key.untried{background:#666}\r\n"
+    "td.worked{color:#178a17}td.failed{color:#d01010;font-weight:bold}td.skipped{color:#a06000}\r\n"
     ".key{color:#fff;padding:1px 6px;margin-right:8px;font-weight:bold}\r\n"
     "table.list{border-collapse:collapse;margin-top:12px}\r\n"
     "table.list th,table.list td{border:1px solid #888;padding:3px 6px;text-align:left;vertical-align:top}\r\n"
+    "table.list th,td.num,td.worked,td.failed,td.skipped,td.untried{white-space:nowrap}\r\n"
     "table.list td.num{text-align:right}\r\n"
     "@media print{body{margin:0}.panel,tr{break-inside:avoid}}\r\n";
 
@@ -99,10 +101,10 @@ void AppendList(std::string& html, const Record& record) {
     const StepRecord& answer = record.At(i);
     const OutcomeLook look = LookOf(answer.outcome);
     // Rows and columns count from 1 for people; the number is the table's own.
-    html += std::string("<tr class=\"") + look.cssClass + "\">" +
-            Format("<td class=\"num\">%d</td><td class=\"num\">%d</td><td class=\"num\">%d</td>", step.ordinal,
+    html += Format("<tr><td class=\"num\">%d</td><td class=\"num\">%d</td><td class=\"num\">%d</td>", step.ordinal,
                    step.row + 1, step.column + 1);
-    html += "<td>" + HtmlEscape(step.words) + "</td><td>" + look.mark + " " + look.words + "</td><td>" +
+    html += "<td>" + HtmlEscape(step.words) + "</td><td class=\"" + look.cssClass + "\">" + look.mark + " " +
+            look.words + "</td><td>" +
             HtmlEscape(answer.finding) + "</td><td>" + HtmlEscape(answer.note) + "</td></tr>\r\n";
   }
   html += "</tbody>\r\n</table>\r\n";

@@ -44,14 +44,14 @@ TEST(CommissioningSheet, MarksListsAndSummarisesTheAnswers) {
   EXPECT_TRUE(Has(html, "\"mark untried\" style=\"left:120px;top:30px;width:40px;height:30px\"><span>－7<"));
   EXPECT_FALSE(Has(html, "left:0px;top:30px"));  // cell 4 has no command
   // The list: number, row and column from 1, words, outcome, finding, note, all escaped.
-  EXPECT_TRUE(Has(html, "<tr class=\"failed\"><td class=\"num\">2</td><td class=\"num\">1</td><td class=\"num\">3"
-                        "</td><td>学習リモコン 2件 (次の送信を待つ) 「テレビ」</td><td>× 動かない</td><td></td>"
+  EXPECT_TRUE(Has(html, "<tr><td class=\"num\">2</td><td class=\"num\">1</td><td class=\"num\">3"
+                        "</td><td>学習リモコン 2件 (次の送信を待つ) 「テレビ」</td><td class=\"failed\">× 動かない</td><td></td>"
                         "<td>テレビが&lt;遠い&gt; &amp; 暗い</td></tr>"));
   EXPECT_TRUE(Has(html, "<td>リレーに送りました (COM3)</td>"));
   EXPECT_TRUE(Has(html, "<td>作業フォルダ: テーブルあり / クロヴァン: 確認できません</td>"));
   EXPECT_TRUE(Has(html, "<td>外部プログラム: &quot;C:\\Program Files\\メモ帳.exe&quot; /a &lt;b&gt;</td>"));
   EXPECT_TRUE(Has(html, "<td>ファイルが見つかりません: C:\\Program Files\\メモ帳.exe (実行はしていません)</td>"));
-  EXPECT_TRUE(Has(html, "<td>閉じる</td><td>－ 未確認</td>"));
+  EXPECT_TRUE(Has(html, "<td>閉じる</td><td class=\"untried\">－ 未確認</td>"));
 }
 
 TEST(CommissioningSheet, FileNameAndEncodings) {

@@ -103,7 +103,7 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
 
   CPanelTable table;
   table.SetTablePath(*winui::WideToSjis(work + L"\\機器操作A.tbl"));
-  table.CreateGrid(60, 40, 3, 2);
+  table.CreateGrid(80, 50, 3, 2);
   table.Cell(0).ReplaceCode(MakeCellCode("X5 &"));
   table.Cell(1).ReplaceCode(MakeCellCode("01  "));
   table.Cell(1).AddText("a\t" + kCodeA);
@@ -112,10 +112,20 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
   table.Cell(3).ReplaceCode(MakeCellCode("X6  "));
   table.Cell(5).ReplaceCode(MakeCellCode("Q"));
   winui::Picture picture;
-  ASSERT_TRUE(picture.Create(180, 80, RGB(200, 253, 253)));
+  ASSERT_TRUE(picture.Create(240, 100, RGB(200, 253, 253)));
+  {  // drawn buttons, for the screenshot and the sheet
+    winui::MemoryDc dc;
+    winui::ScopedSelectObject select(dc.Get(), picture.Handle());
+    const wchar_t* names[] = {L"照明", L"テレビ", L"Bへ", L"扇風機", L"", L"閉じる"};
+    for (int i = 0; i < 6; ++i) {
+      RECT r{i % 3 * 80 + 4, i / 3 * 50 + 4, i % 3 * 80 + 76, i / 3 * 50 + 46};
+      Rectangle(dc.Get(), r.left, r.top, r.right, r.bottom);
+      DrawTextW(dc.Get(), names[i], -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+  }
 
-  PanelStandIn panel(picture, 60, 40, 3);
-  ASSERT_TRUE(panel.Create({L"PanelStandIn", L"機器操作A", 180, 80, 40, 40}));
+  PanelStandIn panel(picture, 80, 50, 3);
+  ASSERT_TRUE(panel.Create({L"PanelStandIn", L"機器操作A", 240, 100, 40, 40}));
   ShowWindow(panel.Handle(), SW_SHOW);
 
   const std::wstring shots = wintest::WinPathOf(wintest::EnvOrEmpty("PANEL_BUILD_DIR")) + L"\\commissioning";
@@ -130,7 +140,7 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
         SendMessageW(GetDlgItem(h, TCommissioningFm::kNotWorkedButtonId), BM_CLICK, 0, 0);
         break;
       case 2:  // by keyboard: the focus starts on 動いた, Tab twice reaches 飛ばす, Enter presses it
-        RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (HWND w : {panel.Handle(), h}) RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         SaveScreen(shots + L"\\question.bmp");
         for (WPARAM key : {VK_TAB, VK_TAB, VK_RETURN}) PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
         break;
