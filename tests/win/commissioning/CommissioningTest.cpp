@@ -22,31 +22,22 @@ namespace {
 const std::string kCodeA = "    1.50,  120.25,0AFF";
 const std::string kCodeB = "    2.00,   80.00,1234";
 
-std::vector<std::string> FileLines(const std::wstring& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path.c_str());
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+constexpr int kCellWidth = 80, kCellHeight = 50, kColumns = 3;
 
 std::string FileText(const std::wstring& path) {
   std::ifstream in(path.c_str(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // The edit window's part: the panel picture with the framed cell, for the screenshot.
 class PanelStandIn : public winui::Form {
  public:
-  PanelStandIn(const winui::Picture& picture, int cellWidth, int cellHeight, int columns)
-      : picture_(picture), cellWidth_(cellWidth), cellHeight_(cellHeight), columns_(columns) {}
+  explicit PanelStandIn(const winui::Picture& picture) : picture_(picture) {}
   void Frame(int ordinal) {
-    framed_.push_back(ordinal);
+    framed.push_back(ordinal);
     InvalidateRect(Handle(), nullptr, FALSE);
-    UpdateWindow(Handle());
   }
-  std::vector<int> framed_;
+  std::vector<int> framed;
 
  protected:
   bool OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) override {
@@ -56,12 +47,11 @@ class PanelStandIn : public winui::Form {
     winui::MemoryDc memory(dc);
     winui::ScopedSelectObject select(memory.Get(), picture_.Handle());
     BitBlt(dc, 0, 0, picture_.Width(), picture_.Height(), memory.Get(), 0, 0, SRCCOPY);
-    if (!framed_.empty()) {
-      const int x = framed_.back() % columns_ * cellWidth_, y = framed_.back() / columns_ * cellHeight_;
-      winui::Brush red(CreateSolidBrush(RGB(255, 0, 0)));
-      RECT outer{x, y, x + cellWidth_, y + cellHeight_}, inner{x + 1, y + 1, x + cellWidth_ - 1, y + cellHeight_ - 1};
-      FrameRect(dc, &outer, red.Get());
-      FrameRect(dc, &inner, red.Get());
+    winui::Brush red(CreateSolidBrush(RGB(255, 0, 0)));
+    for (int inset = 0; inset < 2 && !framed.empty(); ++inset) {
+      const int x = framed.back() % kColumns * kCellWidth, y = framed.back() / kColumns * kCellHeight;
+      RECT r{x + inset, y + inset, x + kCellWidth - inset, y + kCellHeight - inset};
+      FrameRect(dc, &r, red.Get());
     }
     EndPaint(Handle(), &ps);
     result = 0;
@@ -70,18 +60,16 @@ class PanelStandIn : public winui::Form {
 
  private:
   const winui::Picture& picture_;
-  int cellWidth_, cellHeight_, columns_;
 };
 
 void SaveScreen(const std::wstring& path) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   winui::Picture shot;
-  if (!shot.Create(width, height, RGB(0, 0, 0))) return;
+  if (!shot.Create(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), RGB(0, 0, 0))) return;
   winui::WindowDc screen(nullptr);
   winui::MemoryDc memory(screen.Get());
   {
     winui::ScopedSelectObject select(memory.Get(), shot.Handle());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+    BitBlt(memory.Get(), 0, 0, shot.Width(), shot.Height(), screen.Get(), 0, 0, SRCCOPY);
   }
   shot.SaveToFile(*winui::WideToSjis(path));
 }
@@ -90,7 +78,7 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
   const std::string relayLog = wintest::EnvOrEmpty("PANEL_RELAY_LOG");
   if (relayLog.empty()) GTEST_SKIP() << "relay-sim is not running (configure with -DPANEL_RELAY_SIM=...)";
   const std::wstring logPath = wintest::WinPathOf(relayLog);
-  const size_t relayBaseline = FileLines(logPath).size();
+  const size_t relayBaseline = FileText(logPath).size();
   wintest::SimLibrary sim;
   ASSERT_TRUE(sim.Load());
   ASSERT_EQ(sim.Library().Init(), 0);
@@ -103,7 +91,7 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
 
   CPanelTable table;
   table.SetTablePath(*winui::WideToSjis(work + L"\\機器操作A.tbl"));
-  table.CreateGrid(80, 50, 3, 2);
+  table.CreateGrid(kCellWidth, kCellHeight, kColumns, 2);
   table.Cell(0).ReplaceCode(MakeCellCode("X5 &"));
   table.Cell(1).ReplaceCode(MakeCellCode("01  "));
   table.Cell(1).AddText("a\t" + kCodeA);
@@ -118,13 +106,13 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
     winui::ScopedSelectObject select(dc.Get(), picture.Handle());
     const wchar_t* names[] = {L"照明", L"テレビ", L"Bへ", L"扇風機", L"", L"閉じる"};
     for (int i = 0; i < 6; ++i) {
-      RECT r{i % 3 * 80 + 4, i / 3 * 50 + 4, i % 3 * 80 + 76, i / 3 * 50 + 46};
+      RECT r{i % 3 * kCellWidth + 4, i / 3 * kCellHeight + 4, i % 3 * kCellWidth + 76, i / 3 * kCellHeight + 46};
       Rectangle(dc.Get(), r.left, r.top, r.right, r.bottom);
       DrawTextW(dc.Get(), names[i], -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
   }
 
-  PanelStandIn panel(picture, 80, 50, 3);
+  PanelStandIn panel(picture);
   ASSERT_TRUE(panel.Create({L"PanelStandIn", L"機器操作A", 240, 100, 40, 40}));
   ShowWindow(panel.Handle(), SW_SHOW);
 
@@ -148,15 +136,14 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
     }
   });
   wintest::BoxRecorder boxes;
-  CommissioningDevices devices{wintest::EnvOrEmpty("PANEL_RELAY_PORT").empty()
-                                   ? 5 : std::stoi(wintest::EnvOrEmpty("PANEL_RELAY_PORT")),
-                               sim.Library(), [&](HWND) { return *winui::WideToSjis(host); }};
+  CommissioningDevices devices{std::stoi(wintest::EnvOrEmpty("PANEL_RELAY_PORT")), sim.Library(),
+                               [&](HWND) { return *winui::WideToSjis(host); }};
   const commissioning::Record record = RunCommissioningSteps(panel.Handle(), table, devices, [&](int ordinal) {
     panel.Frame(ordinal);
   });
 
   EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_EQ(panel.framed_, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(panel.framed, (std::vector<int>{0, 1, 2, 3}));
   EXPECT_TRUE(record.Stopped());
   std::vector<Outcome> outcomes;
   for (size_t i = 0; i < record.Steps().size(); ++i) outcomes.push_back(record.At(i).outcome);
@@ -170,10 +157,14 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
   std::vector<std::string> codes;
   for (auto& call : sim.Calls("USBIrEmitData")) codes.push_back(call.fields["code"]);
   EXPECT_EQ(codes, (std::vector<std::string>{kCodeA, kCodeB}));
-  winui::PumpUntil([&] { return FileLines(logPath).size() >= relayBaseline + 3; }, 5000);
+  // The unit logs a line per byte: "byte=37 kind=pulse ..."
   std::vector<std::string> bytes;
-  const auto lines = FileLines(logPath);
-  for (size_t i = relayBaseline; i < lines.size(); ++i) bytes.push_back(lines[i].substr(0, lines[i].find(' ')));
+  winui::PumpUntil([&] {
+    std::istringstream lines(FileText(logPath).substr(relayBaseline));
+    bytes.clear();
+    for (std::string line; std::getline(lines, line);) bytes.push_back(line.substr(0, line.find(' ')));
+    return bytes.size() >= 3;
+  }, 5000);
   EXPECT_EQ(bytes, (std::vector<std::string>{"byte=37", "byte=6", "byte=6"}));
 
   // One sheet per run, even two in the same second.
