@@ -8,6 +8,7 @@
 
 #include "devices/core/IrSend.h"
 #include "devices/win/IrLibrary.h"
+#include "table/CommandClipboard.h"
 
 class TOptionMdl {
  public:
@@ -37,8 +38,12 @@ class TOptionMdl {
   // interpreted), otherwise why nothing was sent.
   devices::IrEmitStatus EmitIrCode(const std::string& codeText);
 
+  // The command copied from a button, kept across the panels opened in this run.
+  CommandClipboard& Clipboard() { return clipboard_; }
+
  private:
   IrLibrary irLibrary_;
+  CommandClipboard clipboard_;
 };
 
 // The application's data module; null before start-up creates it.

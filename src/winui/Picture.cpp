@@ -75,9 +75,14 @@ std::wstring Picture::SaveToFile(const std::string& pathSjis) const {
   const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
   if (!path) return SystemErrorText(ERROR_INVALID_NAME);
   if (Empty()) return SystemErrorText(ERROR_INVALID_DATA);
-  GdiFlush();  // drawing may still be queued
-  const std::vector<std::uint8_t> file = EncodeBitmapFile24(width_, height_, bits_, StrideOf(width_));
+  const std::vector<std::uint8_t> file = FileBytes();
   return WriteFileReplacing(*path, file.data(), file.size());
+}
+
+std::vector<std::uint8_t> Picture::FileBytes() const {
+  if (Empty()) return {};
+  GdiFlush();  // drawing may still be queued
+  return EncodeBitmapFile24(width_, height_, bits_, StrideOf(width_));
 }
 
 COLORREF Picture::PixelAt(int x, int y) const {

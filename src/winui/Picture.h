@@ -3,8 +3,10 @@
 // loaded from and saved to Windows bitmap files.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "winui/Gdi.h"
 
@@ -37,6 +39,8 @@ class Picture {
   // it is complete. "" on success, otherwise why. The bitmap must not be
   // selected into a device context meanwhile.
   std::wstring SaveToFile(const std::string& pathSjis) const;
+  // The bytes SaveToFile writes; empty for an empty picture.
+  std::vector<std::uint8_t> FileBytes() const;
 
   HBITMAP Handle() const { return bitmap_.Get(); }
   int Width() const { return width_; }

@@ -1,0 +1,17 @@
+#pragma once
+// Copy and paste of a button's command from the edit window: the small menu
+// (keyboard: arrows, C, V, Enter, Esc) and the paste with its refusals shown.
+#include <windows.h>
+
+#include "table/CommandClipboard.h"
+#include "table/PanelTable.h"
+
+enum class CellMenuChoice { None, Copy, Paste };
+
+// A popup menu at `screenPoint`: "コピー(&C)  Ctrl+C" and "貼り付け(&V)  Ctrl+V",
+// the second greyed while nothing has been copied.
+CellMenuChoice ShowCellCommandMenu(HWND owner, POINT screenPoint, bool canPaste);
+
+// Pastes into cell `ordinal`; a paste the table cannot hold is refused in a
+// "警告" box. True when the cell changed, which counts as unsaved work.
+bool PasteCellCommand(HWND owner, const CommandClipboard& clipboard, CPanelTable& table, int ordinal);

@@ -1,0 +1,201 @@
+#include "editor/CommissioningRunner.h"
+
+#include <shellapi.h>
+
+#include <optional>
+
+#include "app/OptionMdl.h"
+#include "commissioning/CommissioningTexts.h"
+#include "devices/win/IrTestSend.h"
+#include "devices/win/RelaySend.h"
+#include "editor/CommissioningFm.h"
+#include "table/SjisPath.h"
+#include "winui/MessageBox.h"
+#include "winui/SafeFile.h"
+#include "winui/TextConv.h"
+
+using commissioning::Record;
+using commissioning::Step;
+using commissioning::StepAction;
+
+namespace {
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileExistsSjis(const std::string& pathSjis) {
+  const auto path = winui::SjisPathToWide(pathSjis);
+  return path && FileExists(*path);
+}
+
+// The program as the system would find it: a path as given, a bare name along
+// the search path (with ".exe" when it has no extension).
+std::optional<std::string> FindProgram(const std::string& programSjis) {
+  const auto program = winui::SjisPathToWide(programSjis);
+  if (!program || program->empty()) return std::nullopt;
+  if (program->find_first_of(L"\\/:") != std::wstring::npos) {
+    if (!FileExists(*program)) return std::nullopt;
+    return programSjis;
+  }
+  wchar_t found[MAX_PATH] = {};
+  const DWORD length = SearchPathW(nullptr, program->c_str(), L".exe", MAX_PATH, found, nullptr);
+  if (length == 0 || length >= MAX_PATH || !FileExists(found)) return std::nullopt;
+  return winui::WideToSjis(found).value_or(programSjis);
+}
+
+// A note keeps every character the sheet's code page has; any other becomes '?'.
+std::string NoteToSjis(const std::wstring& note) {
+  if (auto whole = winui::WideToSjis(note)) return *whole;
+  std::string out;
+  for (size_t i = 0; i < note.size(); ++i) {
+    const bool pair = IS_HIGH_SURROGATE(note[i]) && i + 1 < note.size() && IS_LOW_SURROGATE(note[i + 1]);
+    const auto one = pair ? std::nullopt : winui::WideToSjis(std::wstring_view(&note[i], 1));
+    out += one ? *one : "?";
+    if (pair) ++i;
+  }
+  return out;
+}
+
+// One step's device side, split around the question.
+class StepRunner {
+ public:
+  StepRunner(HWND owner, const CPanelTable& table, CommissioningDevices& devices)
+      : owner_(owner), table_(table), devices_(devices) {}
+
+  // Tries the step; returns what was seen.
+  std::string Before(const Step& step) {
+    relaySent_ = false;
+    switch (step.action) {
+      case StepAction::RelayPulse:
+      case StepAction::RelayToggle:
+      case StepAction::RelayHold:
+        relaySent_ = SendBytes(step.bytesBefore);
+        return commissioning::RelayFinding(relaySent_, devices_.relayPort, false);
+      case StepAction::SendInfrared:
+        if (step.codeTexts.empty()) return commissioning::text::kNoCodes;
+        return devices::RunIrTestSend(owner_, devices_.ir, step.codeTexts, step.holdUntilStopped, step.waitForNext)
+                   ? commissioning::text::kSent
+                   : commissioning::text::kNotSent;
+      case StepAction::CheckPanelTable: {
+        const bool inWork = FileExistsSjis(table_.Folder() + "\\" + step.fileName);
+        const std::string host = HostFolder();
+        return commissioning::TableFinding(
+            inWork, host.empty() ? std::nullopt : std::optional<bool>(FileExistsSjis(host + "\\" + step.fileName)));
+      }
+      case StepAction::CheckProgram: {
+        const auto found = FindProgram(step.fileName);
+        return commissioning::ProgramFinding(found.has_value(), found.value_or(step.fileName));
+      }
+      case StepAction::NoteOnly: break;
+    }
+    return KindOfCode(table_.Cell(step.ordinal).GetCode()) == CommandKind::Close
+               ? commissioning::text::kCloseNoted
+               : commissioning::text::kNothingToTry;
+  }
+
+  // Puts a toggled or held relay back as it was, whatever the answer; the new
+  // finding, or nothing when it stays.
+  std::optional<std::string> After(const Step& step) {
+    if (!relaySent_ || step.bytesAfter.empty()) return std::nullopt;
+    return commissioning::RelayFinding(true, devices_.relayPort, SendBytes(step.bytesAfter));
+  }
+
+ private:
+  bool SendBytes(const std::vector<unsigned char>& bytes) {
+    for (unsigned char byte : bytes) {
+      if (!devices::SendRelayCommand(owner_, devices_.relayPort, byte)) return false;
+    }
+    return true;
+  }
+
+  // Asked once per run, so that a missing documents folder is told only once.
+  const std::string& HostFolder() {
+    if (!host_) host_ = devices_.hostPanelFolder ? devices_.hostPanelFolder(owner_) : std::string();
+    return *host_;
+  }
+
+  HWND owner_;
+  const CPanelTable& table_;
+  CommissioningDevices& devices_;
+  std::optional<std::string> host_;
+  bool relaySent_ = false;
+};
+
+TCommissioningFm::Question QuestionFor(const Step& step, size_t index, size_t count, const std::string& finding) {
+  TCommissioningFm::Question question;
+  question.progress = std::to_wstring(index + 1) + L" / " + std::to_wstring(count) + L"    ボタン " +
+                      std::to_wstring(step.ordinal) + L" (" + std::to_wstring(step.row + 1) + L"行 " +
+                      std::to_wstring(step.column + 1) + L"列)";
+  question.words = winui::SjisToWide(step.words);
+  question.finding = winui::SjisToWide(finding);
+  return question;
+}
+
+commissioning::DateTime Now() {
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+}  // namespace
+
+Record RunCommissioningSteps(HWND owner, const CPanelTable& table, CommissioningDevices& devices,
+                             const FrameCell& frameCell) {
+  Record record(commissioning::PlanSteps(table));
+  StepRunner runner(owner, table, devices);
+  const size_t count = record.Steps().size();
+  for (size_t i = 0; i < count; ++i) {
+    const Step& step = record.Steps()[i];
+    if (frameCell) frameCell(step.ordinal);
+    record.SetFinding(i, runner.Before(step));
+    TCommissioningFm form(QuestionFor(step, i, count, record.At(i).finding));
+    const bool answered =
+        form.CreateForm(owner) && winui::ShowModal(form, owner) == winui::ModalResult::Ok;
+    if (answered) record.Answer(i, form.Answer(), NoteToSjis(form.Note()));
+    if (auto finding = runner.After(step)) record.SetFinding(i, *finding);
+    if (!answered) {
+      record.Stop();
+      break;
+    }
+  }
+  return record;
+}
+
+std::string SaveCommissioningSheet(HWND owner, const CPanelTable& table, const Record& record,
+                                   const winui::Picture& picture, int relayPort, const commissioning::DateTime& when) {
+  const std::string tableName = FileNameOfSjisPath(table.TablePath());
+  const std::vector<std::uint8_t> bmp = picture.FileBytes();
+  const std::string html = commissioning::SheetHtml(
+      table, record, {tableName, when, relayPort, bmp, picture.Width(), picture.Height()});
+  std::string path;
+  for (int attempt = 1; attempt <= 100; ++attempt) {
+    path = table.Folder() + "\\" + commissioning::SheetFileName(tableName, when, attempt);
+    if (!FileExistsSjis(path)) break;
+  }
+  const auto widePath = winui::SjisPathToWide(path);
+  const std::wstring failure = widePath ? winui::WriteFileReplacing(*widePath, html.data(), html.size())
+                                        : winui::SystemErrorText(ERROR_INVALID_NAME);
+  if (failure.empty()) return path;
+  winui::ShowWarning(owner, L"動作確認シートを保存できません。\n" + winui::SjisToWide(path) + L"\n" + failure);
+  return {};
+}
+
+std::string RunCommissioning(HWND owner, const CPanelTable& table, const winui::Picture& picture,
+                             const FrameCell& frameCell) {
+  if (commissioning::PlanSteps(table).empty()) {
+    winui::ShowWarning(owner, L"命令のあるボタンがありません。");
+    return {};
+  }
+  CommissioningDevices devices{OptionMdl->RelayPort, OptionMdl->IrDevice(),
+                               [](HWND o) { return OptionMdl->GetHostPanelFolder(o); }};
+  const Record record = RunCommissioningSteps(owner, table, devices, frameCell);
+  return SaveCommissioningSheet(owner, table, record, picture, devices.relayPort, Now());
+}
+
+void OfferToOpenSheet(HWND owner, const std::string& sheetPathSjis) {
+  const std::wstring path = winui::SjisToWide(sheetPathSjis);
+  if (!winui::AskYesNo(owner, L"動作確認シートを保存しました。\n" + path + L"\nブラウザで開きますか？")) return;
+  ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
