@@ -51,11 +51,17 @@ class SaveEnvironment : public ISaveEnvironment {
     return lastCopyFailure_.empty();
   }
 
+  bool MakeFolder(const std::string& pathSjis) override {
+    const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
+    lastCopyFailure_ = path ? winui::MakeFolder(*path) : winui::SystemErrorText(ERROR_INVALID_NAME);
+    return lastCopyFailure_.empty();
+  }
+
   void ReportUnsavable(UnsavableReason reason) override {
     std::wstring why;
     switch (reason) {
-      case UnsavableReason::BitmapNameNotPlain:
-        why = L"ビットマップファイル名にフォルダが含まれています。\n" + winui::SjisToWide(table_.BitmapName());
+      case UnsavableReason::BitmapNameOutsideFolder:
+        why = L"ビットマップファイル名が作業フォルダの外を指しています。\n" + winui::SjisToWide(table_.BitmapName());
         break;
       case UnsavableReason::TooManyExternalPrograms:
         why = L"外部プログラムの実行ボタンは６２個までです。";

@@ -9,7 +9,7 @@
 namespace {
 
 std::optional<UnsavableReason> FindUnsavable(const CPanelTable& table) {
-  if (!IsPlainFileName(table.BitmapName())) return UnsavableReason::BitmapNameNotPlain;
+  if (!IsNameInsideFolder(table.BitmapName())) return UnsavableReason::BitmapNameOutsideFolder;
   switch (FindEncodeProblem(table)) {
     case TableEncodeProblem::None: return std::nullopt;
     case TableEncodeProblem::TooManyExternalPrograms: return UnsavableReason::TooManyExternalPrograms;
@@ -18,9 +18,27 @@ std::optional<UnsavableReason> FindUnsavable(const CPanelTable& table) {
   return UnsavableReason::InfraredKeyClash;
 }
 
+// The subfolders of a bitmap name such as "a\b\panel.bmp", outermost first.
+bool MakeBitmapFolders(const std::string& base, const std::string& bitmapName, ISaveEnvironment& env) {
+  size_t end = 0;
+  for (size_t cut; (cut = FirstSjisBackslash(std::string_view(bitmapName).substr(end))) != std::string::npos;) {
+    end += cut;
+    const std::string folder = base + "\\" + bitmapName.substr(0, end);
+    if (!env.MakeFolder(folder)) {
+      env.ReportPublishFailed(folder);
+      return false;
+    }
+    ++end;
+  }
+  return true;
+}
+
 bool Publish(const CPanelTable& table, const std::string& bitmapPath, ISaveEnvironment& env) {
   const std::optional<std::string> host = env.HostPanelFolder();
   if (!host) return false;
+  // Before the table is copied, so that a folder that cannot be made leaves
+  // the host folder as it was.
+  if (!MakeBitmapFolders(*host, table.BitmapName(), env)) return false;
   const std::string tableTarget = *host + "\\" + FileNameOfSjisPath(table.TablePath());
   if (!env.CopyReplacing(table.TablePath(), tableTarget)) {
     env.ReportPublishFailed(tableTarget);

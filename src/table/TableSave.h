@@ -12,7 +12,7 @@ inline constexpr char kPublishQuestion[] =
 
 // Why a table could not be saved at all, before any file was touched.
 enum class UnsavableReason {
-  BitmapNameNotPlain,       // the bitmap name has a folder part (see IsPlainFileName)
+  BitmapNameOutsideFolder,  // the bitmap name would leave the folder (see IsNameInsideFolder)
   TooManyExternalPrograms,  // see TableEncodeProblem
   InfraredKeyClash,
 };
@@ -30,8 +30,11 @@ class ISaveEnvironment {
   virtual bool SavePicture(const std::string& pathSjis) = 0;
   virtual bool WriteWholeFile(const std::string& pathSjis, const std::string& bytes) = 0;
   virtual bool CopyReplacing(const std::string& fromSjis, const std::string& toSjis) = 0;
+  // Makes the folder unless it is there already (its parent exists).
+  virtual bool MakeFolder(const std::string& pathSjis) = 0;
   virtual void ReportUnsavable(UnsavableReason reason) = 0;
-  // A publishing copy failed; the work folder's files stay saved.
+  // A publishing step failed on the named file or folder; the work folder's
+  // files stay saved.
   virtual void ReportPublishFailed(const std::string& targetSjis) = 0;
 };
 
@@ -43,7 +46,8 @@ enum class SaveResult {
 };
 
 // Bitmap and table file into the work folder, then, if the user agrees, the
-// table file and the bitmap (in that order) into the host panel folder.
-// Publishing stops at the first failed copy: as the table goes first, the host
+// table file and the bitmap (in that order) into the host panel folder; a
+// bitmap in a subfolder goes to the same subfolder there, made first.
+// Publishing stops at the first failed step: as the table goes first, the host
 // never gets a new bitmap beside an old table.
 SaveResult SaveTable(CPanelTable& table, ISaveEnvironment& env, IAskUser& ask);

@@ -28,6 +28,10 @@ struct FakeEnvironment : ISaveEnvironment {
   }
   bool SavePicture(const std::string& path) override { return Write(path, "BM"); }
   bool WriteWholeFile(const std::string& path, const std::string& bytes) override { return Write(path, bytes); }
+  bool MakeFolder(const std::string& path) override {
+    steps.push_back("make " + path);
+    return path != failAt;
+  }
   bool CopyReplacing(const std::string& from, const std::string& to) override {
     steps.push_back("copy " + from + " > " + to);
     if (to == failAt) return false;
@@ -168,6 +172,24 @@ TEST(SaveTable, PublishingStopsAtTheFirstFailedCopy) {
     EXPECT_EQ(SaveTable(t, env, ask), SaveResult::PublishFailed);
     EXPECT_EQ(env.steps.back(), "host");
   }
+}
+
+TEST(SaveTable, BitmapInASubfolderIsPublishedToTheSameSubfolderMadeFirst) {
+  CPanelTable t = Table();
+  t.SetBitmapName("a\\\x83\x5c\\p.bmp");  // a\ソ\p.bmp
+  FakeEnvironment env;
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Published);
+  EXPECT_EQ(env.steps, (std::vector<std::string>{
+                           "write W:\\work\\a\\\x83\x5c\\p.bmp", "write " + kTable, "host", "make H:\\host\\a",
+                           "make H:\\host\\a\\\x83\x5c", "copy " + kTable + " > " + kHostTable,
+                           "copy W:\\work\\a\\\x83\x5c\\p.bmp > H:\\host\\a\\\x83\x5c\\p.bmp"}));
+
+  FakeEnvironment failing;
+  failing.failAt = "H:\\host\\a";
+  EXPECT_EQ(SaveTable(t, failing, ask), SaveResult::PublishFailed);
+  EXPECT_EQ(failing.steps.back(), "publish failed H:\\host\\a");
+  EXPECT_EQ(failing.files.count(kHostTable), 0u) << "the host folder stays as it was";
 }
 
 TEST(SaveTable, PublishQuestionIsTheProgramsOwn) {

@@ -179,6 +179,35 @@ TEST_F(PanelFiles, PublishingCopiesBothFilesOverSameNamedOnes) {
   EXPECT_EQ(host.Names().size(), 2u);
 }
 
+TEST_F(PanelFiles, BitmapInASubfolderOpensSavesAndPublishesThere) {
+  std::string text = kTableText;
+  text.replace(0, text.find('\r'), "ソ\\パネル.bmp");
+  CreateDirectoryW((work / L"ソ").c_str(), nullptr);
+  WriteBitmap(L"ソ\\パネル.bmp", 120, 60);
+  CPanelTable table = ReadTable(text.c_str());
+  ASSERT_EQ(CheckTableBitmap(table, nullptr), "");
+  winui::Picture image = Image();
+  BoxRecorder script({true});
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(ReadBytes(host / L"ソ\\パネル.bmp"), ReadBytes(work / L"ソ\\パネル.bmp"));
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
+}
+
+TEST_F(PanelFiles, TemporariesLeftByAKilledSaveGoWithTheNextSave) {
+  CPanelTable table = ReadTable();
+  for (const TempFolder* folder : {&work, &host}) {
+    WriteText(*folder / L"~機器操作A.tbl.tmp", "torn table");
+    WriteText(*folder / L"~機器操作A.bmp.tmp", "torn bitmap");
+    SetFileAttributesW((*folder / L"~機器操作A.bmp.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
+  }
+  winui::Picture image = Image();
+  BoxRecorder script({true});
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(work.Names().size(), 2u);
+  EXPECT_EQ(host.Names().size(), 2u);
+}
+
 // A failed save: one "警告" box naming the file, no question, the previous
 // files byte for byte, the table unchanged, no temporary file; and the user
 // can save again once the cause is gone.
