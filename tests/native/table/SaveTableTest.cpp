@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptedAsk.h"
+#include "table/PublishHistory.h"
 #include "table/TableFileReader.h"
 #include "table/TableSave.h"
 #include "table/TableTexts.h"
@@ -13,13 +14,17 @@
 namespace {
 
 // Records every platform step; `failAt` names a target path whose write or
-// copy fails.
+// copy fails. The findings of the panel check are kept apart and answered
+// with `publishAnyway`.
 struct FakeEnvironment : ISaveEnvironment {
   std::optional<std::string> work = std::string("W:\\work");
   std::optional<std::string> host = std::string("H:\\host");
   std::string failAt;
   std::map<std::string, std::string> files;
   std::vector<std::string> steps;
+  std::vector<PanelFinding> findings;
+  bool publishAnyway = true;
+  std::string now = "20261208-101500";
 
   std::optional<std::string> WorkFolder() override { return work; }
   std::optional<std::string> HostPanelFolder() override {
@@ -37,6 +42,26 @@ struct FakeEnvironment : ISaveEnvironment {
     if (to == failAt) return false;
     files[to] = files.at(from);
     return true;
+  }
+  bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+  std::vector<std::string> FolderNames(const std::string& folder) override {
+    std::vector<std::string> names;
+    for (const auto& [path, bytes] : files) {
+      if (path.rfind(folder + "\\", 0) != 0) continue;
+      const std::string name = path.substr(folder.size() + 1, path.find('\\', folder.size() + 1) - folder.size() - 1);
+      if (names.empty() || names.back() != name) names.push_back(name);
+    }
+    return names;
+  }
+  void RemoveTree(const std::string& path) override {
+    steps.push_back("remove " + path);
+    std::erase_if(files, [&](const auto& file) { return file.first.rfind(path + "\\", 0) == 0; });
+  }
+  std::string Timestamp() override { return now; }
+  PictureSize PanelPictureSize() override { return {20, 10}; }
+  bool PublishDespite(const std::vector<PanelFinding>& found) override {
+    findings = found;
+    return publishAnyway;
   }
   void ReportUnsavable(UnsavableReason reason) override { steps.push_back("unsavable " + std::to_string(int(reason))); }
   void ReportPublishFailed(const std::string& target) override { steps.push_back("publish failed " + target); }
@@ -190,6 +215,50 @@ TEST(SaveTable, BitmapInASubfolderIsPublishedToTheSameSubfolderMadeFirst) {
   EXPECT_EQ(SaveTable(t, failing, ask), SaveResult::PublishFailed);
   EXPECT_EQ(failing.steps.back(), "publish failed H:\\host\\a");
   EXPECT_EQ(failing.files.count(kHostTable), 0u) << "the host folder stays as it was";
+}
+
+TEST(SaveTable, FindingsAreShownFirstAndPublishNotLeavesTheHostAlone) {
+  CPanelTable t = Table();  // no way out, and "data" is no learned code
+  FakeEnvironment env;
+  env.publishAnyway = false;
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Saved);
+  EXPECT_EQ(env.findings.size(), 2u);
+  EXPECT_EQ(env.steps.back(), "host") << "nothing copied";
+}
+
+TEST(SaveTable, HostsPreviousFilesAreKeptInANewHistoryEntryBeforeTheyAreReplaced) {
+  const std::string history = std::string("W:\\work\\") + kHistoryFolderName;
+  const std::string entry = history + "\\20261208-101500";
+  auto withTenEntries = [&] {
+    FakeEnvironment env;
+    env.files[kHostTable] = "old table";
+    env.files[kHostBitmap] = "old bitmap";
+    for (int i = 0; i < 10; ++i) env.files[history + "\\2026120" + std::to_string(i) + "-090000\\x.tbl"] = "older";
+    return env;
+  };
+  {
+    CPanelTable t = Table();
+    FakeEnvironment env = withTenEntries();
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Published);
+    EXPECT_EQ(env.files.at(entry + "\\\x8b\x40.tbl"), "old table");
+    EXPECT_EQ(env.files.at(entry + "\\\x83\x5c.bmp"), "old bitmap");
+    EXPECT_EQ(env.files.at(kHostTable), env.files.at(kTable));
+    EXPECT_EQ(env.FolderNames(history).size(), 10u);
+    EXPECT_EQ(env.FolderNames(history).front(), "20261201-090000") << "the oldest went";
+  }
+  {
+    CPanelTable t = Table();
+    FakeEnvironment env = withTenEntries();
+    env.failAt = entry + "\\\x83\x5c.bmp";
+    ScriptedAsk ask(true);
+    EXPECT_EQ(SaveTable(t, env, ask), SaveResult::PublishFailed);
+    EXPECT_EQ(env.files.at(kHostTable), "old table") << "nothing in the host folder changes";
+    EXPECT_EQ(env.files.at(kHostBitmap), "old bitmap");
+    EXPECT_EQ(env.FolderNames(history).size(), 10u) << "the partial entry is removed, no older one";
+    EXPECT_EQ(env.steps.back(), "remove " + entry);
+  }
 }
 
 TEST(SaveTable, PublishQuestionIsTheProgramsOwn) {
