@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "devices/core/DeviceMessages.h"
-#include "table/PanelCheckTexts.h"
-#include "table/PublishHistory.h"
 #include "table/TableChecks.h"
 #include "table/TableSave.h"
 #include "table/TableTexts.h"
@@ -28,44 +26,6 @@ TEST(CoreTexts, ReadAsTheProgramsWideTexts) {
       {kForeignCommandsRefused, L"機器操作以外のコマンドがありました"},
       {kForeignCommandsQuestion, L"機器操作パネル以外の命令があります。無視して続けて良いですか？"},
       {kPublishQuestion, L"クロヴァンに反映させますか？"},
-      {kCellLabel, L"ボタン%1（%2行目・%3列目）："},
-      {kNoWayOut,
-       L"「閉じる」ボタンも「パネル切替」ボタンもありません。使う人がこのパネルから出られなくなり"
-       L"ます。どれかのボタンを「閉じる」か「パネル切替」にしてください。"},
-      {kTooManyColumns,
-       L"横のボタンが%1個あります。クロヴァンが読めるのは24個までです。横のボタンを24個以下"
-       L"にしてください。"},
-      {kBitmapNameTooLong,
-       L"ビットマップファイル名が長すぎます（%1バイト、クロヴァンが読めるのは98バイトまで）。"
-       L"短い名前にしてください。"},
-      {kBitmapSizeOff,
-       L"画像の大きさ（横%1×縦%2）がボタンの並び（横%3×縦%4）と合いません。画像を作り直"
-       L"してください。"},
-      {kCellOutsideBitmap,
-       L"ボタンが画像からはみ出しています。画像を大きくするか、ボタンを「なし」にしてください。"},
-      {kSwitchTargetMissing,
-       L"切替先のパネル「%1」が作業フォルダにもクロヴァンのフォルダにもありません。そのパネルを"
-       L"作って公開するか、切替先を直してください。"},
-      {kSwitchTargetUnpublished,
-       L"切替先のパネル「%1」はまだクロヴァンに公開されていません。そのパネルも公開してください"
-       L"。"},
-      {kIrNoCode,
-       L"リモコンコードが登録されていません。リモコンを学習させるか、ボタンを「なし」にしてくださ"
-       L"い。"},
-      {kIrBadCode, L"%1番目のリモコンコードが正しくありません。学習し直してください。"},
-      {kIrCodeTooLong,
-       L"%1番目のリモコンコードが長い（%2バイト）ため、クロヴァンが途中で切ってしまうかもしれ"
-       L"ません。クロヴァンで動くか確かめてください。"},
-      {kMemoTooLong, L"メモが長すぎます（%1バイト、クロヴァンが読めるのは3990バイトまで）。短くしてください。"},
-      {kNoProgram,
-       L"実行するプログラムが登録されていません。プログラムを登録するか、ボタンを「なし」にしてく"
-       L"ださい。"},
-      {kProgramNotFound, L"プログラム「%1」が見つかりません。プログラムの場所を確かめてください。"},
-      {kCommandTooLong,
-       L"コマンドが長すぎます（%1バイト、クロヴァンが読めるのは996バイトまで）。短くしてくだ"
-       L"さい。"},
-      {kTableFilePrefix, L"機器操作"},
-      {kHistoryFolderName, L"公開履歴"},
       {msg::kInvalidRelayNumber, L"リレー番号が不正です"},
       {msg::kClickToStop, L"クリックすると停止"},
       {msg::kStopRepeat, L"止める"},
