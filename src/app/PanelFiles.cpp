@@ -181,7 +181,8 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName, const Pan
   if (!IsHistoryEntryName(entryName)) return false;
   const std::string work = folders.work ? folders.work(owner) : std::string();
   if (work.empty()) return false;
-  const std::optional<std::wstring> entry = winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
+  const std::optional<std::wstring> entry =
+      winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
   if (!entry) return false;
   std::vector<std::wstring> files = winui::FilesUnder(*entry);
   if (files.empty()) return false;
@@ -190,9 +191,8 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName, const Pan
                         [](const std::wstring& f) { return f.size() > 4 && f.substr(f.size() - 4) == L".tbl"; });
   std::wstring list;
   for (const std::wstring& file : files) list += L"\n" + file;
-  if (!winui::AskYesNo(owner, L"公開履歴 " + winui::SjisToWide(entryName) + L" の版をクロヴァンに戻しますか？" + list)) {
-    return false;
-  }
+  const std::wstring question = L"公開履歴 " + winui::SjisToWide(entryName) + L" の版をクロヴァンに戻しますか？";
+  if (!winui::AskYesNo(owner, question + list)) return false;
   const std::string hostSjis = folders.hostPanel ? folders.hostPanel(owner) : std::string();
   const std::optional<std::wstring> host = hostSjis.empty() ? std::nullopt : winui::SjisPathToWide(hostSjis);
   if (!host) return false;
