@@ -1,5 +1,6 @@
 #include "table/PanelCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
@@ -81,18 +82,35 @@ void CheckInfrared(Findings& findings, int ordinal, const CButtonInfo& cell) {
   }
 }
 
-// The program of a command line: quoted, or up to the first blank. Only a
-// full path ("C:\..." or "\\server\...") is looked for; a bare name is found
-// by the system's search when the host runs it.
-std::string ProgramPath(std::string_view command) {
+// The files a command line may run: the quoted program, or, unquoted, the
+// text up to each blank in turn, as the system tries them ("C:\Program
+// Files\a.exe /x"). Only full paths ("C:\..." or "\\server\...") are looked
+// for; a bare name is found by the system's search when the host runs it.
+std::vector<std::string> ProgramCandidates(std::string_view command) {
   const size_t start = command.find_first_not_of(' ');
   if (start == std::string_view::npos) return {};
   command.remove_prefix(start);
   if (command.front() == '"') {
     command.remove_prefix(1);
-    return std::string(command.substr(0, command.find('"')));
+    return {std::string(command.substr(0, command.find('"')))};
   }
-  return std::string(command.substr(0, command.find(' ')));
+  std::vector<std::string> candidates;
+  for (size_t blank = command.find(' '); blank != std::string_view::npos; blank = command.find(' ', blank + 1)) {
+    candidates.emplace_back(command.substr(0, blank));
+  }
+  candidates.emplace_back(command);
+  return candidates;
+}
+
+// The candidate to name when none exists: the first that ends like a
+// program ("C:\Program Files\a.exe"), else the text up to the first blank.
+std::string ProgramName(const std::vector<std::string>& candidates) {
+  for (const std::string& path : candidates) {
+    std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
+    for (char& c : end) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (end == ".exe" || end == ".com" || end == ".bat" || end == ".cmd") return path;
+  }
+  return candidates.front();
 }
 
 bool IsFullPath(std::string_view path) {
@@ -103,11 +121,13 @@ bool IsFullPath(std::string_view path) {
 
 void CheckExternalProgram(Findings& findings, int ordinal, const CButtonInfo& cell, const IPublishTarget& target) {
   const std::string& command = cell.GetCommandText();
-  const std::string program = ProgramPath(command);
-  if (program.empty()) {
+  const std::vector<std::string> candidates = ProgramCandidates(command);
+  if (candidates.empty() || candidates.front().empty()) {
     findings.Cell(ordinal, kNoProgram);
-  } else if (IsFullPath(program) && !target.FileExists(program)) {
-    findings.Cell(ordinal, Fill(kProgramNotFound, {program}));
+  } else if (IsFullPath(candidates.front()) &&
+             std::none_of(candidates.begin(), candidates.end(),
+                          [&](const std::string& path) { return target.FileExists(path); })) {
+    findings.Cell(ordinal, Fill(kProgramNotFound, {ProgramName(candidates)}));
   }
   if (command.size() > kHostMaxCommandLine) {
     findings.Cell(ordinal, Fill(kCommandTooLong, {Number(static_cast<std::int64_t>(command.size()))}));

@@ -44,7 +44,7 @@ struct IPictureProbe {
 bool IsNameInsideFolder(std::string_view nameSjis);
 
 // The table's folder, '\' and its bitmap name; nothing when the name would
-// leave the folder. Opening, saving and the preview all take the bitmap here.
+// leave the folder. Opening and the preview take the bitmap from here.
 std::optional<std::string> TableBitmapPath(const CPanelTable& table);
 
 // Run right after the table is read: the bitmap must load and fit the grid

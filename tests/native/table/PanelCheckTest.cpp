@@ -12,7 +12,8 @@ namespace {
 
 struct Target : IPublishTarget {
   std::string work = "W:\\w", host = "H:\\h";
-  std::set<std::string> files = {"H:\\h\\機器操作B.tbl", "W:\\w\\機器操作D.tbl", "C:\\tools\\a.exe"};
+  std::set<std::string> files = {"H:\\h\\機器操作B.tbl", "W:\\w\\機器操作D.tbl", "C:\\tools\\a.exe",
+                                 "C:\\Program Files\\b.exe"};
   const std::string& WorkFolder() const override { return work; }
   const std::string& HostFolder() const override { return host; }
   bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
@@ -71,6 +72,7 @@ TEST(PanelCheck, EachProblemIsFoundNamingTheCellAndWhatToDo) {
        {b5 + "実行するプログラムが登録されていません。プログラムを登録するか、ボタンを「なし」にしてください。"}},
       {[](CPanelTable& t) { t.Cell(4).SetCommandText("C:\\gone\\b.exe /x"); },
        {b5 + "プログラム「C:\\gone\\b.exe」が見つかりません。プログラムの場所を確かめてください。"}},
+      {[](CPanelTable& t) { t.Cell(4).SetCommandText("C:\\Program Files\\b.exe /x"); }, {}},  // as the system tries it
       {[](CPanelTable& t) { t.Cell(4).SetCommandText("notepad.exe " + std::string(985, 'x')); },
        {b5 + "コマンドが長すぎます（997バイト、クロヴァンが読めるのは996バイトまで）。短くしてください。"}},
       {[](CPanelTable& t) { t.SetBitmapName(std::string(95, 'p') + ".bmp"); },
