@@ -104,7 +104,7 @@ void ExistingFilesTab::FileListBoxChange() {
     firstLine = buffer;
   }
   firstLine = firstLine.substr(0, firstLine.find_first_of("\r\n"));
-  if (!IsPlainFileName(firstLine)) return;
+  if (!IsNameInsideFolder(firstLine)) return;
   winui::Picture loaded;
   if (!loaded.LoadFromFile(workFolder_ + "\\" + firstLine).empty()) return;
   previewPicture_ = std::move(loaded);

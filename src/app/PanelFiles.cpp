@@ -1,8 +1,16 @@
 #include "app/PanelFiles.h"
 
+#include <algorithm>
 #include <optional>
 
+#include <cstdio>
+#include <utility>
+
 #include "app/DataFolders.h"
+#include "app/PublishCheckFm.h"
+#include "table/PublishHistory.h"
+#include "table/SjisPath.h"
+#include "winui/FolderTree.h"
 #include "table/TableChecks.h"
 #include "winui/MessageBox.h"
 #include "winui/SafeFile.h"
@@ -15,6 +23,15 @@ bool MessageBoxAsk::AskYesNo(const std::string& textSjis, const std::string& cap
 PanelFolders DocumentsPanelFolders() { return PanelFolders{WorkFolderPath, HostPanelFolderPath}; }
 
 namespace {
+
+std::string LocalTimestamp() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay, now.wHour,
+                now.wMinute, now.wSecond);
+  return text;
+}
 
 class PictureProbe : public IPictureProbe {
  public:
@@ -51,11 +68,46 @@ class SaveEnvironment : public ISaveEnvironment {
     return lastCopyFailure_.empty();
   }
 
+  bool MakeFolder(const std::string& pathSjis) override {
+    const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
+    lastCopyFailure_ = path ? winui::MakeFolder(*path) : winui::SystemErrorText(ERROR_INVALID_NAME);
+    return lastCopyFailure_.empty();
+  }
+
+  bool FileExists(const std::string& pathSjis) override {
+    const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
+    if (!path) return false;
+    const DWORD attributes = GetFileAttributesW(path->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+
+  std::vector<std::string> FolderNames(const std::string& folderSjis) override {
+    std::vector<std::string> names;
+    const std::optional<std::wstring> folder = winui::SjisPathToWide(folderSjis);
+    if (!folder) return names;
+    for (const std::wstring& name : winui::FolderEntries(*folder)) {
+      if (std::optional<std::string> sjis = winui::WideToSjis(name)) names.push_back(std::move(*sjis));
+    }
+    return names;
+  }
+
+  void RemoveTree(const std::string& pathSjis) override {
+    if (const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis)) winui::RemoveTree(*path);
+  }
+
+  std::string Timestamp() override { return LocalTimestamp(); }
+
+  PictureSize PanelPictureSize() override { return {picture_.Width(), picture_.Height()}; }
+
+  bool PublishDespite(const std::vector<PanelFinding>& findings) override {
+    return ConfirmPublishDespite(owner_, findings);
+  }
+
   void ReportUnsavable(UnsavableReason reason) override {
     std::wstring why;
     switch (reason) {
-      case UnsavableReason::BitmapNameNotPlain:
-        why = L"ビットマップファイル名にフォルダが含まれています。\n" + winui::SjisToWide(table_.BitmapName());
+      case UnsavableReason::BitmapNameOutsideFolder:
+        why = L"ビットマップファイル名が作業フォルダの外を指しています。\n" + winui::SjisToWide(table_.BitmapName());
         break;
       case UnsavableReason::TooManyExternalPrograms:
         why = L"外部プログラムの実行ボタンは６２個までです。";
@@ -110,4 +162,50 @@ SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panel
   SaveEnvironment env(owner, table, panelImage, folders);
   MessageBoxAsk ask(owner);
   return SaveTable(table, env, ask);
+}
+
+std::vector<std::string> PublishHistoryEntries(HWND owner, const PanelFolders& folders) {
+  std::vector<std::string> entries;
+  const std::string work = folders.work ? folders.work(owner) : std::string();
+  const std::optional<std::wstring> root =
+      work.empty() ? std::nullopt : winui::SjisPathToWide(work + "\\" + kHistoryFolderName);
+  if (!root) return entries;
+  for (const std::wstring& name : winui::FolderEntries(*root, true)) {
+    if (std::optional<std::string> sjis = winui::WideToSjis(name)) entries.push_back(std::move(*sjis));
+  }
+  entries = HistoryEntriesOldestFirst(entries);
+  return std::vector<std::string>(entries.rbegin(), entries.rend());
+}
+
+bool RestorePublishedVersion(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  if (!IsHistoryEntryName(entryName)) return false;
+  const std::string work = folders.work ? folders.work(owner) : std::string();
+  if (work.empty()) return false;
+  const std::optional<std::wstring> entry =
+      winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
+  if (!entry) return false;
+  std::vector<std::wstring> files = winui::FilesUnder(*entry);
+  if (files.empty()) return false;
+  // Tables first, as publishing does: the host never gets a bitmap without its table.
+  std::stable_partition(files.begin(), files.end(),
+                        [](const std::wstring& f) { return f.size() > 4 && f.substr(f.size() - 4) == L".tbl"; });
+  std::wstring list;
+  for (const std::wstring& file : files) list += L"\n" + file;
+  const std::wstring question = L"公開履歴 " + winui::SjisToWide(entryName) + L" の版をクロヴァンに戻しますか？";
+  if (!winui::AskYesNo(owner, question + list)) return false;
+  const std::string hostSjis = folders.hostPanel ? folders.hostPanel(owner) : std::string();
+  const std::optional<std::wstring> host = hostSjis.empty() ? std::nullopt : winui::SjisPathToWide(hostSjis);
+  if (!host) return false;
+  for (const std::wstring& file : files) {
+    std::wstring reason;
+    for (size_t cut = file.find(L'\\'); cut != std::wstring::npos && reason.empty(); cut = file.find(L'\\', cut + 1)) {
+      reason = winui::MakeFolder(*host + L"\\" + file.substr(0, cut));
+    }
+    if (reason.empty()) reason = winui::CopyFileReplacing(*entry + L"\\" + file, *host + L"\\" + file);
+    if (!reason.empty()) {
+      winui::ShowWarning(owner, L"クロヴァンに戻せませんでした。\n" + *host + L"\\" + file + L"\n" + reason);
+      return false;
+    }
+  }
+  return true;
 }

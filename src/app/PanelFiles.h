@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "table/AskUser.h"
 #include "table/PanelTable.h"
@@ -41,3 +42,13 @@ std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr);
 // fails, the new bitmap stays beside the old table, whose grid it still fits.)
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage);
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders);
+
+// The versions publishing replaced and kept in the work folder's history,
+// newest first (entry names "YYYYMMDD-HHMMSS", see PublishHistory.h).
+std::vector<std::string> PublishHistoryEntries(HWND owner, const PanelFolders& folders = DocumentsPanelFolders());
+
+// Asks whether to put the files of one history entry back into the host
+// folder and, on Yes, copies them there (the table first). True when they are
+// back; a failed copy is shown in a "警告" box naming the file.
+bool RestorePublishedVersion(HWND owner, const std::string& entryName,
+                             const PanelFolders& folders = DocumentsPanelFolders());

@@ -44,8 +44,9 @@ int Read() {
     case REG_EXPAND_SZ:
       return ParseText(value->text);
     case REG_DWORD:
-      // Written by another tool as a number: take it as that number.
-      return static_cast<int>(value->number);
+      // Written by another tool as a number: take it as that number. One of
+      // the wrong size holds none and is unusable like any other.
+      return value->number ? static_cast<int>(*value->number) : kDefault;
     default:
       return kDefault;
   }

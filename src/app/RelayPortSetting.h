@@ -7,7 +7,8 @@ namespace relay_port {
 
 inline constexpr int kDefault = 1;
 
-// Reads the value; kDefault when it is missing or not an integer. Creates
+// Reads the value; kDefault when it is missing or not an integer (a REG_DWORD
+// counts as one only with its four bytes). Creates
 // "SoftWare\Zentorik" when missing, never "Env".
 int Read();
 // Writes the value as decimal text, creating the keys when missing.

@@ -29,13 +29,13 @@ std::string CompleteBitmapName(const std::string& nameSjis) {
 NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, int rows, int cellWidth,
                               int cellHeight) {
   if (columns <= 0 || rows <= 0 || cellWidth <= 0 || cellHeight <= 0) return NewPanelRefusal::BadSize;
-  if (columns > kMaxHostColumns) return NewPanelRefusal::TooManyColumns;
+  if (columns > kHostMaxColumns) return NewPanelRefusal::TooManyColumns;
   if (!IsSaneGrid(cellWidth, cellHeight, columns, rows) ||
       static_cast<long long>(cellWidth) * columns * cellHeight * rows > kMaxNewPanelPixels) {
     return NewPanelRefusal::TooLarge;
   }
-  if (bitmapNameSjis.size() > static_cast<size_t>(kMaxBitmapNameBytes)) return NewPanelRefusal::BitmapNameTooLong;
-  if (!IsPlainFileName(bitmapNameSjis)) return NewPanelRefusal::BitmapNameNotInside;
+  if (bitmapNameSjis.size() > kHostMaxBitmapName) return NewPanelRefusal::BitmapNameTooLong;
+  if (!IsNameInsideFolder(bitmapNameSjis)) return NewPanelRefusal::BitmapNameNotInside;
   return NewPanelRefusal::None;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "table/PanelCheck.h"
+
 // One ASCII letter or digit, nothing else (a double-byte character fails).
 bool IsTableIdentifier(std::string_view textSjis);
 
@@ -12,19 +14,15 @@ bool IsTableIdentifier(std::string_view textSjis);
 // shorter text) is a dot. Counts Shift-JIS characters, not bytes.
 std::string CompleteBitmapName(const std::string& nameSjis);
 
-// Longest bitmap name the host program's reader takes whole.
-inline constexpr int kMaxBitmapNameBytes = 98;
-// Widest grid whose lines the host program's reader takes whole.
-inline constexpr int kMaxHostColumns = 24;
 // The largest picture the program keeps in memory.
 inline constexpr long long kMaxNewPanelPixels = 1LL << 26;
 
 enum class NewPanelRefusal {
   None,
   BadSize,             // a number that is zero or negative
-  TooManyColumns,      // more than kMaxHostColumns
+  TooManyColumns,      // more than the host reads (kHostMaxColumns)
   TooLarge,            // over the grid or picture limits
-  BitmapNameTooLong,   // over kMaxBitmapNameBytes
+  BitmapNameTooLong,   // over kHostMaxBitmapName
   BitmapNameNotInside, // leaves the work folder, or is no file name at all
 };
 

@@ -2,6 +2,18 @@
 
 bool IsSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
+size_t FirstSjisBackslash(std::string_view pathSjis) {
+  for (size_t i = 0; i < pathSjis.size(); ++i) {
+    const auto c = static_cast<unsigned char>(pathSjis[i]);
+    if (IsSjisLeadByte(c)) {
+      ++i;
+    } else if (c == '\\') {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
 size_t LastSjisBackslash(std::string_view pathSjis) {
   size_t last = std::string_view::npos;
   for (size_t i = 0; i < pathSjis.size(); ++i) {

@@ -2,15 +2,27 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 
 #include "table/SjisPath.h"
 #include "table/TableTexts.h"
 
-bool IsPlainFileName(const std::string& nameSjis) {
-  if (nameSjis.empty() || nameSjis == "." || nameSjis == "..") return false;
+bool IsNameInsideFolder(std::string_view nameSjis) {
   // '/' and ':' are never trail bytes of a double-byte character; '\' can be.
-  if (nameSjis.find_first_of("/:") != std::string::npos) return false;
-  return LastSjisBackslash(nameSjis) == std::string::npos;
+  if (nameSjis.find_first_of("/:") != std::string_view::npos) return false;
+  std::string_view rest = nameSjis;
+  for (;;) {
+    const size_t cut = FirstSjisBackslash(rest);
+    const std::string_view part = rest.substr(0, cut);
+    if (part.find_first_not_of(". ") == std::string_view::npos) return false;  // "", ".", "..", ".. "
+    if (cut == std::string_view::npos) return true;
+    rest.remove_prefix(cut + 1);
+  }
+}
+
+std::optional<std::string> TableBitmapPath(const CPanelTable& table) {
+  if (!IsNameInsideFolder(table.BitmapName())) return std::nullopt;
+  return table.Folder() + "\\" + table.BitmapName();
 }
 
 namespace {
@@ -26,9 +38,12 @@ bool PictureFitsGrid(const PictureSize& size, int cellWidth, int cellHeight, int
   return FitsWithinOnePixel(size.width, cellWidth, columns) && FitsWithinOnePixel(size.height, cellHeight, rows);
 }
 
-std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask) {
-  if (!IsPlainFileName(table.BitmapName())) return kBitmapUnreadable;
-  const std::optional<PictureSize> size = pictures.LoadPictureSize(table.Folder() + "\\" + table.BitmapName());
+namespace {
+
+std::string CheckLoadedTable(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask) {
+  const std::optional<std::string> bitmapPath = TableBitmapPath(table);
+  if (!bitmapPath) return kBitmapUnreadable;
+  const std::optional<PictureSize> size = pictures.LoadPictureSize(*bitmapPath);
   if (!size) return kBitmapUnreadable;
   if (!PictureFitsGrid(*size, table.CellWidth(), table.CellHeight(), table.Columns(), table.Rows())) {
     return kBitmapSizeMismatch;
@@ -47,4 +62,14 @@ std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUs
     cell.NormalizeLoaded();
   }
   return {};
+}
+
+}  // namespace
+
+std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask) {
+  try {
+    return CheckLoadedTable(table, pictures, ask);
+  } catch (const std::exception&) {
+    return kBitmapUnreadable;  // a picture too large to hold in memory
+  }
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "table/AskUser.h"
 #include "table/PanelTable.h"
@@ -34,15 +35,22 @@ struct IPictureProbe {
   virtual std::optional<PictureSize> LoadPictureSize(const std::string& pathSjis) = 0;
 };
 
-// A bitmap name must name a file inside the table's folder: no folder part,
-// no drive, not "." or "..". A table file naming "..\x.bmp" would otherwise
+// A bitmap name is relative to the table's folder and may name a file in a
+// subfolder of it ("sub\panel.bmp"), but must stay inside: no drive or ':', no
+// root, no empty part and no part made of dots and blanks only (Windows trims
+// them at a part's end, so ".. " would be ".."). '/' is refused too: the host
+// program separates with '\' only. A table naming "..\x.bmp" would otherwise
 // make the save write, and publishing copy, outside the two data folders.
-bool IsPlainFileName(const std::string& nameSjis);
+bool IsNameInsideFolder(std::string_view nameSjis);
+
+// The table's folder, '\' and its bitmap name; nothing when the name would
+// leave the folder. Opening and the preview take the bitmap from here.
+std::optional<std::string> TableBitmapPath(const CPanelTable& table);
 
 // A picture may be one pixel off the grid's size each way, not more.
 bool PictureFitsGrid(const PictureSize& size, int cellWidth, int cellHeight, int columns, int rows);
 
 // Run right after the table is read: the bitmap must load and fit the grid
 // within one pixel, and cells of unknown kinds become blanks once the user
-// agrees. Returns "" or one of the three failure texts above.
+// agrees. Returns "" or one of the three failure texts above; never throws.
 std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask);

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <exception>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -218,13 +221,49 @@ std::string ReadTableBytes(CPanelTable& table, std::string_view bytes, const std
   return "";
 }
 
+namespace {
+
+// The bytes of a whole file in a buffer sized from the file once and not
+// cleared first: a string grown piece by piece copied the bytes over and over,
+// at a tenth of the parser's speed.
+struct FileBytes {
+  std::unique_ptr<char[]> data;
+  size_t size = 0;
+};
+
+bool ReadWholeFile(std::FILE* file, FileBytes& out) {
+  long size = -1;  // stays -1 beyond 2 GiB where long has 32 bits
+  if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+  if (std::fseek(file, 0, SEEK_SET) != 0) return false;
+  if (size > 0 && static_cast<unsigned long>(size) > kMaxTableFileBytes) return false;
+  // One byte more than the size told shows a file that grew meanwhile; one
+  // whose size could not be told is read in growing pieces. Either way the
+  // limit holds.
+  size_t capacity = size > 0 ? static_cast<size_t>(size) + 1 : 4096;
+  for (;;) {
+    std::unique_ptr<char[]> bigger(new char[capacity]);
+    if (out.size > 0) std::memcpy(bigger.get(), out.data.get(), out.size);
+    out.data = std::move(bigger);
+    out.size += std::fread(out.data.get() + out.size, 1, capacity - out.size, file);
+    if (out.size < capacity) return !std::ferror(file);
+    if (capacity > kMaxTableFileBytes) return false;
+    capacity = std::min(2 * capacity, kMaxTableFileBytes + 1);
+  }
+}
+
+}  // namespace
+
 std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask) {
-  UniqueFile file(OpenFileSjis(pathSjis, "rb"));
-  if (!file) return kTableFileInvalid;
-  std::string bytes;
-  char chunk[1 << 16];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.append(chunk, got);
-  if (std::ferror(file.get())) return kTableFileInvalid;
-  return ReadTableBytes(table, bytes, pathSjis, ask);
+  try {
+    UniqueFile file(OpenFileSjis(pathSjis, "rb"));
+    if (!file) return kTableFileInvalid;
+    FileBytes bytes;
+    if (!ReadWholeFile(file.get(), bytes)) return kTableFileInvalid;
+    file.reset();
+    return ReadTableBytes(table, std::string_view(bytes.data.get(), bytes.size), pathSjis, ask);
+  } catch (const std::exception&) {
+    // Out of memory for an absurd table: refused like any damaged one rather
+    // than ending the program.
+    return kTableFileInvalid;
+  }
 }

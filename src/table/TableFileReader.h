@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,14 @@
 std::string ReadTableBytes(CPanelTable& table, std::string_view bytes, const std::string& pathSjis,
                            IAskUser& ask);
 
-// The same for the file at `pathSjis`, read whole before parsing.
+// The largest table the format allows (24 columns, 160 infrared cells with
+// nine learned codes of the longest kind, 62 command lines) is about 23 MB. A
+// larger file is damage, and reading it whole could exhaust a 32-bit process.
+inline constexpr std::size_t kMaxTableFileBytes = std::size_t{32} << 20;
+
+// The same for the file at `pathSjis`, read whole before parsing; a file over
+// kMaxTableFileBytes is refused before it is read. Never throws: a table that
+// cannot be held in memory is kTableFileInvalid.
 std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask);
 
 // Decimal field of the header line: leading blanks, an optional sign, digits;

@@ -115,11 +115,7 @@ std::optional<std::string> FormatTableFile(CPanelTable& table) {
 bool WriteTableFile(CPanelTable& table, const std::string& pathSjis) {
   const std::optional<std::string> bytes = FormatTableFile(table);
   if (!bytes) return false;
-  UniqueFile file(OpenFileSjis(pathSjis, "wb"));
-  if (!file) return false;
-  const bool written = std::fwrite(bytes->data(), 1, bytes->size(), file.get()) == bytes->size();
-  // fclose reports a failed flush; a short file must not pass as saved.
-  return std::fclose(file.release()) == 0 && written;
+  return WriteFileReplacingSjis(pathSjis, *bytes);
 }
 
 std::string FormatNewTableFile(const std::string& bitmapNameSjis, int cellWidth, int cellHeight, int columns,

@@ -22,8 +22,8 @@ TableEncodeProblem FindEncodeProblem(const CPanelTable& table);
 // caller must not save.
 std::optional<std::string> FormatTableFile(CPanelTable& table);
 
-// FormatTableFile written to `pathSjis`, replacing its content. False when the
-// table cannot be encoded or the file cannot be written completely.
+// FormatTableFile written to `pathSjis` through WriteFileReplacingSjis. False
+// when the table cannot be encoded or the file keeps its previous content.
 bool WriteTableFile(CPanelTable& table, const std::string& pathSjis);
 
 // A new panel's file: header, blank grid lines, an empty line and an empty

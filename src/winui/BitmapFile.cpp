@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "bitmap/DibChecks.h"
+
 namespace winui {
 
 namespace {
@@ -29,39 +31,7 @@ const wchar_t kNotBitmap[] = L"ビットマップファイルではありませ�
 const wchar_t kTruncated[] = L"ファイルが途中で切れています";
 const wchar_t kUnsupported[] = L"対応していないビットマップ形式です";
 const wchar_t kTooLarge[] = L"画像が大きすぎます";
-
-// Length of a complete RLE stream at the start of `data`, or 0 when it runs
-// past the data. A stream whose rows all ended but whose end mark is missing
-// gets one appended, so that GDI stops where the check stopped.
-size_t CheckRleStream(std::span<const std::uint8_t> data, int bitsPerPixel, int height, bool& needsEndMark) {
-  needsEndMark = false;
-  size_t p = 0;
-  int y = 0;
-  while (p + 2 <= data.size()) {
-    const std::uint8_t count = data[p], op = data[p + 1];
-    p += 2;
-    if (count != 0) continue;  // a run of one value
-    if (op == 0) {
-      ++y;
-    } else if (op == 1) {
-      return p;
-    } else if (op == 2) {
-      if (p + 2 > data.size()) return 0;
-      y += data[p + 1];
-      p += 2;
-    } else {
-      size_t bytes = bitsPerPixel == 8 ? op : (op + 1u) / 2;
-      bytes = (bytes + 1) & ~size_t{1};  // absolute runs are padded to 16 bits
-      if (p + bytes > data.size()) return 0;
-      p += bytes;
-    }
-  }
-  if (y >= height && p == data.size()) {
-    needsEndMark = true;
-    return p;
-  }
-  return 0;
-}
+const wchar_t kBadRle[] = L"ランレングス圧縮のデータが壊れています";
 
 }  // namespace
 
@@ -134,11 +104,10 @@ std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   if (rle) {
     std::span<const std::uint8_t> stream = data;
     if (sizeImage != 0 && sizeImage < stream.size()) stream = stream.first(sizeImage);
-    bool needsEndMark = false;
-    const size_t length = CheckRleStream(stream, bitsPerPixel, dib.height, needsEndMark);
-    if (length == 0) return kTruncated;
-    dib.bits.assign(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(length));
-    if (needsEndMark) dib.bits.insert(dib.bits.end(), {0, 1});
+    const bmp::RleCheck checked = bmp::CheckRleStream(stream, bitsPerPixel, dib.width, dib.height);
+    if (checked.length == 0) return kBadRle;
+    dib.bits.assign(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(checked.length));
+    if (checked.needsEndMark) dib.bits.insert(dib.bits.end(), {0, 1});
   } else {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32) * 4;
     const std::uint64_t needed = stride * static_cast<std::uint64_t>(rows);
@@ -154,16 +123,19 @@ std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   header.biBitCount = static_cast<WORD>(bitsPerPixel);
   header.biCompression = compression;
   header.biSizeImage = rle ? static_cast<DWORD>(dib.bits.size()) : 0;
-  header.biClrUsed = static_cast<DWORD>(colors);
+  header.biClrUsed = static_cast<DWORD>(maxColors);
   dib.info.resize(sizeof header);
   std::memcpy(dib.info.data(), &header, sizeof header);
   if (compression == BI_BITFIELDS) {
     const auto masks = file.subspan(kFileHeaderSize + kInfoHeaderSize, 12);
     dib.info.insert(dib.info.end(), masks.begin(), masks.end());
   }
-  for (size_t i = 0; i < colors; ++i) {
-    const size_t at = tableAt + i * entrySize;
-    dib.info.insert(dib.info.end(), {file[at], file[at + 1], file[at + 2], 0});
+  if (colors > 0) {
+    // Every index a pixel can hold gets a colour, so that none is left to
+    // the platform's choice.
+    const std::vector<std::uint8_t> table =
+        bmp::FullColourTable(file.subspan(tableAt, colors * entrySize), entrySize, bitsPerPixel);
+    dib.info.insert(dib.info.end(), table.begin(), table.end());
   }
   out = std::move(dib);
   return {};

@@ -1,7 +1,8 @@
 #pragma once
 // The Windows bitmap file format, taken apart and put together in memory. GDI
-// draws the pixels (every bit depth, RLE, bit fields); this only checks that
-// GDI will never read past what the file holds.
+// draws the pixels (every bit depth, RLE, bit fields); this only makes sure it
+// never reads past what the file holds, never draws outside the picture and
+// never picks a colour of its own (bitmap/DibChecks.h).
 #include <windows.h>
 
 #include <cstdint>
@@ -29,7 +30,9 @@ inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 26;
 // "" and `out` filled, or why the bytes are no bitmap we can show. Accepts the
 // OS/2 core header and the Windows headers of 40, 52, 56, 108 and 124 bytes;
 // 1, 4, 8, 16, 24 and 32 bits per pixel; bottom-up and top-down; RLE4, RLE8
-// and bit fields.
+// and bit fields. The file size, planes, densities, important colours and,
+// without RLE, the image size fields are not looked at: the pixels are
+// defined without them.
 std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out);
 
 // A 24-bit bottom-up bitmap file. `topDownRows` holds `height` rows of

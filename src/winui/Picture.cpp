@@ -1,5 +1,6 @@
 #include "winui/Picture.h"
 
+#include <new>
 #include <utility>
 
 #include "winui/BitmapFile.h"
@@ -51,6 +52,14 @@ bool Picture::Create(int width, int height, COLORREF fill) {
 }
 
 std::wstring Picture::LoadFromFile(const std::string& pathSjis) {
+  try {
+    return Load(pathSjis);
+  } catch (const std::bad_alloc&) {
+    return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+  }
+}
+
+std::wstring Picture::Load(const std::string& pathSjis) {
   const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
   if (!path) return SystemErrorText(ERROR_INVALID_NAME);
   std::vector<std::uint8_t> bytes;

@@ -33,7 +33,7 @@ class Picture {
   bool Create(int width, int height, COLORREF fill);
 
   // The format follows from the file's content, not its name. "" on success;
-  // otherwise why, and the picture is unchanged.
+  // otherwise why, and the picture is unchanged. Never throws.
   std::wstring LoadFromFile(const std::string& pathSjis);
   // Writes a 24-bit Windows bitmap in place of the file at the path, only once
   // it is complete. "" on success, otherwise why. The bitmap must not be
@@ -51,6 +51,7 @@ class Picture {
 
  private:
   bool CreateSection(int width, int height);
+  std::wstring Load(const std::string& pathSjis);
 
   Bitmap bitmap_;
   unsigned char* bits_ = nullptr;  // top-down rows, owned by bitmap_

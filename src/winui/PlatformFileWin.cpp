@@ -7,6 +7,7 @@
 #include <string>
 
 #include "table/PlatformFile.h"
+#include "winui/SafeFile.h"
 
 namespace {
 std::wstring Widen(const std::string& sjis) {
@@ -26,4 +27,9 @@ std::FILE* OpenFileSjis(const std::string& pathSjis, const char* mode) {
   if (path.empty()) return nullptr;
   const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
   return _wfopen(path.c_str(), wideMode.c_str());
+}
+
+bool WriteFileReplacingSjis(const std::string& pathSjis, std::string_view bytes) {
+  const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
+  return path && winui::WriteFileReplacing(*path, bytes.data(), bytes.size()).empty();
 }

@@ -25,7 +25,7 @@ class RegistryKey {
   struct Value {
     DWORD type = REG_NONE;
     std::wstring text;  // REG_SZ and REG_EXPAND_SZ, without terminating nulls
-    DWORD number = 0;   // REG_DWORD
+    std::optional<DWORD> number;  // REG_DWORD of exactly four bytes
   };
   // Nothing when the value is missing or cannot be read.
   std::optional<Value> Query(const std::wstring& name) const;

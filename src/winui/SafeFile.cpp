@@ -23,23 +23,28 @@ class FileHandle {
   HANDLE handle_;
 };
 
-// The temporary file is deleted unless it has been moved into place.
+// The new content is written to "~" + the target's name + ".tmp" beside it and
+// deleted unless it has been moved into place. Named after its target, a
+// temporary that a killed save left behind is removed by the next save of the
+// same file instead of piling up; the "~" keeps it out of the "機器操作?.tbl"
+// lists.
 class TempFile {
  public:
-  TempFile() = default;
+  explicit TempFile(const std::wstring& target) {
+    const size_t slash = target.find_last_of(L"\\/");
+    const size_t nameAt = slash == std::wstring::npos ? 0 : slash + 1;
+    path_ = target.substr(0, nameAt) + L"~" + target.substr(nameAt) + L".tmp";
+  }
   ~TempFile() {
-    if (!path_.empty()) DeleteFileW(path_.c_str());
+    if (!path_.empty()) Remove();
   }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
 
-  DWORD CreateBeside(const std::wstring& target) {
-    const size_t slash = target.find_last_of(L"\\/");
-    const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
-    wchar_t name[MAX_PATH + 1] = {};
-    if (!GetTempFileNameW(folder.c_str(), L"pnl", 0, name)) return GetLastError();
-    path_ = name;
-    return ERROR_SUCCESS;
+  // A leftover may have been made read-only meanwhile; it goes either way.
+  void Remove() const {
+    SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path_.c_str());
   }
   const std::wstring& Path() const { return path_; }
   void Committed() { path_.clear(); }
@@ -135,8 +140,8 @@ std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& 
 
 std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size) {
   if (const DWORD error = CheckReplaceable(path)) return Reason(error);
-  TempFile temp;
-  if (const DWORD error = temp.CreateBeside(path)) return Reason(error);
+  TempFile temp(path);
+  temp.Remove();
   if (std::wstring reason = WriteAll(temp.Path(), data, size); !reason.empty()) return reason;
   if (!MoveFileExW(temp.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return LastErrorReason();
@@ -151,6 +156,17 @@ std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to)
   std::vector<std::uint8_t> bytes;
   if (std::wstring reason = ReadWholeFile(from, bytes, std::size_t{1} << 30); !reason.empty()) return reason;
   return WriteFileReplacing(to, bytes.data(), bytes.size());
+}
+
+std::wstring MakeFolder(const std::wstring& path) {
+  if (CreateDirectoryW(path.c_str(), nullptr)) return {};
+  const DWORD error = GetLastError();
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return {};
+  }
+  return Reason(error);
 }
 
 }  // namespace winui

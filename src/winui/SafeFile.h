@@ -1,8 +1,9 @@
 #pragma once
 // Whole-file reads and writes by UTF-16 path. A write or copy goes to a
-// temporary file in the target's folder and replaces the target only once the
-// new content is complete, so a failure (read-only or locked target, missing
-// folder, full disk) leaves the previous file byte for byte as it was.
+// temporary file beside the target ("~" + its name + ".tmp", replacing one a
+// killed save left) and replaces the target only once the new content is
+// complete, so a failure (read-only or locked target, missing folder, full
+// disk) leaves the previous file byte for byte as it was.
 #include <windows.h>
 
 #include <cstddef>
@@ -25,5 +26,7 @@ std::wstring SystemErrorText(DWORD code);
 std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes);
 std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size);
 std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to);
+// A folder that is there already counts as made.
+std::wstring MakeFolder(const std::wstring& path);
 
 }  // namespace winui

@@ -1,6 +1,7 @@
 #include "devices/core/IrCodeText.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace devices {
 namespace {
@@ -25,14 +26,20 @@ int HexValue(char c) {
   return -1;  // lower case is not what the formatter writes
 }
 
+// Blanks, then a fixed-point number: an optional '-', digits and at most one
+// '.'. from_chars alone also takes "inf" and "nan", which the formatter never
+// writes and which must not reach the device library.
 std::optional<double> ParseParam(std::string_view field) {
   std::size_t start = field.find_first_not_of(' ');
   if (start == std::string_view::npos) return std::nullopt;
+  const std::string_view number = field.substr(start);
+  const std::size_t digitsAt = number.front() == '-' ? 1 : 0;
+  if (number.find_first_not_of("0123456789.", digitsAt) != std::string_view::npos) return std::nullopt;
   const char* first = field.data() + start;
   const char* last = field.data() + field.size();
   double value = 0;
   auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
-  if (ec != std::errc() || end != last) return std::nullopt;
+  if (ec != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -74,6 +74,11 @@ TEST(IrCodeText, RejectsTextsTheFormatterCannotWrite) {
       "    1e10,  120.25,0A",     // exponent
       "  0x1.8p0,  120.25,0A",
       "    1.50,  120.25,0A\r\n",
+      "     inf,  120.25,0A",     // from_chars takes these; the device must never see them
+      "    1.50,     nan,0A",
+      "    -inf,  120.25,0A",
+      "NAN(123),  120.25,0A",
+      "infinity,  120.25,0A",
   };
   for (const char* text : bad) EXPECT_FALSE(ParseIrCodeText(text)) << '"' << text << '"';
 }

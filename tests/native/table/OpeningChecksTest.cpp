@@ -67,8 +67,19 @@ TEST(OpeningChecks, UnreadableBitmapAsksNothingAndLeavesCellsAlone) {
   EXPECT_EQ(Codes(t)[1], "+A  ");
 }
 
-TEST(OpeningChecks, BitmapNameWithAFolderPartIsNotLoaded) {
-  for (const char* name : {"..\\x.bmp", "sub\\x.bmp", "C:x.bmp", "a/b.bmp", "..", ""}) {
+TEST(OpeningChecks, BitmapNameMayNameASubfolderButNeverLeaveTheFolder) {
+  // ソ (0x83 0x5C) ends in the byte of a backslash and is no separator.
+  for (const char* name : {"sub\\p.bmp", "a\\b\\p.bmp", "\x83\x5c\\p.bmp", "\x83\x5c.bmp", "sub.\\p.bmp"}) {
+    CPanelTable t = Grid({});
+    t.SetBitmapName(name);
+    FakePictures pictures;
+    pictures.size = PictureSize{120, 60};
+    ScriptedAsk ask;
+    EXPECT_EQ(CheckTableBitmap(t, pictures, ask), "") << name;
+    EXPECT_EQ(pictures.loaded, std::vector<std::string>{"C:\\\x83\x5c\\" + std::string(name)});
+  }
+  for (const char* name : {"..\\x.bmp", "C:\\x.bmp", "\\x.bmp", "\\\\server\\x.bmp", "sub\\..\\x.bmp", "sub\\\\x.bmp",
+                           "sub\\", ".. \\x.bmp", ".\\x.bmp", "C:x.bmp", "a/b.bmp", "..", ""}) {
     CPanelTable t = Grid({});
     t.SetBitmapName(name);
     FakePictures pictures;
@@ -76,9 +87,8 @@ TEST(OpeningChecks, BitmapNameWithAFolderPartIsNotLoaded) {
     ScriptedAsk ask;
     EXPECT_EQ(CheckTableBitmap(t, pictures, ask), kBitmapUnreadable) << name;
     EXPECT_TRUE(pictures.loaded.empty()) << name;
+    EXPECT_FALSE(TableBitmapPath(t)) << name;
   }
-  // ソ ends in the byte of a backslash and is still a plain name.
-  EXPECT_TRUE(IsPlainFileName("\x83\x5c.bmp"));
 }
 
 TEST(OpeningChecks, ForeignCommandsAreQuestionedOnceYesBlanksThem) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "ScriptedAsk.h"
@@ -181,4 +182,23 @@ TEST(Reader, ReadTableFileReportsAMissingFile) {
   EXPECT_EQ(ReadTableFile(table, real + std::string(1, '\0') + "junk", ask), kInvalid);
   EXPECT_EQ(OpenFileSjis(real + std::string(1, '\0'), "rb"), nullptr);
   std::remove(real.c_str());
+}
+
+TEST(Reader, FileLargerThanAnyPanelIsRefusedUnread) {
+  // A new panel's file followed by zero bytes: one foreign top-level line.
+  const std::string path = ::testing::TempDir() + "huge.tbl";
+  {
+    UniqueFile f(OpenFileSjis(path, "wb"));
+    ASSERT_TRUE(f);
+    std::fputs("x.bmp\n1,1,1,1\n    \n", f.get());
+  }
+  for (const std::uintmax_t size : {kMaxTableFileBytes, kMaxTableFileBytes + 1}) {
+    std::filesystem::resize_file(path, size);
+    CPanelTable table;
+    ScriptedAsk ask;
+    const bool fits = size <= kMaxTableFileBytes;
+    EXPECT_EQ(ReadTableFile(table, path, ask), fits ? "" : kInvalid) << size;
+    EXPECT_EQ(ask.asked.size(), fits ? 1u : 0u) << size;
+  }
+  std::remove(path.c_str());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptedAsk.h"
+#include "table/PublishHistory.h"
 #include "table/TableFileReader.h"
 #include "table/TableSave.h"
 #include "table/TableTexts.h"
@@ -13,13 +14,15 @@
 namespace {
 
 // Records every platform step; `failAt` names a target path whose write or
-// copy fails.
+// copy fails. Findings of the panel check are published anyway (the dialog's
+// answers are tested under Wine).
 struct FakeEnvironment : ISaveEnvironment {
   std::optional<std::string> work = std::string("W:\\work");
   std::optional<std::string> host = std::string("H:\\host");
   std::string failAt;
   std::map<std::string, std::string> files;
   std::vector<std::string> steps;
+  std::string now = "20261208-101500";
 
   std::optional<std::string> WorkFolder() override { return work; }
   std::optional<std::string> HostPanelFolder() override {
@@ -28,12 +31,33 @@ struct FakeEnvironment : ISaveEnvironment {
   }
   bool SavePicture(const std::string& path) override { return Write(path, "BM"); }
   bool WriteWholeFile(const std::string& path, const std::string& bytes) override { return Write(path, bytes); }
+  bool MakeFolder(const std::string& path) override {
+    steps.push_back("make " + path);
+    return path != failAt;
+  }
   bool CopyReplacing(const std::string& from, const std::string& to) override {
     steps.push_back("copy " + from + " > " + to);
     if (to == failAt) return false;
     files[to] = files.at(from);
     return true;
   }
+  bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+  std::vector<std::string> FolderNames(const std::string& folder) override {
+    std::vector<std::string> names;
+    for (const auto& [path, bytes] : files) {
+      if (path.rfind(folder + "\\", 0) != 0) continue;
+      const std::string name = path.substr(folder.size() + 1, path.find('\\', folder.size() + 1) - folder.size() - 1);
+      if (names.empty() || names.back() != name) names.push_back(name);
+    }
+    return names;
+  }
+  void RemoveTree(const std::string& path) override {
+    steps.push_back("remove " + path);
+    std::erase_if(files, [&](const auto& file) { return file.first.rfind(path + "\\", 0) == 0; });
+  }
+  std::string Timestamp() override { return now; }
+  PictureSize PanelPictureSize() override { return {20, 10}; }
+  bool PublishDespite(const std::vector<PanelFinding>&) override { return true; }
   void ReportUnsavable(UnsavableReason reason) override { steps.push_back("unsavable " + std::to_string(int(reason))); }
   void ReportPublishFailed(const std::string& target) override { steps.push_back("publish failed " + target); }
 
@@ -168,6 +192,40 @@ TEST(SaveTable, PublishingStopsAtTheFirstFailedCopy) {
     EXPECT_EQ(SaveTable(t, env, ask), SaveResult::PublishFailed);
     EXPECT_EQ(env.steps.back(), "host");
   }
+}
+
+TEST(SaveTable, BitmapInASubfolderIsPublishedToTheSameSubfolderMadeFirst) {
+  CPanelTable t = Table();
+  t.SetBitmapName("a\\\x83\x5c\\p.bmp");  // a\ソ\p.bmp
+  FakeEnvironment env;
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Published);
+  EXPECT_EQ(env.steps, (std::vector<std::string>{
+                           "write W:\\work\\a\\\x83\x5c\\p.bmp", "write " + kTable, "host", "make H:\\host\\a",
+                           "make H:\\host\\a\\\x83\x5c", "copy " + kTable + " > " + kHostTable,
+                           "copy W:\\work\\a\\\x83\x5c\\p.bmp > H:\\host\\a\\\x83\x5c\\p.bmp"}));
+
+  FakeEnvironment failing;
+  failing.failAt = "H:\\host\\a";
+  EXPECT_EQ(SaveTable(t, failing, ask), SaveResult::PublishFailed);
+  EXPECT_EQ(failing.steps.back(), "publish failed H:\\host\\a");
+  EXPECT_EQ(failing.files.count(kHostTable), 0u) << "the host folder stays as it was";
+}
+
+// Keeping the previous files is tested with real files under Wine; here, that
+// only the newest ten entries stay.
+TEST(SaveTable, PublishingPrunesTheHistoryToTheNewestTen) {
+  const std::string history = std::string("W:\\work\\") + kHistoryFolderName;
+  CPanelTable t = Table();
+  FakeEnvironment env;
+  env.files[kHostTable] = "old table";
+  for (int i = 0; i < 10; ++i) env.files[history + "\\2026110" + std::to_string(i) + "-090000\\x.tbl"] = "older";
+  ScriptedAsk ask(true);
+  EXPECT_EQ(SaveTable(t, env, ask), SaveResult::Published);
+  const std::vector<std::string> kept = env.FolderNames(history);
+  ASSERT_EQ(kept.size(), 10u);
+  EXPECT_EQ(kept.front(), "20261101-090000");
+  EXPECT_EQ(kept.back(), "20261208-101500");
 }
 
 TEST(SaveTable, PublishQuestionIsTheProgramsOwn) {

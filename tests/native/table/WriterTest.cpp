@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "ScriptedAsk.h"
+#include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
 #include "table/TableFileWriter.h"
 #include "table/TableTexts.h"
@@ -126,5 +127,31 @@ TEST(Writer, NewPanelFileAndDiskRoundTrip) {
   ExpectWorkedExampleCells(again);
   EXPECT_EQ(again.ExtraText(), "\n\n\n\n");
   EXPECT_FALSE(WriteTableFile(table, (dir / "missing" / "t.tbl").string()));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(Writer, FileIsReplacedWholeThroughATemporaryNamedAfterIt) {
+  const auto dir = std::filesystem::temp_directory_path() / ("table_swap_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "t.tbl").string();
+  const auto temporary = dir / "~t.tbl.tmp";
+  CPanelTable table;
+  ScriptedAsk ask;
+  ASSERT_EQ(ReadTableBytes(table, WorkedExampleBytes(), path, ask), "");
+
+  // What a killed write left behind goes with the next write of the file.
+  { UniqueFile leftover(OpenFileSjis(temporary.string(), "wb")); }
+  ASSERT_TRUE(WriteTableFile(table, path));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "only t.tbl";
+  const auto written = std::filesystem::file_size(path);
+
+  // A temporary that cannot be written leaves the file as it was.
+  std::filesystem::create_directories(temporary / "blocked");
+  table.Cell(0).ReplaceCode(NoneCode());
+  EXPECT_FALSE(WriteTableFile(table, path));
+  EXPECT_EQ(std::filesystem::file_size(path), written);
+  CPanelTable again;
+  EXPECT_EQ(ReadTableFile(again, path, ask), "");
+  ExpectWorkedExampleCells(again);
   std::filesystem::remove_all(dir);
 }

@@ -46,6 +46,11 @@ TEST(RelayPortRegistry, OtherValueTypes) {
   const BYTE bytes[] = {3, 0, 0, 0};
   RegistrySandbox::SetValue(REG_BINARY, bytes, sizeof(bytes));
   EXPECT_EQ(relay_port::Read(), 1);
+  // A number of the wrong size holds no number.
+  RegistrySandbox::SetValue(REG_DWORD, bytes, 2);
+  EXPECT_EQ(relay_port::Read(), 1);
+  RegistrySandbox::SetValue(REG_DWORD, bytes, 0);
+  EXPECT_EQ(relay_port::Read(), 1);
   RegistrySandbox::SetString(L"abc");
   EXPECT_EQ(relay_port::Read(), 1);
   // A string written without its terminating null.

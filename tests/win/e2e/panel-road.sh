@@ -101,6 +101,11 @@ xdotool type 'TV'; xdotool key Return; sleep 0.5
 shot road-edit-window
 click $((16 + 37)) $((120 + 39 + 12))  # 保存して終了
 answer_box '^注意$' Return              # クロヴァンに反映させますか? Yes
+# Panel B does not exist yet: the check before publishing says so.
+wait_for_window '^公開前の確認$' 10 >/dev/null || fail "no check before publishing"
+sleep 0.3
+shot road-publish-check
+xdotool key shift+Tab space; sleep 0.3     # 公開する
 wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
 
 # 既存ファイル: reopen it from the list.

@@ -5,6 +5,9 @@
 #include "BmpFixtures.h"
 #include "StorageTestSupport.h"
 #include "app/PanelFiles.h"
+#include "app/PublishCheckFm.h"
+#include "table/PublishHistory.h"
+#include "winui/Controls.h"
 #include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 #include "table/TableFileWriter.h"
@@ -52,6 +55,11 @@ class PanelFiles : public ::testing::Test {
 
   TempFolder work;
   TempFolder host;
+  // The table above switches to panel B, which exists nowhere: the check
+  // finds it and these tests publish anyway.
+  winui::ScopedModalHook publishAnyway{TPublishCheckFm::kClassName, [](winui::Form& form) {
+    SendMessageW(GetDlgItem(form.Handle(), TPublishCheckFm::kPublishButtonId), BM_CLICK, 0, 0);
+  }};
 };
 
 std::vector<std::string> Codes(const CPanelTable& t) {
@@ -177,6 +185,91 @@ TEST_F(PanelFiles, PublishingCopiesBothFilesOverSameNamedOnes) {
   EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
   EXPECT_EQ(ReadBytes(host / L"機器操作A.bmp"), ReadBytes(work / L"機器操作A.bmp"));
   EXPECT_EQ(host.Names().size(), 2u);
+}
+
+TEST_F(PanelFiles, BitmapInASubfolderOpensSavesAndPublishesThere) {
+  std::string text = kTableText;
+  text.replace(0, text.find('\r'), "ソ\\パネル.bmp");
+  CreateDirectoryW((work / L"ソ").c_str(), nullptr);
+  WriteBitmap(L"ソ\\パネル.bmp", 120, 60);
+  CPanelTable table = ReadTable(text.c_str());
+  ASSERT_EQ(CheckTableBitmap(table, nullptr), "");
+  winui::Picture image = Image();
+  BoxRecorder script({true});
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(ReadBytes(host / L"ソ\\パネル.bmp"), ReadBytes(work / L"ソ\\パネル.bmp"));
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
+}
+
+TEST_F(PanelFiles, TemporariesLeftByAKilledSaveGoWithTheNextSave) {
+  CPanelTable table = ReadTable();
+  for (const TempFolder* folder : {&work, &host}) {
+    WriteText(*folder / L"~機器操作A.tbl.tmp", "torn table");
+    WriteText(*folder / L"~機器操作A.bmp.tmp", "torn bitmap");
+    SetFileAttributesW((*folder / L"~機器操作A.bmp.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
+  }
+  winui::Picture image = Image();
+  BoxRecorder script({true});
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(work.Names().size(), 2u);
+  EXPECT_EQ(host.Names().size(), 2u);
+}
+
+TEST_F(PanelFiles, FindingsAreListedAndPublishNotLeavesTheHostAlone) {
+  for (const int button : {TPublishCheckFm::kKeepButtonId, TPublishCheckFm::kPublishButtonId}) {
+    CPanelTable table = ReadTable();
+    std::wstring shown;
+    winui::ScopedModalHook answer(TPublishCheckFm::kClassName, [&](winui::Form& form) {
+      shown = winui::GetText(GetDlgItem(form.Handle(), TPublishCheckFm::kFindingsId));
+      SendMessageW(GetDlgItem(form.Handle(), button), BM_CLICK, 0, 0);
+    });
+    winui::Picture image = Image();
+    BoxRecorder script({true});
+    const bool publish = button == TPublishCheckFm::kPublishButtonId;
+    EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), publish ? SaveResult::Published : SaveResult::Saved);
+    EXPECT_NE(shown.find(L"ボタン4（2行目・1列目）：切替先のパネル「機器操作B.tbl」"), std::wstring::npos) << shown;
+    EXPECT_EQ(host.Names().size(), publish ? 2u : 0u);
+  }
+}
+
+TEST_F(PanelFiles, PreviousPublishedVersionIsKeptAndCanBeRestored) {
+  CPanelTable table = ReadTable();
+  WriteText(host / L"機器操作A.tbl", "old table");
+  WriteText(host / L"機器操作A.bmp", "old bitmap");
+  const auto oldTable = ReadBytes(host / L"機器操作A.tbl");
+  const auto oldBitmap = ReadBytes(host / L"機器操作A.bmp");
+  winui::Picture image = Image();
+  {
+    BoxRecorder script({true});
+    ASSERT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  }
+  const std::vector<std::string> entries = PublishHistoryEntries(nullptr, Folders());
+  ASSERT_EQ(entries.size(), 1u);
+  const std::wstring entry = work / (L"公開履歴\\" + winui::SjisToWide(entries[0]));
+  EXPECT_EQ(ReadBytes(entry + L"\\機器操作A.tbl"), oldTable);
+  EXPECT_EQ(ReadBytes(entry + L"\\機器操作A.bmp"), oldBitmap);
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
+
+  BoxRecorder script({true});
+  EXPECT_TRUE(RestorePublishedVersion(nullptr, entries[0], Folders()));
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].caption, L"注意");
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), oldTable);
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.bmp"), oldBitmap);
+}
+
+TEST_F(PanelFiles, HistoryThatCannotBeKeptStopsPublishingBeforeTheHostChanges) {
+  CPanelTable table = ReadTable();
+  WriteText(host / L"機器操作A.tbl", "old table");
+  WriteText(work / L"公開履歴", "a file where the history folder goes");
+  winui::Picture image = Image();
+  BoxRecorder script({true});
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::PublishFailed);
+  ASSERT_EQ(script.boxes.size(), 2u);
+  EXPECT_TRUE(Mentions(script.boxes[1], work / L"公開履歴")) << script.boxes[1].text;
+  EXPECT_EQ(host.Names(), std::vector<std::wstring>{L"機器操作A.tbl"});
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl").size(), 9u);
 }
 
 // A failed save: one "警告" box naming the file, no question, the previous
