@@ -19,6 +19,7 @@ InstallDir "$PROGRAMFILES\${PRODUCT}"
 InstallDirRegKey HKLM "${UNINST_KEY}" "InstallLocation"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
@@ -31,8 +32,10 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "MIT License"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\PanelEditor.exe"
+; No "run now" box: the installer runs as administrator, and the program started
+; from it would keep its setting and panels under that account, not the user's.
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README-ja.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "使い方を表示する"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
