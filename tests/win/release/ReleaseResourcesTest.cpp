@@ -1,11 +1,9 @@
-// The program file as Windows sees it: the version and product name that
-// Explorer and the installer show, an icon, and a manifest that gives the
-// program the Common Controls 6 that visual styles need.
+// The program file as Windows sees it: the product name and version that
+// Explorer and the installer show, and a manifest that brings Common Controls 6.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -21,46 +19,23 @@ std::wstring ProgramPath() {
 TEST(ReleaseResources, VersionResourceNamesTheProductAndTheBuildVersion) {
   const std::wstring path = ProgramPath();
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  ASSERT_NE(size, 0u) << "no version resource in PanelEditor.exe";
-  std::vector<BYTE> info(size);
-  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
-
+  std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+  ASSERT_FALSE(info.empty()) << "no version resource";
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, info.size(), info.data()));
   VS_FIXEDFILEINFO* fixed = nullptr;
+  wchar_t* name = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
   EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(MAKELONG(PANEL_VERSION_MINOR, PANEL_VERSION_MAJOR)));
   EXPECT_EQ(fixed->dwProductVersionLS, static_cast<DWORD>(MAKELONG(0, PANEL_VERSION_PATCH)));
-
-  wchar_t* text = nullptr;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\ProductName",
-                             reinterpret_cast<void**>(&text), &length));
-  EXPECT_EQ(std::wstring(text), L"機器操作パネル");
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\ProductVersion",
-                             reinterpret_cast<void**>(&text), &length));
-  EXPECT_EQ(std::wstring(text), std::to_wstring(PANEL_VERSION_MAJOR) + L"." + std::to_wstring(PANEL_VERSION_MINOR) +
-                                    L"." + std::to_wstring(PANEL_VERSION_PATCH));
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\ProductName", reinterpret_cast<void**>(&name),
+                             &length));
+  EXPECT_STREQ(name, L"機器操作パネル");
 }
 
-TEST(ReleaseResources, ProgramCarriesItsIconInTheSizesExplorerAsksFor) {
-  const std::wstring path = ProgramPath();
-  for (int size : {16, 32, 48}) {
-    HICON icon = nullptr;
-    ASSERT_EQ(PrivateExtractIconsW(path.c_str(), 0, size, size, &icon, nullptr, 1, 0), 1u) << size;
-    ICONINFO parts{};
-    ASSERT_TRUE(GetIconInfo(icon, &parts));
-    BITMAP colour{};
-    GetObjectW(parts.hbmColor, sizeof(colour), &colour);
-    EXPECT_EQ(colour.bmWidth, size);
-    DeleteObject(parts.hbmColor);
-    DeleteObject(parts.hbmMask);
-    DestroyIcon(icon);
-  }
-}
-
-// Common Controls 6 replaces the system's standard control classes with its
-// own, visual styles included: within the program's manifest a button belongs to
-// comctl32, without it to user32 (this test program has no manifest).
+// Common Controls 6 brings its own standard control classes: under the
+// program's manifest a button belongs to comctl32, without it (this test
+// program has none) to user32.
 HMODULE ButtonClassModule() {
   HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   const auto procedure = reinterpret_cast<LPCWSTR>(GetClassLongPtrW(button, GCLP_WNDPROC));
@@ -73,10 +48,7 @@ HMODULE ButtonClassModule() {
 
 TEST(ReleaseResources, ManifestGivesTheStandardControlsOfCommonControlsSix) {
   InitCommonControls();
-  const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-  ASSERT_NE(controls, nullptr);
   EXPECT_EQ(ButtonClassModule(), GetModuleHandleW(L"user32.dll"));
-
   const std::wstring path = ProgramPath();
   ACTCTXW request{};
   request.cbSize = sizeof(request);
@@ -90,7 +62,7 @@ TEST(ReleaseResources, ManifestGivesTheStandardControlsOfCommonControlsSix) {
   const HMODULE owner = ButtonClassModule();
   DeactivateActCtx(0, cookie);
   ReleaseActCtx(context);
-  EXPECT_EQ(owner, controls);
+  EXPECT_EQ(owner, GetModuleHandleW(L"comctl32.dll"));
 }
 
 }  // namespace
