@@ -36,7 +36,9 @@ while read -r shot picture what; do
   [ -n "$shot" ] || continue
   if [ -f "$e2e/$shot" ]; then
     # The screenshots show the whole virtual screen, black around the windows.
-    convert "$e2e/$shot" -bordercolor black -border 1 -trim +repage "$images/$picture"
+    # No time stamps in the files: a picture changes only when the window does.
+    convert "$e2e/$shot" -bordercolor black -border 1 -trim +repage -strip \
+      -define png:exclude-chunks=date,time "$images/$picture"
     copied=$((copied + 1))
   else
     missing+=("$picture  <- $shot: $what")
