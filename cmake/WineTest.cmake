@@ -13,10 +13,15 @@ set_tests_properties(wine_up PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
 add_test(NAME wine_down COMMAND ${PANEL_SCRIPTS}/wine-down.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
 
-# add_wine_test(name SOURCES ... LIBS ...)
+# add_wine_test(name [NO_MANIFEST] SOURCES ... LIBS ...)
+# Test programs carry the program's manifest, so they drive the same controls.
 function(add_wine_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
+  cmake_parse_arguments(T "NO_MANIFEST" "" "SOURCES;LIBS" ${ARGN})
+  if(T_NO_MANIFEST)
+    add_executable(${name} ${T_SOURCES})
+  else()
+    add_executable(${name} ${T_SOURCES} $<TARGET_OBJECTS:app_manifest>)
+  endif()
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   add_test(NAME wine_${name} COMMAND ${name})
   set_tests_properties(wine_${name} PROPERTIES

@@ -23,3 +23,10 @@ configure_win() {
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
     -DPANEL_RELAY_SIM="$native/sim/relay/relay-sim" >/dev/null
 }
+
+release="$root/build/release"
+
+configure_release() {
+  cmake -S . -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+}

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
+  nsis zip unzip
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   locales
 )

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Refreshes the user guide's pictures (docs/images) from the screenshots the
+# end-to-end tests leave in build/win/e2e (run `bash scripts/test.sh` first).
+# Each picture is cut to the windows on the screen. A picture whose screenshot
+# no end-to-end test takes yet is listed as missing; nothing stands in for it.
+#
+#   bash scripts/guide-screenshots.sh [E2E_FOLDER]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+e2e="${1:-$root/build/win/e2e}"
+images="$root/docs/images"
+guide="$root/docs/user-guide-ja.md"
+
+# Which end-to-end screenshot feeds which picture of the guide, and what it must show.
+sources="$(cat <<'LIST'
+started.png            main-window.png           the main window just after start-up, tab 新規作成
+unlocked.png           settings-unlocked.png     the main window after the Shift-click on 設定変更, caption 設定ロック
+new-panel.png          new-panel.png             tab 新規作成 filled in (A, 3 x 2, 40 x 30) with the drawn grid and the red hint
+existing-files.png     existing-files.png        tab 既存ファイル with a table selected and its bitmap previewed
+edit-window.png        edit-window.png           the panel edit window with the red frame on a cell
+string-input.png       string-input.png          the string input dialog 文字列入力 over the edit window
+command-relay.png      command-relay.png         コマンド登録 with リレー chosen, a relay number and an action
+command-learned.png    command-learned.png       コマンド登録 with 学習リモコン送信 and two learned rows
+learning.png           learning.png              the learning dialog リモコン学習中 while it waits for a signal
+command-panel-switch.png command-panel-switch.png コマンド登録 with パネル切替 and an identifier
+command-external.png   command-external.png      コマンド登録 with 外部プログラムの実行 and a command line
+publish-question.png   publish-question.png      the question クロヴァンに反映させますか？ after 保存
+LIST
+)"
+
+command -v convert >/dev/null || { echo "guide-screenshots: ImageMagick's convert is needed" >&2; exit 1; }
+mkdir -p "$images"
+copied=0
+missing=()
+while read -r shot picture what; do
+  [ -n "$shot" ] || continue
+  if [ -f "$e2e/$shot" ]; then
+    # The screenshots show the whole virtual screen, black around the windows.
+    # No time stamps in the files: a picture changes only when the window does.
+    convert "$e2e/$shot" -bordercolor black -border 1 -trim +repage -strip \
+      -define png:exclude-chunks=date,time "$images/$picture"
+    copied=$((copied + 1))
+  else
+    missing+=("$picture  <- $shot: $what")
+  fi
+done <<< "$sources"
+
+echo "guide-screenshots: $copied pictures refreshed from $e2e"
+if ((${#missing[@]})); then
+  echo "missing (no end-to-end screenshot yet):"
+  printf '  %s\n' "${missing[@]}"
+fi
+
+# Every picture the guide shows must have a source above.
+status=0
+for picture in $(grep -o 'images/[^)]*\.png' "$guide" | sed 's|images/||' | sort -u); do
+  if ! awk '{print $2}' <<< "$sources" | grep -qx "$picture"; then
+    echo "guide-screenshots: the guide shows images/$picture, which no screenshot feeds" >&2
+    status=1
+  fi
+done
+exit "$status"
