@@ -13,10 +13,9 @@ Font Font::Pixels(const std::wstring& face, int pixels, bool bold) {
 }
 
 Font Font::Points(const std::wstring& face, int points, bool bold) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return Pixels(face, MulDiv(points, dpi, 72), bold);
+  // The layouts are in pixels and the program is DPI aware, so a font scaled
+  // to the display would outgrow its control: points count at 96 dpi.
+  return Pixels(face, MulDiv(points, 96, 72), bold);
 }
 
 void Font::Reset() {
