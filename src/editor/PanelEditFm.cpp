@@ -4,10 +4,16 @@
 
 #include <algorithm>
 
+#include "app/OptionMdl.h"
+#include "editor/CommissioningRunner.h"
 #include "editor/EditCommandFm.h"
 #include "editor/InputStringFm.h"
+#include "table/CommandWords.h"
+#include "table/PanelCheck.h"
+#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
+#include "winui/TextConv.h"
 
 namespace {
 
@@ -24,6 +30,10 @@ constexpr COLORREF kBarColour = RGB(200, 253, 253);
 constexpr COLORREF kFrameColour = RGB(255, 0, 0);
 constexpr UINT_PTR kBarSubclassId = 1;
 constexpr int kWheelStep = 40;
+// Right of the three specified buttons: 動作確認 on top, the status line below it.
+constexpr int kSecondColumnLeft = 100;
+constexpr int kStatusTop = 39;
+constexpr int kStatusHeight = 56;
 
 LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, BarProc, kBarSubclassId);
@@ -39,6 +49,8 @@ LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT
 RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top - dy, r.right - dx, r.bottom - dy}; }
 
 }  // namespace
+
+TPanelEditFm::TPanelEditFm() : Clipboard(OptionMdl ? &OptionMdl->Clipboard() : nullptr) {}
 
 bool TPanelEditFm::CreateForm(HWND owner) {
   winui::FormSpec formSpec;
@@ -61,7 +73,11 @@ void TPanelEditFm::OnCreate() {
   SaveButton = winui::CreateButton(Panel1, kSaveButton, L"保存", {16, 8, 75, 25}, font);
   SaveQuit = winui::CreateButton(Panel1, kSaveQuit, L"保存して終了", {16, 39, 75, 25}, font);
   TyuusiButton = winui::CreateButton(Panel1, kTyuusiButton, L"キャンセル", {16, 70, 75, 25}, font);
-  winui::SetTabOrder({SaveButton, TyuusiButton, SaveQuit});
+  CheckButton = winui::CreateButton(Panel1, kCheckButton, L"動作確認", {kSecondColumnLeft, 8, 75, 25}, font);
+  StatusLabel = winui::CreateControl(Panel1, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                                     {kSecondColumnLeft, kStatusTop, 100, kStatusHeight}, kStatusLabel, font);
+  winui::SetTabOrder({SaveButton, TyuusiButton, SaveQuit, CheckButton});
+  UpdateStatus();
 }
 
 std::wstring TPanelEditFm::LoadPanel(CPanelTable& table) {
@@ -116,6 +132,8 @@ void TPanelEditFm::PlaceWindow() {
   RECT client{};
   GetClientRect(Handle(), &client);
   MoveWindow(Panel1, 0, client.bottom - kBarHeight, client.right, kBarHeight, TRUE);
+  MoveWindow(StatusLabel, kSecondColumnLeft, kStatusTop, std::max(0L, client.right - kSecondColumnLeft - 8),
+             kStatusHeight, TRUE);
   UpdateScrollBars();
 }
 
@@ -183,10 +201,8 @@ void TPanelEditFm::RestoreCell(HDC dc, GridCell cell) {
   hoverPixelsDrawn_ += r.Area();
 }
 
-void TPanelEditFm::FormMouseMove(int x, int y) {
-  std::optional<GridCell> cell;
-  if (y >= 0 && y < ViewHeight()) cell = Grid().CellAt(x + scrollX_, y + scrollY_);
-  if (cell == hover_) return;  // moving within a cell draws nothing
+void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell) {
+  if (cell == hover_ && (framed_ || !cell)) return;  // moving within a cell draws nothing
   winui::WindowDc dc(Handle());
   // Only the old cell is restored from the picture: the rest of the window
   // already shows it.
@@ -197,6 +213,45 @@ void TPanelEditFm::FormMouseMove(int x, int y) {
     framed_ = true;
   }
   hover_ = cell;
+  UpdateStatus();
+}
+
+void TPanelEditFm::FrameOrdinal(int ordinal) {
+  if (!table_ || table_->Columns() <= 0) return;
+  const GridCell cell{ordinal % table_->Columns(), ordinal / table_->Columns()};
+  ScrollIntoView(cell);
+  MoveFrameTo(cell);
+  UpdateWindow(Handle());
+}
+
+// A panel larger than the screen scrolls so that a cell reached by key is seen.
+void TPanelEditFm::ScrollIntoView(GridCell cell) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const PixelRect r = Grid().CellRect(cell);
+  if (r.left < scrollX_ || r.right > scrollX_ + client.right) {
+    ScrollTo(SB_HORZ, r.right > scrollX_ + client.right ? r.right - client.right : r.left);
+  }
+  if (r.top < scrollY_ || r.bottom > scrollY_ + ViewHeight()) {
+    ScrollTo(SB_VERT, r.bottom > scrollY_ + ViewHeight() ? r.bottom - ViewHeight() : r.top);
+  }
+  UpdateWindow(Handle());
+}
+
+void TPanelEditFm::UpdateStatus() {
+  if (!StatusLabel) return;
+  std::wstring text = L"矢印キーでボタンを選べます（Enter: コマンド登録、F5: 動作確認）";
+  if (const std::optional<GridCell> cell = FramedCell(); cell && table_) {
+    const int ordinal = Grid().Ordinal(*cell);
+    text = winui::SjisToWide(CellLabel(ordinal, table_->Columns()) + DescribeCommand(table_->Cell(ordinal)));
+  }
+  winui::SetText(StatusLabel, text);
+}
+
+void TPanelEditFm::FormMouseMove(int x, int y) {
+  std::optional<GridCell> cell;
+  if (y >= 0 && y < ViewHeight()) cell = Grid().CellAt(x + scrollX_, y + scrollY_);
+  MoveFrameTo(cell);
 }
 
 void TPanelEditFm::FormMouseDown(UINT button) {
@@ -213,6 +268,7 @@ void TPanelEditFm::EditCell(GridCell cell) {
   dialog.SetPanelTable(*table_);
   dialog.LoadCell(table_->Cell(Grid().Ordinal(cell)));
   if (winui::ShowModal(dialog, Handle()) == winui::ModalResult::Ok) Modified = true;
+  UpdateStatus();
 }
 
 void TPanelEditFm::StampText(GridCell cell) {
@@ -233,6 +289,7 @@ void TPanelEditFm::StampText(GridCell cell) {
   framed_ = false;
   InvalidateRect(Handle(), nullptr, FALSE);
   UpdateWindow(Handle());
+  UpdateStatus();
 }
 
 void TPanelEditFm::SaveButtonClick() {
@@ -246,6 +303,12 @@ void TPanelEditFm::SaveQuitClick() {
 
 void TPanelEditFm::TyuusiButtonClick() {
   if (!Modified || winui::AskYesNo(Handle(), L"キャンセルして良いですか？")) CloseConfirmed();
+}
+
+void TPanelEditFm::CheckButtonClick() {
+  if (!table_) return;
+  const std::string sheet = RunCommissioning(Handle(), *table_, panelImage_, [this](int ordinal) { FrameOrdinal(ordinal); });
+  if (!sheet.empty()) OfferToOpenSheet(Handle(), sheet);
 }
 
 void TPanelEditFm::CloseConfirmed() {
@@ -272,6 +335,9 @@ void TPanelEditFm::OnCommand(int id, int code, HWND /*control*/) {
     case IDCANCEL:  // Esc
       TyuusiButtonClick();
       break;
+    case kCheckButton:
+      CheckButtonClick();
+      break;
     default:
       break;
   }
@@ -279,6 +345,9 @@ void TPanelEditFm::OnCommand(int id, int code, HWND /*control*/) {
 
 bool TPanelEditFm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
+    case winui::kMsgPreviewKey:
+      result = OnKey(static_cast<UINT>(wParam), lParam) ? 1 : 0;
+      return true;
     case WM_PAINT: {
       winui::PaintDc dc(Handle());
       PaintContent(dc.Get(), true);

@@ -1,7 +1,9 @@
 #pragma once
 // The panel edit window: the panel's bitmap with a red frame on the cell under
 // the pointer, a left click editing that cell's command, a right click
-// stamping a text onto the bitmap, and a bar with 保存, 保存して終了 and キャンセル.
+// stamping a text onto the bitmap, and a bar with 保存, 保存して終了 and キャンセル,
+// then 動作確認 and a status line naming the framed cell's command. Every action
+// also has a key, so the panel can be edited without a mouse.
 // It borrows the table from its opener and owns its copy of the bitmap.
 #include <windows.h>
 
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "app/PanelFiles.h"
+#include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"
 #include "winui/Font.h"
@@ -20,7 +23,9 @@ class TPanelEditFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
   static constexpr int kBarHeight = 98;
-  enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton };
+  enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton, kCheckButton, kStatusLabel };
+
+  TPanelEditFm();
 
   bool CreateForm(HWND owner);
   // Loads the bitmap named by the table, sizes and centres the window. "" or
@@ -30,6 +35,8 @@ class TPanelEditFm : public winui::Form {
   const winui::Picture& PanelImage() const { return panelImage_; }
   // The cell a click acts on; nothing while the pointer is beyond the grid.
   std::optional<GridCell> HoverCell() const { return hover_; }
+  // The cell the red frame is on now, if any; keys act on it.
+  std::optional<GridCell> FramedCell() const { return framed_ ? hover_ : std::nullopt; }
   // Pixels drawn on the window for the hover frame since loading (restored
   // cells and frames); the figure behind the cost of moving the pointer.
   long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
@@ -38,11 +45,16 @@ class TPanelEditFm : public winui::Form {
   bool Modified = false;
   // Where saving writes; tests point it elsewhere.
   PanelFolders Folders = DocumentsPanelFolders();
+  // Where Ctrl+C keeps a command for the panels opened later in this run: the
+  // data module's; tests give their own.
+  CommandClipboard* Clipboard = nullptr;
 
   HWND Panel1 = nullptr;
   HWND SaveButton = nullptr;
   HWND SaveQuit = nullptr;
   HWND TyuusiButton = nullptr;
+  HWND CheckButton = nullptr;
+  HWND StatusLabel = nullptr;
 
  protected:
   void OnCreate() override;
@@ -60,6 +72,11 @@ class TPanelEditFm : public winui::Form {
   void DrawFrame(HDC dc, GridCell cell);
   void RestoreCell(HDC dc, GridCell cell);
 
+  void MoveFrameTo(std::optional<GridCell> cell);
+  void FrameOrdinal(int ordinal);
+  void ScrollIntoView(GridCell cell);
+  void UpdateStatus();
+
   void FormMouseMove(int x, int y);
   void FormMouseDown(UINT button);
   void EditCell(GridCell cell);
@@ -68,6 +85,14 @@ class TPanelEditFm : public winui::Form {
   void SaveQuitClick();
   void TyuusiButtonClick();
   void CloseConfirmed();
+  void CheckButtonClick();
+
+  // Keys (PanelEditKeys.cpp): true when the key was used.
+  bool OnKey(UINT key, LPARAM modifiers);
+  GridCell KeyCell();
+  void CopyCell(GridCell cell);
+  void PasteCell(GridCell cell);
+  void ShowCellMenu(GridCell cell);
 
   CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;

@@ -29,16 +29,21 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string> va
 
 std::string Number(std::int64_t n) { return std::to_string(n); }
 
+}  // namespace
+
+std::string CellLabel(int ordinal, int columns) {
+  return Fill(kCellLabel, {Number(ordinal + 1), Number(ordinal / columns + 1), Number(ordinal % columns + 1)});
+}
+
+namespace {
+
 class Findings {
  public:
   explicit Findings(const CPanelTable& table) : table_(table) {}
 
   void Panel(std::string text) { list_.push_back({-1, std::move(text)}); }
   void Cell(int ordinal, const std::string& text) {
-    const int columns = table_.Columns();
-    list_.push_back({ordinal, Fill(kCellLabel, {Number(ordinal + 1), Number(ordinal / columns + 1),
-                                                Number(ordinal % columns + 1)}) +
-                                  text});
+    list_.push_back({ordinal, CellLabel(ordinal, table_.Columns()) + text});
   }
   std::vector<PanelFinding> Take() { return std::move(list_); }
 

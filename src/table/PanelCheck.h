@@ -28,6 +28,10 @@ inline constexpr size_t kHostMaxBitmapName = 98;
 inline constexpr size_t kHostMaxInfraredText = 3991;  // memo with its apostrophe, or row name, TAB and code
 inline constexpr size_t kHostMaxCommandLine = 996;
 
+// How the findings and the edit window name a cell: "ボタン3（1行目・3列目）："
+// for ordinal 2 of a three-column panel.
+std::string CellLabel(int ordinal, int columns);
+
 // Findings for `table` published with a picture of `picture`'s size: those of
 // the panel as a whole first, then the cells in order. Empty when the panel is
 // fit to publish.

@@ -17,6 +17,14 @@ inline constexpr UINT kMsgRemoveRow = WM_APP + 2;
 // A window has just been shown: put the focus in its first field. wParam, lParam: 0.
 inline constexpr UINT kMsgFocusFirstField = WM_APP + 3;
 
-// Later messages: WM_APP + 4 onwards, each with the meaning of wParam/lParam.
+// A key is about to reach a window of this top-level form, before the dialog
+// keys (Tab, arrows, Enter, Esc) act on it. wParam: the virtual key; lParam:
+// kKeyShift | kKeyControl | kKeyAlt as held. Nonzero when the form used the key.
+inline constexpr UINT kMsgPreviewKey = WM_APP + 4;
+inline constexpr LPARAM kKeyShift = 1;
+inline constexpr LPARAM kKeyControl = 2;
+inline constexpr LPARAM kKeyAlt = 4;
+
+// Later messages: WM_APP + 5 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui

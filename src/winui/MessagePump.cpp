@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "winui/AppMessages.h"
+
 namespace winui {
 
 void InitApplication() {
@@ -61,6 +63,21 @@ bool HandleTabKey(const MSG& msg) {
   return true;
 }
 
+bool IsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// Only our own forms know the message; a window of the system might use the
+// same number for something else.
+bool PreviewedByForm(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (!root || reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(root, GWLP_HINSTANCE)) != GetModuleHandleW(nullptr)) {
+    return false;
+  }
+  const LPARAM modifiers =
+      (IsDown(VK_SHIFT) ? kKeyShift : 0) | (IsDown(VK_CONTROL) ? kKeyControl : 0) | (IsDown(VK_MENU) ? kKeyAlt : 0);
+  return SendMessageW(root, kMsgPreviewKey, msg.wParam, modifiers) != 0;
+}
+
 }  // namespace
 
 HWND NextTabStop(HWND root, HWND from, bool backward) {
@@ -80,6 +97,7 @@ HWND NextTabStop(HWND root, HWND from, bool backward) {
 }
 
 void DispatchWithDialogKeys(MSG& msg) {
+  if (PreviewedByForm(msg)) return;
   if (HandleTabKey(msg)) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && IsDialogMessageW(root, &msg)) return;

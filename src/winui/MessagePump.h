@@ -15,8 +15,9 @@ void InitApplication();
 // Returns WM_QUIT's exit code, or 0.
 int RunMessageLoop(HWND mainWindow);
 
-// Translates and dispatches one message, with dialog keyboard handling. Tab and
-// Shift+Tab follow NextTabStop; the rest is the dialog manager's.
+// Translates and dispatches one message, with dialog keyboard handling. A form
+// sees each key first (kMsgPreviewKey); then Tab and Shift+Tab follow
+// NextTabStop; the rest is the dialog manager's.
 void DispatchWithDialogKeys(MSG& msg);
 
 // The control that Tab (or Shift+Tab) moves to from `from` inside the top-level

@@ -1,0 +1,120 @@
+// The edit window's keys: everything the mouse does, for people who cannot use
+// one well. The mouse behaviour stays as it is.
+#include "editor/CellCommandMenu.h"
+#include "editor/PanelEditFm.h"
+#include "winui/AppMessages.h"
+
+namespace {
+
+POINT CellCentreOnScreen(HWND window, const PixelRect& cell, int scrollX, int scrollY) {
+  POINT p{(cell.left + cell.right) / 2 - scrollX, (cell.top + cell.bottom) / 2 - scrollY};
+  ClientToScreen(window, &p);
+  return p;
+}
+
+}  // namespace
+
+// The framed cell; with none framed, the first key frames the last one the
+// pointer was on (or the first cell) so the user sees what it acts on.
+GridCell TPanelEditFm::KeyCell() {
+  const GridCell cell = hover_.value_or(GridCell{0, 0});
+  if (!framed_ || !hover_) {
+    ScrollIntoView(cell);
+    MoveFrameTo(cell);
+  }
+  return cell;
+}
+
+bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
+  if (!table_ || panelImage_.Empty()) return false;
+  const bool shift = modifiers & winui::kKeyShift;
+  const bool control = modifiers & winui::kKeyControl;
+  if (modifiers & winui::kKeyAlt) return false;  // mnemonics and the system menu
+  switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: {
+      if (control || shift) return false;
+      const bool wasFramed = framed_ && hover_;
+      GridCell cell = KeyCell();
+      if (wasFramed) {
+        cell = Grid().Step(cell, key == VK_LEFT ? -1 : key == VK_RIGHT ? 1 : 0,
+                           key == VK_UP ? -1 : key == VK_DOWN ? 1 : 0);
+        ScrollIntoView(cell);
+        MoveFrameTo(cell);
+      }
+      // Back on the panel: Enter now means the framed cell, not a bar button.
+      SetFocus(Handle());
+      return true;
+    }
+    case VK_RETURN:
+      if (control || shift) return false;
+      // On a bar button Enter is that button's, as in any dialog.
+      if (GetFocus() && GetParent(GetFocus()) == Panel1) {
+        SendMessageW(GetFocus(), BM_CLICK, 0, 0);
+        return true;
+      }
+      if (GetFocus() != Handle()) return false;
+      EditCell(KeyCell());
+      return true;
+    case VK_F10:
+      if (control) return false;
+      if (shift) {
+        const GridCell cell = KeyCell();
+        StampText(cell);
+        MoveFrameTo(cell);
+      } else {
+        ShowCellMenu(KeyCell());
+      }
+      return true;
+    case VK_APPS: {
+      const GridCell cell = KeyCell();
+      StampText(cell);
+      MoveFrameTo(cell);
+      return true;
+    }
+    case VK_F5:
+      if (control || shift) return false;
+      CheckButtonClick();
+      return true;
+    case 'S':
+      if (!control || shift) return false;
+      SaveButtonClick();
+      return true;
+    case 'C':
+      if (!control || shift) return false;
+      CopyCell(KeyCell());
+      return true;
+    case 'V':
+      if (!control || shift) return false;
+      PasteCell(KeyCell());
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TPanelEditFm::CopyCell(GridCell cell) {
+  if (Clipboard) Clipboard->Copy(table_->Cell(Grid().Ordinal(cell)));
+}
+
+void TPanelEditFm::PasteCell(GridCell cell) {
+  if (!Clipboard) return;
+  if (PasteCellCommand(Handle(), *Clipboard, *table_, Grid().Ordinal(cell))) Modified = true;
+  UpdateStatus();
+}
+
+void TPanelEditFm::ShowCellMenu(GridCell cell) {
+  const POINT at = CellCentreOnScreen(Handle(), Grid().CellRect(cell), scrollX_, scrollY_);
+  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand())) {
+    case CellMenuChoice::Copy:
+      CopyCell(cell);
+      break;
+    case CellMenuChoice::Paste:
+      PasteCell(cell);
+      break;
+    case CellMenuChoice::None:
+      break;
+  }
+}
