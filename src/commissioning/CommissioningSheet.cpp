@@ -78,7 +78,7 @@ void AppendPicture(std::string& html, const CPanelTable& table, const Record& re
     html += std::string("<div class=\"mark ") + look.cssClass + "\" style=\"" +
             Format("left:%dpx;top:%dpx;", step.column * table.CellWidth(), step.row * table.CellHeight()) +
             Format("width:%dpx;height:%dpx\">", table.CellWidth(), table.CellHeight()) + "<span>" + look.mark +
-            std::to_string(step.ordinal) + "</span></div>\r\n";
+            std::to_string(step.ordinal + 1) + "</span></div>\r\n";
   }
   html += "</div>\r\n<p>";
   for (Outcome o : {Outcome::Worked, Outcome::DidNotWork, Outcome::Skipped, Outcome::NotTried}) {
@@ -100,8 +100,8 @@ void AppendList(std::string& html, const Record& record) {
     const Step& step = record.Steps()[i];
     const StepRecord& answer = record.At(i);
     const OutcomeLook look = LookOf(answer.outcome);
-    // Rows and columns count from 1 for people; the number is the table's own.
-    html += Format("<tr><td class=\"num\">%d</td><td class=\"num\">%d</td><td class=\"num\">%d</td>", step.ordinal,
+    // Counted from 1 for people, as the edit window and the check before publishing name buttons.
+    html += Format("<tr><td class=\"num\">%d</td><td class=\"num\">%d</td><td class=\"num\">%d</td>", step.ordinal + 1,
                    step.row + 1, step.column + 1);
     html += "<td>" + HtmlEscape(step.words) + "</td><td class=\"" + look.cssClass + "\">" + look.mark + " " +
             look.words + "</td><td>" +
@@ -117,7 +117,7 @@ std::string SummaryLine(const Record& record) {
   std::string line = std::string(text::kWorked) + " " + std::to_string(c.worked) + " / " + text::kDidNotWork + " " +
                      std::to_string(c.didNotWork) + " / " + text::kSkipped + " " + std::to_string(c.skipped) +
                      " / " + text::kNotTried + " " + std::to_string(c.notTried) + " (" + text::kButtons +
-                     std::to_string(record.Steps().size()) + ")";
+                     std::to_string(record.Steps().size()) + text::kPieces + ")";
   return record.Stopped() ? line + text::kStopped : line;
 }
 

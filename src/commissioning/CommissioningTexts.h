@@ -39,6 +39,7 @@ inline constexpr char kDate[] = "日時";
 inline constexpr char kRelayPort[] = "リレーのポート";
 inline constexpr char kSummary[] = "結果";
 inline constexpr char kButtons[] = "ボタン ";
+inline constexpr char kPieces[] = "個";
 inline constexpr char kStopped[] = " 途中で中止しました";
 inline constexpr char kPictureAlt[] = "パネルの絵";
 inline constexpr char kNumber[] = "番号";

@@ -126,7 +126,7 @@ class StepRunner {
 TCommissioningFm::Question QuestionFor(const Step& step, size_t index, size_t count, const std::string& finding) {
   TCommissioningFm::Question question;
   question.progress = std::to_wstring(index + 1) + L" / " + std::to_wstring(count) + L"    ボタン " +
-                      std::to_wstring(step.ordinal) + L" (" + std::to_wstring(step.row + 1) + L"行 " +
+                      std::to_wstring(step.ordinal + 1) + L" (" + std::to_wstring(step.row + 1) + L"行 " +
                       std::to_wstring(step.column + 1) + L"列)";
   question.words = winui::SjisToWide(step.words);
   question.finding = winui::SjisToWide(finding);

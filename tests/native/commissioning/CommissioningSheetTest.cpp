@@ -34,17 +34,17 @@ TEST(CommissioningSheet, MarksListsAndSummarisesTheAnswers) {
   EXPECT_TRUE(Has(html, "<td>機器操作A.tbl</td>"));
   EXPECT_TRUE(Has(html, "<td>2026/12/08 02:15:30</td>"));
   EXPECT_TRUE(Has(html, "<td>COM3</td>"));
-  EXPECT_TRUE(Has(html, ">動いた 2 / 動かない 1 / 飛ばした 1 / 未確認 2 (ボタン 6) 途中で中止しました<"));
+  EXPECT_TRUE(Has(html, ">動いた 2 / 動かない 1 / 飛ばした 1 / 未確認 2 (ボタン 6個) 途中で中止しました<"));
   EXPECT_TRUE(Has(html, "style=\"width:161px;height:60px\"><img width=\"161\" height=\"60\" "));
   EXPECT_TRUE(Has(html, "src=\"data:image/bmp;base64,Qk3/\""));
   // Each button with a command is framed in its cell with its outcome.
-  EXPECT_TRUE(Has(html, "\"mark worked\" style=\"left:0px;top:0px;width:40px;height:30px\"><span>○0<"));
+  EXPECT_TRUE(Has(html, "\"mark worked\" style=\"left:0px;top:0px;width:40px;height:30px\"><span>○1<"));
   EXPECT_TRUE(Has(html, "\"mark failed\" style=\"left:80px;top:0px;"));
   EXPECT_TRUE(Has(html, "\"mark skipped\" style=\"left:120px;top:0px;"));
-  EXPECT_TRUE(Has(html, "\"mark untried\" style=\"left:120px;top:30px;width:40px;height:30px\"><span>－7<"));
+  EXPECT_TRUE(Has(html, "\"mark untried\" style=\"left:120px;top:30px;width:40px;height:30px\"><span>－8<"));
   EXPECT_FALSE(Has(html, "left:0px;top:30px"));  // cell 4 has no command
   // The list: number, row and column from 1, words, outcome, finding, note, all escaped.
-  EXPECT_TRUE(Has(html, "<tr><td class=\"num\">2</td><td class=\"num\">1</td><td class=\"num\">3"
+  EXPECT_TRUE(Has(html, "<tr><td class=\"num\">3</td><td class=\"num\">1</td><td class=\"num\">3"
                         "</td><td>学習リモコン 2件 (次の送信を待つ) 「テレビ」</td><td class=\"failed\">× 動かない</td><td></td>"
                         "<td>テレビが&lt;遠い&gt; &amp; 暗い</td></tr>"));
   EXPECT_TRUE(Has(html, "<td>リレーに送りました (COM3)</td>"));

@@ -174,7 +174,7 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
   EXPECT_EQ(winui::SjisToWide(first), work + L"\\機器操作A_動作確認_20261208_021530.html");
   EXPECT_EQ(winui::SjisToWide(second), work + L"\\機器操作A_動作確認_20261208_021530_2.html");
   const std::string html = FileText(winui::SjisToWide(first));
-  EXPECT_NE(html.find("動いた 1 / 動かない 1 / 飛ばした 1 / 未確認 2 (ボタン 5) 途中で中止しました"), std::string::npos);
+  EXPECT_NE(html.find("動いた 1 / 動かない 1 / 飛ばした 1 / 未確認 2 (ボタン 5個) 途中で中止しました"), std::string::npos);
   EXPECT_NE(html.find("data:image/bmp;base64,Qk"), std::string::npos);
   CopyFileW(winui::SjisToWide(first).c_str(), (shots + L"\\sheet.html").c_str(), FALSE);
 }

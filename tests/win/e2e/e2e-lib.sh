@@ -64,3 +64,54 @@ answer_box() {  # caption pattern, key
   xdotool key "$2"
   sleep 0.3
 }
+
+# The prefix's work and host folders, emptied; the host one made, as the host
+# program's installation would (the editor never makes it). Sets documents, work, host.
+panel_folders() {
+  documents="${WINEPREFIX}/drive_c/users/$(id -un)/Documents"
+  work="$documents/クロヴァンパネル作業"
+  host="$documents/Kurovan/パネルデータ"
+  rm -rf "$work" "$documents/Kurovan"
+  mkdir -p "$host"
+}
+
+# Both simulated devices: the transceiver installed and logging, the relay
+# port setting stored, the relay unit's log emptied.
+use_simulated_devices() {  # sim_dll relay_port relay_log usbir_log
+  install_transceiver "$1"
+  export USBIRSIM_LOG="$(winepath -w "$4")"
+  wine reg add 'HKCU\SoftWare\Zentorik\Env' /v RelayPort /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1
+  : > "$3"
+}
+
+# Starts the program and waits for its main window. Sets main, main_x, main_y.
+start_main_window() {  # program
+  start_editor "$1"
+  main="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
+  sleep 0.5
+  client_origin "$main" 598 467
+  main_x=$client_x main_y=$client_y
+}
+
+# Leaves by 終了 and removes what the run left in the prefix.
+quit_editor() {
+  client_x=$main_x client_y=$main_y
+  click $((376 + 64)) $((368 + 12))  # 終了
+  for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
+  editor_pid=""
+  rm -rf "$work" "$documents/Kurovan"
+  wine reg delete 'HKCU\SoftWare\Zentorik' /f </dev/null >/dev/null 2>&1 || true
+}
+
+# Opens the first table of the 既存ファイル list in the edit window, with a
+# screenshot of the tab before if named. Sets editor.
+open_first_table() {  # [shot name]
+  client_x=$main_x client_y=$main_y
+  click $((32 + 95)) $((8 + 10))          # the tab
+  click $((35 + 20)) $((29 + 3 + 8))      # the first table
+  sleep 0.3
+  [ -z "${1:-}" ] || shot "$1"
+  click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
+  editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "開く did not open the edit window"
+  sleep 0.5
+}

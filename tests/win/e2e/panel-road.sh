@@ -14,24 +14,11 @@ relay_port="${5:?relay COM port}"
 source "$(dirname "$0")/e2e-lib.sh"
 rm -f "$out"/road-*.png "$out/road-usbir.log"
 
-documents="${WINEPREFIX}/drive_c/users/$(id -un)/Documents"
-work="$documents/クロヴァンパネル作業"
-host="$documents/Kurovan/パネルデータ"
-rm -rf "$work" "$documents/Kurovan"
-mkdir -p "$host"  # the host program's folder; the editor never makes it
-
-install_transceiver "$sim_dll"
-export USBIRSIM_LOG="$(winepath -w "$out/road-usbir.log")"
+panel_folders
 signal=00112233445566778899AABBCCDDEEFF00112233
 export USBIRSIM_SIGNAL=$signal USBIRSIM_DELAY_MS=300
-wine reg add 'HKCU\SoftWare\Zentorik\Env' /v RelayPort /t REG_SZ /d "$relay_port" /f </dev/null >/dev/null 2>&1
-: > "$relay_log"
-
-start_editor "$program"
-main="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
-sleep 0.5
-client_origin "$main" 598 467
-main_x=$client_x main_y=$client_y
+use_simulated_devices "$sim_dll" "$relay_port" "$relay_log" "$out/road-usbir.log"
+start_main_window "$program"
 
 # 新規作成: the focus starts in the identifier field.
 xdotool type --delay 80 'A'
@@ -109,14 +96,7 @@ xdotool key shift+Tab space; sleep 0.3     # 公開する
 wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
 
 # 既存ファイル: reopen it from the list.
-client_x=$main_x client_y=$main_y
-click $((32 + 95)) $((8 + 10))
-click $((35 + 20)) $((29 + 3 + 8))     # the first (only) table
-sleep 0.3
-shot road-existing
-click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
-wait_for_window '^PanelEditFm$' 10 >/dev/null || fail "開く did not open the edit window"
-sleep 0.5
+open_first_table road-existing
 shot road-reopened
 client_x=$edit_x client_y=$edit_y
 click $((16 + 37)) $((120 + 70 + 12))  # キャンセル: nothing changed, no question
@@ -145,10 +125,5 @@ awk -v m="$mean" 'BEGIN { exit !(m < 0.999) }' || fail "no stamped text in cell 
 grep -q "byte=39 kind=pulse relay=7" "$relay_log" || fail "the relay test did not reach the relay unit"
 grep -c 'USBIrStartReceive' "$out/road-usbir.log" | grep -qx 1 || fail "learning did not start receive once"
 
-client_x=$main_x client_y=$main_y
-click $((376 + 64)) $((368 + 12))  # 終了
-for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
-editor_pid=""
-rm -rf "$work" "$documents/Kurovan"
-wine reg delete 'HKCU\SoftWare\Zentorik' /f </dev/null >/dev/null 2>&1 || true
+quit_editor
 echo "e2e: created, registered five kinds, stamped, saved, published and reopened panel A; files as entered"
