@@ -189,7 +189,10 @@ void TEditCommandFm::OnCommand(int id, int code, HWND /*control*/) {
   if (code != BN_CLICKED) return;
   switch (id) {
     case kTourokuButton: TourokuButtonClick(); break;
-    case kTyuusiButton: TyuusiButtonClick(); break;
+    case kTyuusiButton:
+    case IDCANCEL:  // Esc asks like 中止
+      TyuusiButtonClick();
+      break;
     case kRepeat:     // RepeatClick
     case kStillStop:  // StillStopClick
       UpdateSendOptions();

@@ -49,13 +49,8 @@ bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
       return true;
     }
     case VK_RETURN:
-      if (control || shift) return false;
-      // On a bar button Enter is that button's, as in any dialog.
-      if (GetFocus() && GetParent(GetFocus()) == Panel1) {
-        SendMessageW(GetFocus(), BM_CLICK, 0, 0);
-        return true;
-      }
-      if (GetFocus() != Handle()) return false;
+      // On a bar button Enter is that button's.
+      if (control || shift || GetFocus() != Handle()) return false;
       EditCell(KeyCell());
       return true;
     case VK_F10:

@@ -63,6 +63,16 @@ bool HandleTabKey(const MSG& msg) {
   return true;
 }
 
+// Our forms are no dialogs, so the dialog manager would turn Enter into IDOK
+// even with the focus on another button; in a dialog that button is pressed.
+bool HandleEnterOnButton(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
+  HWND focus = GetFocus();
+  if (!focus || !(SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) return false;
+  SendMessageW(focus, BM_CLICK, 0, 0);
+  return true;
+}
+
 bool IsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 // Only our own forms know the message; a window of the system might use the
@@ -99,6 +109,7 @@ HWND NextTabStop(HWND root, HWND from, bool backward) {
 void DispatchWithDialogKeys(MSG& msg) {
   if (PreviewedByForm(msg)) return;
   if (HandleTabKey(msg)) return;
+  if (HandleEnterOnButton(msg)) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);

@@ -168,7 +168,7 @@ TEST_F(EditorTest, DeleteAllAbortAndTitleBar) {
   EXPECT_EQ(dialog->RemoconBaseFrame.RowCount(), 0);
   EXPECT_FALSE(Enabled(dialog->Repeat) || Enabled(dialog->StillStop) || Enabled(dialog->NextButton));
   Click(dialog->AllDelete);  // nothing to ask
-  Click(dialog->TyuusiButton);  // No
+  SendMessageW(dialog->Handle(), WM_COMMAND, IDCANCEL, 0);  // Esc asks like 中止: No
   EXPECT_EQ(dialog->GetModalResult(), winui::ModalResult::None);
   Click(dialog->TyuusiButton);  // Yes
   EXPECT_EQ(dialog->GetModalResult(), winui::ModalResult::Cancel);
