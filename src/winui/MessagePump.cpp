@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "winui/AppMessages.h"
+#include "winui/Controls.h"
 
 namespace winui {
 
@@ -75,6 +76,29 @@ bool HandleEnterOnButton(const MSG& msg) {
 
 bool IsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+HWND FindTabControl(HWND parent) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsTabControl(child) && IsUsable(child)) return child;
+    if (HWND inner = FindTabControl(child)) return inner;
+  }
+  return nullptr;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the form's tab control, as in
+// property sheets, and put the focus in the page shown.
+bool HandleTabPageKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !IsDown(VK_CONTROL)) return false;
+  HWND tabs = msg.hwnd ? FindTabControl(GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
+  const int count = tabs ? TabCtrl_GetItemCount(tabs) : 0;
+  if (count < 2) return false;
+  const int next = (TabCtrl_GetCurSel(tabs) + (IsDown(VK_SHIFT) ? count - 1 : 1)) % count;
+  SendMessageW(tabs, TCM_SETCURFOCUS, next, 0);  // notifies the form like a click on the tab
+  std::vector<HWND> stops;
+  CollectTabStops(TabPage(tabs, TabCtrl_GetCurSel(tabs)), stops);
+  SetFocus(stops.empty() ? tabs : stops.front());
+  return true;
+}
+
 // Only our own forms know the message; a window of the system might use the
 // same number for something else.
 bool PreviewedByForm(const MSG& msg) {
@@ -108,7 +132,7 @@ HWND NextTabStop(HWND root, HWND from, bool backward) {
 
 void DispatchWithDialogKeys(MSG& msg) {
   if (PreviewedByForm(msg)) return;
-  if (HandleTabKey(msg)) return;
+  if (HandleTabKey(msg) || HandleTabPageKey(msg)) return;
   if (HandleEnterOnButton(msg)) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && IsDialogMessageW(root, &msg)) return;

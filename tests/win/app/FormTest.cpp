@@ -220,6 +220,18 @@ TEST_F(FormTest, TabGoesThroughContainersAndIntoTheShownPage) {
   MSG tab{probe.tabs, WM_KEYDOWN, VK_TAB, 1, 0, {}};
   winui::DispatchWithDialogKeys(tab);
   EXPECT_EQ(GetFocus(), probe.edit);
+
+  // Ctrl+Tab turns the pages, with the focus into the page shown.
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  for (HWND expected : {probe.tabs, probe.edit}) {  // the first page has no field
+    winui::DispatchWithDialogKeys(tab);
+    EXPECT_EQ(GetFocus(), expected);
+  }
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_TRUE(IsWindowVisible(probe.page2));
 }
 
 TEST_F(FormTest, KeyPressHandlerFiltersAndReplacesCharacters) {
