@@ -74,7 +74,7 @@ void TGakusyuuFm::OnShow() {
 }
 
 void TGakusyuuFm::OnCommand(int id, int code, HWND) {
-  if (id == kTyuusiButtonId && code == BN_CLICKED) TyuusiButtonClick();
+  if ((id == kTyuusiButtonId && code == BN_CLICKED) || id == IDCANCEL) TyuusiButtonClick();  // also Esc
 }
 
 void TGakusyuuFm::TyuusiButtonClick() {
