@@ -34,6 +34,9 @@ constexpr int kWheelStep = 40;
 constexpr int kSecondColumnLeft = 100;
 constexpr int kStatusTop = 39;
 constexpr int kStatusHeight = 56;
+// A picture narrower than the bar's buttons would cut them off; the window is
+// then wider than the picture.
+constexpr int kMinClientWidth = kSecondColumnLeft + 75 + 8;
 
 LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, BarProc, kBarSubclassId);
@@ -106,7 +109,7 @@ int TPanelEditFm::ViewHeight() const {
 // would put its bar and title off screen: it then fills the work area and
 // its bitmap scrolls above the bar, which stays in sight.
 void TPanelEditFm::PlaceWindow() {
-  RECT frame{0, 0, panelImage_.Width(), panelImage_.Height() + kBarHeight};
+  RECT frame{0, 0, std::max(panelImage_.Width(), kMinClientWidth), panelImage_.Height() + kBarHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   int width = frame.right - frame.left;
   int height = frame.bottom - frame.top;
@@ -179,8 +182,13 @@ void TPanelEditFm::PaintContent(HDC dc, bool withFrame) {
   GetClientRect(Handle(), &client);
   winui::MemoryDc source(dc);
   winui::ScopedSelectObject select(source.Get(), panelImage_.Handle());
-  BitBlt(dc, 0, 0, std::min<int>(client.right, panelImage_.Width() - scrollX_),
-         std::min(ViewHeight(), panelImage_.Height() - scrollY_), source.Get(), scrollX_, scrollY_, SRCCOPY);
+  const int shownWidth = std::min<int>(client.right, panelImage_.Width() - scrollX_);
+  BitBlt(dc, 0, 0, shownWidth, std::min(ViewHeight(), panelImage_.Height() - scrollY_), source.Get(), scrollX_,
+         scrollY_, SRCCOPY);
+  if (shownWidth < client.right) {  // beside a picture narrower than the bar
+    const RECT rest{shownWidth, 0, client.right, ViewHeight()};
+    FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
+  }
   if (withFrame && framed_ && hover_) DrawFrame(dc, *hover_);
 }
 

@@ -47,6 +47,13 @@ TEST_F(PanelEdit, ClicksActOnTheCellLastFramedAndNeverBeyondTheGrid) {
   Click(WM_LBUTTONDOWN, 120, 10);
   Click(WM_RBUTTONDOWN, 120, 10);
   EXPECT_EQ(opened, 2);
+
+  // A picture narrower than the bar's buttons: the window is as wide as the bar, the strip beside the picture no cell.
+  RECT client{};
+  GetClientRect(Window(), &client);
+  EXPECT_EQ(client.right, 183);
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(160, 10));
+  EXPECT_FALSE(window_->HoverCell());
 }
 
 TEST_F(PanelEdit, HoverRepaintsOnlyTheOldAndTheNewCell) {
