@@ -191,8 +191,11 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName, const Pan
                         [](const std::wstring& f) { return f.size() > 4 && f.substr(f.size() - 4) == L".tbl"; });
   std::wstring list;
   for (const std::wstring& file : files) list += L"\n" + file;
-  const std::wstring question = L"公開履歴 " + winui::SjisToWide(entryName) + L" の版をクロヴァンに戻しますか？";
-  if (!winui::AskYesNo(owner, question + list)) return false;
+  const std::wstring question =
+      winui::SjisToWide(HistoryEntryLabel(entryName)) + L" まで公開していた版をクロヴァンに戻しますか？";
+  if (!winui::AskYesNo(owner, question + list + L"\n\nクロヴァンのフォルダにある同じ名前のファイルと置き換えます。")) {
+    return false;
+  }
   const std::string hostSjis = folders.hostPanel ? folders.hostPanel(owner) : std::string();
   const std::optional<std::wstring> host = hostSjis.empty() ? std::nullopt : winui::SjisPathToWide(hostSjis);
   if (!host) return false;
