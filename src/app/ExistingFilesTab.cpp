@@ -12,7 +12,6 @@
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
 #include "winui/Controls.h"
-#include "winui/FolderTree.h"
 #include "winui/MessageBox.h"
 #include "winui/PictureBox.h"
 #include "winui/SafeFile.h"
@@ -153,10 +152,8 @@ void ExistingFilesTab::RestoreButtonClick() {
   std::vector<TRestoreVersionFm::Version> versions;
   for (const std::string& entry : PublishHistoryEntries(owner_, folders_)) {
     std::wstring line = winui::SjisToWide(HistoryEntryLabel(entry)) + L" まで公開していた版：";
-    const std::optional<std::wstring> folder =
-        winui::SjisPathToWide(workFolder_ + "\\" + kHistoryFolderName + "\\" + entry);
     std::wstring separator;
-    for (const std::wstring& file : folder ? winui::FilesUnder(*folder) : std::vector<std::wstring>()) {
+    for (const std::wstring& file : PublishedVersionFiles(owner_, entry, folders_)) {
       line += std::exchange(separator, L"、") + file;
     }
     versions.push_back({entry, line});

@@ -144,14 +144,14 @@ bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& t
   std::wstring question = L"「" + Wide(tableName) + L"」を削除しますか？";
   if (bitmapThere && plan.removeBitmap) question += L"\nビットマップ「" + Wide(plan.bitmapName) + L"」も削除します。";
   if (bitmapThere && !plan.removeBitmap) {
-    question += L"\nビットマップ「" + Wide(plan.bitmapName) + L"」は " + Joined(plan.bitmapUsers) +
-                L" も使っているので残します。";
+    question += L"\nビットマップ「" + Wide(plan.bitmapName) + L"」は次のテーブルも使っているので残します：\n" +
+                Joined(plan.bitmapUsers);
   }
   if (!plan.switchingHere.empty()) {
-    question += L"\n\nこのパネルに切り替えるボタンがあるテーブル：" + Joined(plan.switchingHere) +
-                L"\n（そのボタンは行き先がなくなります）";
+    question += L"\n\n次のテーブルに、このパネルへ切り替えるボタンがあります：\n" + Joined(plan.switchingHere) +
+                L"\n削除すると、そのボタンは行き先がなくなります。";
   }
-  question += L"\n\n作業フォルダのファイルだけを削除します。クロヴァンに公開したパネルはそのまま残ります。";
+  question += L"\n\n作業フォルダのファイルだけを削除します。\nクロヴァンに公開したパネルはそのまま残ります。";
   if (!winui::AskYesNo(owner, question)) return false;
 
   const std::string tablePath = workFolder + "\\" + tableName;

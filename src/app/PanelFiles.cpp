@@ -177,25 +177,36 @@ std::vector<std::string> PublishHistoryEntries(HWND owner, const PanelFolders& f
   return std::vector<std::string>(entries.rbegin(), entries.rend());
 }
 
-bool RestorePublishedVersion(HWND owner, const std::string& entryName, const PanelFolders& folders) {
-  if (!IsHistoryEntryName(entryName)) return false;
+namespace {
+
+std::optional<std::wstring> HistoryEntryFolder(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  if (!IsHistoryEntryName(entryName)) return std::nullopt;
   const std::string work = folders.work ? folders.work(owner) : std::string();
-  if (work.empty()) return false;
-  const std::optional<std::wstring> entry =
-      winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
-  if (!entry) return false;
+  if (work.empty()) return std::nullopt;
+  return winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
+}
+
+}  // namespace
+
+std::vector<std::wstring> PublishedVersionFiles(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  const std::optional<std::wstring> entry = HistoryEntryFolder(owner, entryName, folders);
+  if (!entry) return {};
   std::vector<std::wstring> files = winui::FilesUnder(*entry);
-  if (files.empty()) return false;
   // Tables first, as publishing does: the host never gets a bitmap without its table.
   std::stable_partition(files.begin(), files.end(),
                         [](const std::wstring& f) { return f.size() > 4 && f.substr(f.size() - 4) == L".tbl"; });
+  return files;
+}
+
+bool RestorePublishedVersion(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  const std::optional<std::wstring> entry = HistoryEntryFolder(owner, entryName, folders);
+  const std::vector<std::wstring> files = PublishedVersionFiles(owner, entryName, folders);
+  if (!entry || files.empty()) return false;
   std::wstring list;
   for (const std::wstring& file : files) list += L"\n" + file;
-  const std::wstring question =
-      winui::SjisToWide(HistoryEntryLabel(entryName)) + L" まで公開していた版をクロヴァンに戻しますか？";
-  if (!winui::AskYesNo(owner, question + list + L"\n\nクロヴァンのフォルダにある同じ名前のファイルと置き換えます。")) {
-    return false;
-  }
+  const std::wstring question = L"次の版をクロヴァンに戻しますか？\n" + winui::SjisToWide(HistoryEntryLabel(entryName)) +
+                                L" まで公開していた版：" + list + L"\n\n同じ名前のファイルと置き換えます。";
+  if (!winui::AskYesNo(owner, question)) return false;
   const std::string hostSjis = folders.hostPanel ? folders.hostPanel(owner) : std::string();
   const std::optional<std::wstring> host = hostSjis.empty() ? std::nullopt : winui::SjisPathToWide(hostSjis);
   if (!host) return false;

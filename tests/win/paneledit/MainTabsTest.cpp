@@ -276,11 +276,12 @@ TEST_F(MainTabs, DeleteNamesWhatItKeepsAndNeverTouchesTheHostFolder) {
   WriteText(kurovan_ / L"機器操作B.tbl", "published");
   SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
   Select(host_.existing.FileListBox, L"機器操作B.tbl");
-  const std::wstring tail = L"\n\n作業フォルダのファイルだけを削除します。クロヴァンに公開したパネルはそのまま残ります。|YesNo";
+  const std::wstring tail = L"\n\n作業フォルダのファイルだけを削除します。\nクロヴァンに公開したパネルはそのまま残ります。|YesNo";
   EXPECT_EQ(Click(host_.existing.DeleteButton, {false}),
-            std::vector<std::wstring>{L"注意|「機器操作B.tbl」を削除しますか？\nビットマップ「shared.bmp」は 機器操作A.tbl "
-                                      L"も使っているので残します。\n\nこのパネルに切り替えるボタンがあるテーブル：機器操作A."
-                                      L"tbl、機器操作C.tbl\n（そのボタンは行き先がなくなります）" + tail});
+            std::vector<std::wstring>{L"注意|「機器操作B.tbl」を削除しますか？\nビットマップ「shared.bmp」は次のテーブルも"
+                                      L"使っているので残します：\n機器操作A.tbl\n\n次のテーブルに、このパネルへ切り替える"
+                                      L"ボタンがあります：\n機器操作A.tbl、機器操作C.tbl\n削除すると、そのボタンは行き先が"
+                                      L"なくなります。" + tail});
   EXPECT_TRUE(Exists(work_ / L"機器操作B.tbl"));
   Click(host_.existing.DeleteButton, {true});
   EXPECT_FALSE(Exists(work_ / L"機器操作B.tbl"));
@@ -319,8 +320,8 @@ TEST_F(MainTabs, RestorePutsTheChosenVersionBack) {
       });
   EXPECT_EQ(lines, (std::vector<std::wstring>{L"2026/12/09 09:30:00 まで公開していた版：機器操作A.tbl",
                                               L"2026/12/08 10:15:00 まで公開していた版：機器操作A.tbl"}));
-  EXPECT_EQ(boxes, (std::vector<std::wstring>{L"注意|2026/12/08 10:15:00 まで公開していた版をクロヴァンに戻しますか？\n"
-                                              L"機器操作A.tbl\n\nクロヴァンのフォルダにある同じ名前のファイルと置き換えます。|YesNo",
+  EXPECT_EQ(boxes, (std::vector<std::wstring>{L"注意|次の版をクロヴァンに戻しますか？\n2026/12/08 10:15:00 まで公開して"
+                                              L"いた版：\n機器操作A.tbl\n\n同じ名前のファイルと置き換えます。|YesNo",
                                               L"|クロヴァンに戻しました。"}));
   const std::vector<std::uint8_t> restored = ReadBytes(kurovan_ / L"機器操作A.tbl");
   EXPECT_EQ(std::string(restored.begin(), restored.end()), "20261208-101500");
