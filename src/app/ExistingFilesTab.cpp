@@ -159,7 +159,9 @@ void ExistingFilesTab::RestoreButtonClick() {
     versions.push_back({entry, line});
   }
   if (versions.empty()) {
-    winui::ShowMessage(owner_, L"戻せる版はまだありません。\nクロヴァンに公開し直すと、それまで公開していた版がここから戻せるようになります。",
+    winui::ShowMessage(owner_,
+                       L"戻せる版はまだありません。\n"
+                       L"クロヴァンに公開し直すと、それまで公開していた版がここから戻せるようになります。",
                        L"", winui::MsgButtons::Ok);
     return;
   }

@@ -95,7 +95,8 @@ std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFol
   }
   const std::optional<DuplicatePlan> plan = PlanDuplicate(source, *identifier);
   if (!plan) {
-    winui::ShowWarning(owner, L"このテーブルは複製できません。\nビットマップファイル名がないか、作業フォルダの外を指しています。\n" +
+    winui::ShowWarning(owner, L"このテーブルは複製できません。\n"
+                              L"ビットマップファイル名がないか、作業フォルダの外を指しています。\n" +
                                   Wide(sourcePath));
     return std::nullopt;
   }
@@ -131,19 +132,27 @@ std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFol
 
 bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& tableName) {
   std::vector<FolderTable> tables;
+  std::vector<std::string> unreadable;  // another table, say one held open, may name the bitmap too
   for (const std::wstring& name : TableFileNames(workFolder)) {
     const std::string nameSjis = *winui::WideToSjis(name);
     std::string bytes;
-    ReadTable(workFolder + "\\" + nameSjis, bytes);
+    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty() && !SameFileName(nameSjis, tableName)) {
+      unreadable.push_back(nameSjis);
+    }
     tables.push_back(DescribeTable(nameSjis, bytes));
   }
-  const DeletePlan plan = PlanDelete(tables, tableName);
+  DeletePlan plan = PlanDelete(tables, tableName);
   const std::string bitmapPath = workFolder + "\\" + plan.bitmapName;
   const bool bitmapThere = !plan.bitmapName.empty() && Exists(bitmapPath);
+  const bool keptForUnreadable = plan.removeBitmap && !unreadable.empty();
+  if (keptForUnreadable) plan.removeBitmap = false;
 
   std::wstring question = L"「" + Wide(tableName) + L"」を削除しますか？";
   if (bitmapThere && plan.removeBitmap) question += L"\nビットマップ「" + Wide(plan.bitmapName) + L"」も削除します。";
-  if (bitmapThere && !plan.removeBitmap) {
+  if (bitmapThere && keptForUnreadable) {
+    question += L"\nビットマップ「" + Wide(plan.bitmapName) + L"」は、読めないテーブルが使っているかもしれないので残します：\n" +
+                Joined(unreadable);
+  } else if (bitmapThere && !plan.removeBitmap) {
     question += L"\nビットマップ「" + Wide(plan.bitmapName) + L"」は次のテーブルも使っているので残します：\n" +
                 Joined(plan.bitmapUsers);
   }

@@ -297,6 +297,12 @@ TEST_F(MainTabs, DeleteNamesWhatItKeepsAndNeverTouchesTheHostFolder) {
       << refused[1];
   EXPECT_TRUE(Exists(work_ / L"c.bmp"));
   SetFileAttributesW((work_ / L"機器操作C.tbl").c_str(), FILE_ATTRIBUTE_NORMAL);
+  // A table another program holds open might name c.bmp too.
+  HANDLE held = CreateFileW((work_ / L"機器操作A.tbl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(Click(host_.existing.DeleteButton, {false})[0],
+            L"注意|「機器操作C.tbl」を削除しますか？\nビットマップ「c.bmp」は、読めないテーブルが使っているかもしれないので"
+            L"残します：\n機器操作A.tbl" + tail);
+  CloseHandle(held);
   EXPECT_EQ(Click(host_.existing.DeleteButton, {true})[0],
             L"注意|「機器操作C.tbl」を削除しますか？\nビットマップ「c.bmp」も削除します。" + tail);
   EXPECT_FALSE(Exists(work_ / L"c.bmp"));
