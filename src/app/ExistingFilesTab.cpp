@@ -1,50 +1,41 @@
 #include "app/ExistingFilesTab.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
+#include "app/ManagePanelFiles.h"
 #include "app/OpenTable.h"
+#include "app/RestoreVersionFm.h"
+#include "table/PublishHistory.h"
 #include "table/PlatformFile.h"
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
 #include "winui/Controls.h"
+#include "winui/MessageBox.h"
 #include "winui/PictureBox.h"
+#include "winui/SafeFile.h"
 #include "winui/TextConv.h"
 
 namespace {
 
-constexpr wchar_t kTablePrefix[] = L"機器操作";
-constexpr wchar_t kTableSuffix[] = L".tbl";
 constexpr size_t kPreviewLineBytes = 99;
-
-// "機器操作?.tbl": the system's '?' also matches no character at all, and a
-// name that cannot be written in code page 932 cannot be opened by its
-// Shift-JIS path, so both are left out.
-std::vector<std::wstring> TableFileNames(const std::string& workFolder) {
-  std::vector<std::wstring> names;
-  const std::wstring pattern = winui::SjisToWide(workFolder) + L"\\" + kTablePrefix + L"?" + kTableSuffix;
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::wstring name = found.cFileName;
-    if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
-    if (name.size() != 9 || !winui::WideToSjis(name)) continue;
-    names.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
 
 }  // namespace
 
-void ExistingFilesTab::Create(HWND page, HFONT font, HWND owner, std::string workFolder) {
+void ExistingFilesTab::Create(HWND page, HFONT font, HWND owner, std::string workFolder,
+                              std::function<std::string(HWND)> hostFolder) {
   owner_ = owner;
   workFolder_ = std::move(workFolder);
+  folders_ = PanelFolders{[work = workFolder_](HWND) { return work; }, std::move(hostFolder)};
   FileListBox = winui::CreateListBox(page, kFileListBox, {0, 3, 145, 242}, font, /*sorted=*/true);
   Preview = winui::CreatePictureBox(page, {151, 17, 396, 256}, kPreview);
   OpenButton = winui::CreateButton(page, kOpenButton, L"開く", {3, 251, 97, 41}, font);
   UpdateList = winui::CreateButton(page, kUpdateList, L"リスト更新", {106, 279, 75, 25}, font);
+  // Beside リスト更新, under the preview; created after it, so next in tab order.
+  DuplicateButton = winui::CreateButton(page, kDuplicateButton, L"複製(&C)", {197, 279, 75, 25}, font);
+  DeleteButton = winui::CreateButton(page, kDeleteButton, L"削除(&D)", {278, 279, 75, 25}, font);
+  RestoreButton = winui::CreateButton(page, kRestoreButton, L"以前の版に戻す(&R)", {397, 279, 150, 25}, font);
   winui::SetPictureBoxPicture(Preview, &previewPicture_);
   ReadFileList();
 }
@@ -59,6 +50,15 @@ bool ExistingFilesTab::OnCommand(int id, int code) {
       return true;
     case kUpdateList:
       if (code == BN_CLICKED) UpdateListClick();
+      return true;
+    case kDuplicateButton:
+      if (code == BN_CLICKED) DuplicateButtonClick();
+      return true;
+    case kDeleteButton:
+      if (code == BN_CLICKED) DeleteButtonClick();
+      return true;
+    case kRestoreButton:
+      if (code == BN_CLICKED) RestoreButtonClick();
       return true;
     default:
       return false;
@@ -117,4 +117,57 @@ void ExistingFilesTab::OpenButtonClick() {
   // By the selected name itself, not by the byte before ".tbl": that byte of
   // a double-byte identifier would name another table.
   OpenTableFile(owner_, workFolder_ + "\\" + name);
+}
+
+void ExistingFilesTab::Select(const std::string& nameSjis) {
+  const std::wstring name = winui::SjisToWide(nameSjis);
+  SendMessageW(FileListBox, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+  FileListBoxChange();
+}
+
+void ExistingFilesTab::ClearPreview() {
+  previewPicture_ = winui::Picture();
+  winui::SetPictureBoxPicture(Preview, nullptr);
+}
+
+void ExistingFilesTab::DuplicateButtonClick() {
+  const std::string name = SelectedName();
+  if (name.empty() || workFolder_.empty()) return;
+  const std::optional<std::string> copy = DuplicatePanel(owner_, workFolder_, name);
+  if (!copy) return;
+  ReadFileList();
+  Select(*copy);
+}
+
+void ExistingFilesTab::DeleteButtonClick() {
+  const std::string name = SelectedName();
+  if (name.empty() || workFolder_.empty()) return;
+  if (!DeletePanel(owner_, workFolder_, name)) return;
+  ReadFileList();
+  ClearPreview();
+}
+
+void ExistingFilesTab::RestoreButtonClick() {
+  if (workFolder_.empty()) return;
+  std::vector<TRestoreVersionFm::Version> versions;
+  for (const std::string& entry : PublishHistoryEntries(owner_, folders_)) {
+    std::wstring line = winui::SjisToWide(HistoryEntryLabel(entry)) + L" まで公開していた版：";
+    std::wstring separator;
+    for (const std::wstring& file : PublishedVersionFiles(owner_, entry, folders_)) {
+      line += std::exchange(separator, L"、") + file;
+    }
+    versions.push_back({entry, line});
+  }
+  if (versions.empty()) {
+    winui::ShowMessage(owner_,
+                       L"戻せる版はまだありません。\n"
+                       L"クロヴァンに公開し直すと、それまで公開していた版がここから戻せるようになります。",
+                       L"", winui::MsgButtons::Ok);
+    return;
+  }
+  TRestoreVersionFm form(std::move(versions));
+  if (!form.CreateForm(owner_) || winui::ShowModal(form, owner_) != winui::ModalResult::Ok) return;
+  if (RestorePublishedVersion(owner_, form.Chosen(), folders_)) {
+    winui::ShowMessage(owner_, L"クロヴァンに戻しました。", L"", winui::MsgButtons::Ok);
+  }
 }

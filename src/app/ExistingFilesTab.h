@@ -1,18 +1,30 @@
 #pragma once
 // The 既存ファイル tab: the work folder's tables, a preview of the selected
-// table's bitmap, and opening it.
+// table's bitmap, and opening it; duplicating and deleting a table, and
+// putting an earlier published version back into the host folder.
 #include <windows.h>
 
 #include <string>
 
+#include "app/PanelFiles.h"
 #include "winui/Picture.h"
 
 class ExistingFilesTab {
  public:
-  enum ControlId : int { kFileListBox = 300, kOpenButton, kUpdateList, kPreview };
+  enum ControlId : int {
+    kFileListBox = 300,
+    kOpenButton,
+    kUpdateList,
+    kPreview,
+    kDuplicateButton,
+    kDeleteButton,
+    kRestoreButton,
+  };
 
   // `workFolder` is "" when there is none (already reported once): the tab then stays empty and inert.
-  void Create(HWND page, HFONT font, HWND owner, std::string workFolder);
+  // `hostFolder` gives the host program's folder for putting a version back.
+  void Create(HWND page, HFONT font, HWND owner, std::string workFolder,
+              std::function<std::string(HWND)> hostFolder = DocumentsPanelFolders().hostPanel);
   // Routed here by the main window; false when the control is not this tab's.
   bool OnCommand(int id, int code);
 
@@ -21,18 +33,27 @@ class ExistingFilesTab {
   void FileListBoxChange();
   void OpenButtonClick();
   void UpdateListClick() { ReadFileList(); }
+  void DuplicateButtonClick();
+  void DeleteButtonClick();
+  void RestoreButtonClick();
 
   HWND FileListBox = nullptr;
   HWND Preview = nullptr;
   HWND OpenButton = nullptr;
   HWND UpdateList = nullptr;
+  HWND DuplicateButton = nullptr;
+  HWND DeleteButton = nullptr;
+  HWND RestoreButton = nullptr;
 
  private:
   void ReadFileList();
+  void Select(const std::string& nameSjis);
+  void ClearPreview();
   // The selected file name in Shift-JIS; "" without a selection.
   std::string SelectedName() const;
 
   HWND owner_ = nullptr;
   std::string workFolder_;
+  PanelFolders folders_;
   winui::Picture previewPicture_;
 };

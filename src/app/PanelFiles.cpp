@@ -177,35 +177,99 @@ std::vector<std::string> PublishHistoryEntries(HWND owner, const PanelFolders& f
   return std::vector<std::string>(entries.rbegin(), entries.rend());
 }
 
-bool RestorePublishedVersion(HWND owner, const std::string& entryName, const PanelFolders& folders) {
-  if (!IsHistoryEntryName(entryName)) return false;
+namespace {
+
+std::optional<std::wstring> HistoryEntryFolder(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  if (!IsHistoryEntryName(entryName)) return std::nullopt;
   const std::string work = folders.work ? folders.work(owner) : std::string();
-  if (work.empty()) return false;
-  const std::optional<std::wstring> entry =
-      winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
-  if (!entry) return false;
+  if (work.empty()) return std::nullopt;
+  return winui::SjisPathToWide(work + "\\" + kHistoryFolderName + "\\" + entryName);
+}
+
+}  // namespace
+
+std::vector<std::wstring> PublishedVersionFiles(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  const std::optional<std::wstring> entry = HistoryEntryFolder(owner, entryName, folders);
+  if (!entry) return {};
   std::vector<std::wstring> files = winui::FilesUnder(*entry);
-  if (files.empty()) return false;
   // Tables first, as publishing does: the host never gets a bitmap without its table.
   std::stable_partition(files.begin(), files.end(),
                         [](const std::wstring& f) { return f.size() > 4 && f.substr(f.size() - 4) == L".tbl"; });
+  return files;
+}
+
+namespace {
+
+// Copies `relative` from one folder into the same place in another, making
+// its subfolders; "" or the system's reason.
+std::wstring CopyInto(const std::wstring& from, const std::wstring& to, const std::wstring& relative) {
+  std::wstring reason;
+  for (size_t cut = relative.find(L'\\'); cut != std::wstring::npos && reason.empty();
+       cut = relative.find(L'\\', cut + 1)) {
+    reason = winui::MakeFolder(to + L"\\" + relative.substr(0, cut));
+  }
+  return reason.empty() ? winui::CopyFileReplacing(from + L"\\" + relative, to + L"\\" + relative) : reason;
+}
+
+std::vector<std::string> SjisNames(const std::vector<std::wstring>& names) {
+  std::vector<std::string> sjis;
+  for (const std::wstring& name : names) {
+    if (std::optional<std::string> converted = winui::WideToSjis(name)) sjis.push_back(std::move(*converted));
+  }
+  return sjis;
+}
+
+// What putting a version back replaces goes into the history first, as a
+// publication's does: the version on the host may exist nowhere else.
+bool KeepReplacedVersion(HWND owner, const std::wstring& root, const std::wstring& host,
+                         const std::vector<std::wstring>& files) {
+  std::vector<std::wstring> present;
+  for (const std::wstring& file : files) {
+    if (GetFileAttributesW((host + L"\\" + file).c_str()) != INVALID_FILE_ATTRIBUTES) present.push_back(file);
+  }
+  if (present.empty()) return true;
+  const std::string name = NewHistoryEntryName(LocalTimestamp(), SjisNames(winui::FolderEntries(root, true)));
+  const std::wstring entry = root + L"\\" + winui::SjisToWide(name);
+  std::wstring failed, reason;
+  for (const std::wstring& folder : {root, entry}) {
+    if (reason.empty() && !(reason = winui::MakeFolder(folder)).empty()) failed = folder;
+  }
+  for (size_t i = 0; i < present.size() && reason.empty(); ++i) {
+    if (!(reason = CopyInto(host, entry, present[i])).empty()) failed = entry + L"\\" + present[i];
+  }
+  if (reason.empty()) return true;
+  winui::RemoveTree(entry);
+  winui::ShowWarning(owner, L"今クロヴァンにある版を公開履歴に残せないので、戻しません。\n" + failed + L"\n" + reason);
+  return false;
+}
+
+}  // namespace
+
+bool RestorePublishedVersion(HWND owner, const std::string& entryName, const PanelFolders& folders) {
+  const std::optional<std::wstring> entry = HistoryEntryFolder(owner, entryName, folders);
+  const std::vector<std::wstring> files = PublishedVersionFiles(owner, entryName, folders);
+  if (!entry || files.empty()) return false;
   std::wstring list;
   for (const std::wstring& file : files) list += L"\n" + file;
-  const std::wstring question = L"公開履歴 " + winui::SjisToWide(entryName) + L" の版をクロヴァンに戻しますか？";
-  if (!winui::AskYesNo(owner, question + list)) return false;
+  const std::wstring question = L"次の版をクロヴァンに戻しますか？\n" + winui::SjisToWide(HistoryEntryLabel(entryName)) +
+                                L" まで公開していた版：" + list +
+                                L"\n\n同じ名前のファイルと置き換えます。\n今の版は公開履歴に残ります。";
+  if (!winui::AskYesNo(owner, question)) return false;
   const std::string hostSjis = folders.hostPanel ? folders.hostPanel(owner) : std::string();
   const std::optional<std::wstring> host = hostSjis.empty() ? std::nullopt : winui::SjisPathToWide(hostSjis);
   if (!host) return false;
+  const std::wstring root = entry->substr(0, entry->rfind(L'\\'));
+  if (!KeepReplacedVersion(owner, root, *host, files)) return false;
   for (const std::wstring& file : files) {
-    std::wstring reason;
-    for (size_t cut = file.find(L'\\'); cut != std::wstring::npos && reason.empty(); cut = file.find(L'\\', cut + 1)) {
-      reason = winui::MakeFolder(*host + L"\\" + file.substr(0, cut));
-    }
-    if (reason.empty()) reason = winui::CopyFileReplacing(*entry + L"\\" + file, *host + L"\\" + file);
-    if (!reason.empty()) {
-      winui::ShowWarning(owner, L"クロヴァンに戻せませんでした。\n" + *host + L"\\" + file + L"\n" + reason);
+    if (std::wstring reason = CopyInto(*entry, *host, file); !reason.empty()) {
+      winui::ShowWarning(owner, L"クロヴァンに戻せませんでした。\n" + *host + L"\\" + file + L"\n" + reason +
+                                    L"\n戻す前の版は公開履歴に残っています。");
       return false;
     }
+  }
+  // Only now: the version put back may be the oldest of the history.
+  for (const std::string& old : HistoryEntriesToPrune(SjisNames(winui::FolderEntries(root, true)))) {
+    winui::RemoveTree(root + L"\\" + winui::SjisToWide(old));
   }
   return true;
 }

@@ -47,6 +47,10 @@ SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panel
 // newest first (entry names "YYYYMMDD-HHMMSS", see PublishHistory.h).
 std::vector<std::string> PublishHistoryEntries(HWND owner, const PanelFolders& folders = DocumentsPanelFolders());
 
+// The files of one history entry, relative to it, tables first.
+std::vector<std::wstring> PublishedVersionFiles(HWND owner, const std::string& entryName,
+                                                const PanelFolders& folders = DocumentsPanelFolders());
+
 // Asks whether to put the files of one history entry back into the host
 // folder and, on Yes, copies them there (the table first). True when they are
 // back; a failed copy is shown in a "警告" box naming the file.

@@ -27,6 +27,15 @@ bool IsHistoryEntryName(std::string_view name) {
   return name[15] == '-' && AllDigits(serial) && serial.size() <= 6 && serial.front() != '0';
 }
 
+std::string HistoryEntryLabel(std::string_view name) {
+  if (!IsHistoryEntryName(name)) return {};
+  std::string label = std::string(name.substr(0, 4)) + "/" + std::string(name.substr(4, 2)) + "/" +
+                      std::string(name.substr(6, 2)) + " " + std::string(name.substr(9, 2)) + ":" +
+                      std::string(name.substr(11, 2)) + ":" + std::string(name.substr(13, 2));
+  if (name.size() > 15) label += " (" + std::string(name.substr(16)) + ")";
+  return label;
+}
+
 std::string NewHistoryEntryName(const std::string& timestamp, const std::vector<std::string>& existing) {
   const std::set<std::string> taken(existing.begin(), existing.end());
   std::string name = timestamp;

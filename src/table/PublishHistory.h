@@ -14,6 +14,10 @@ inline constexpr std::size_t kHistoryKept = 10;
 // publication within the same second.
 bool IsHistoryEntryName(std::string_view name);
 
+// An entry as people read it: "2026/12/08 05:30:12", with " (2)" after it for
+// a second publication within that second. "" for a name that is no entry.
+std::string HistoryEntryLabel(std::string_view name);
+
 // The name for a publication at `timestamp` ("YYYYMMDD-HHMMSS", local time)
 // that none of `existing` has.
 std::string NewHistoryEntryName(const std::string& timestamp, const std::vector<std::string>& existing);

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "StorageTestSupport.h"
+#include "app/DuplicatePanelFm.h"
 #include "app/ExistingFilesTab.h"
+#include "app/RestoreVersionFm.h"
 #include "app/NewPanelTab.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
@@ -25,7 +28,8 @@ namespace {
 // Both tabs on one window, as the main window routes them.
 class TabHost : public winui::Form {
  public:
-  explicit TabHost(std::string workFolder) : workFolder_(std::move(workFolder)) {
+  TabHost(std::string workFolder, std::string hostFolder)
+      : workFolder_(std::move(workFolder)), hostFolder_(std::move(hostFolder)) {
     winui::FormSpec spec;
     spec.className = L"TabHostForTests";
     spec.clientWidth = 560;
@@ -38,12 +42,14 @@ class TabHost : public winui::Form {
  protected:
   void OnCreate() override {
     newPanel.Create(winui::CreatePanel(Handle(), {0, 0, 560, 320}), FontHandle(), Handle(), workFolder_);
-    existing.Create(winui::CreatePanel(Handle(), {0, 320, 560, 320}), FontHandle(), Handle(), workFolder_);
+    existing.Create(winui::CreatePanel(Handle(), {0, 320, 560, 320}), FontHandle(), Handle(), workFolder_,
+                    [this](HWND) { return hostFolder_; });
   }
   void OnCommand(int id, int code, HWND) override { newPanel.OnCommand(id, code) || existing.OnCommand(id, code); }
 
  private:
   std::string workFolder_;
+  std::string hostFolder_;
 };
 
 std::vector<std::wstring> ListedNames(HWND list) {
@@ -90,8 +96,30 @@ class MainTabs : public ::testing::Test {
     return boxes.Lines();
   }
 
+  // Clicks one of the tab's buttons with scripted answers; `onForm` fills the
+  // form that button opens (TDuplicatePanelFm or TRestoreVersionFm).
+  std::vector<std::wstring> Click(HWND button, std::deque<bool> answers, const wchar_t* formClass = L"",
+                                  std::function<void(winui::Form&)> onForm = nullptr) {
+    BoxRecorder boxes(std::move(answers));
+    winui::ScopedModalHook form(formClass, std::move(onForm));
+    SendMessageW(button, BM_CLICK, 0, 0);
+    return boxes.Lines();
+  }
+  std::vector<std::wstring> Duplicate(const wchar_t* identifier, std::deque<bool> answers = {}) {
+    return Click(host_.existing.DuplicateButton, std::move(answers), TDuplicatePanelFm::kClassName,
+                 [identifier](winui::Form& form) {
+                   winui::SetText(GetDlgItem(form.Handle(), TDuplicatePanelFm::kIdentifier), identifier);
+                   SendMessageW(GetDlgItem(form.Handle(), TDuplicatePanelFm::kOkButton), BM_CLICK, 0, 0);
+                 });
+  }
+  std::wstring Selected() {
+    const LRESULT at = SendMessageW(host_.existing.FileListBox, LB_GETCURSEL, 0, 0);
+    return at == LB_ERR ? L"" : ListedNames(host_.existing.FileListBox)[static_cast<size_t>(at)];
+  }
+
   TempFolder work_;
-  TabHost host_{work_.Sjis()};
+  TempFolder kurovan_;
+  TabHost host_{work_.Sjis(), kurovan_.Sjis()};
   int editorsOpened_ = 0;
 };
 
@@ -210,6 +238,104 @@ TEST_F(MainTabs, AKeptBitmapMustFitTheGrid) {
   winui::Picture kept;
   ASSERT_EQ(kept.LoadFromFile(work_.Sjis() + "\\kept.bmp"), L"");
   EXPECT_EQ(kept.PixelAt(1, 1), RGB(0, 255, 0));
+}
+
+TEST_F(MainTabs, DuplicateCopiesTableAndBitmapOrNothing) {
+  const std::string table = "pic.bmp\r\n40,30,1,1\r\nGB  \r\n\r\n<ソラミトリモコンデータ>\r\n<END>\r\n";
+  WriteText(work_ / L"機器操作A.tbl", table);
+  WriteBitmap(work_ / L"pic.bmp", 40, 30, RGB(255, 0, 0));
+  WriteText(work_ / L"機器操作C.bmp", "someone's picture");
+  SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
+  Select(host_.existing.FileListBox, L"機器操作A.tbl");
+
+  EXPECT_EQ(Duplicate(L"ア"), std::vector<std::wstring>{L"警告|ファイル識別子が不正です"});
+  EXPECT_EQ(Duplicate(L"a"), std::vector<std::wstring>{L"警告|すでにファイルがあります"});
+  EXPECT_EQ(Duplicate(L"C", {false}),
+            std::vector<std::wstring>{L"注意|「機器操作C.bmp」はすでにあります。置き換えますか？|YesNo"});
+  MoveFileW((work_ / L"pic.bmp").c_str(), (work_ / L"pic.old").c_str());
+  const std::vector<std::wstring> missing = Duplicate(L"D");
+  ASSERT_EQ(missing.size(), 1u);
+  EXPECT_EQ(missing[0].rfind(L"警告|ビットマップファイルを複製できませんでした。\n" + (work_ / L"pic.bmp"), 0), 0u)
+      << missing[0];
+  MoveFileW((work_ / L"pic.old").c_str(), (work_ / L"pic.bmp").c_str());
+  EXPECT_EQ(work_.Names().size(), 3u) << "nothing made by the refusals";
+
+  EXPECT_EQ(Duplicate(L"C", {true}).size(), 1u);
+  const std::vector<std::uint8_t> copy = ReadBytes(work_ / L"機器操作C.tbl");
+  EXPECT_EQ(std::string(copy.begin(), copy.end()), "機器操作C.bmp" + table.substr(7));
+  EXPECT_EQ(ReadBytes(work_ / L"機器操作C.bmp"), ReadBytes(work_ / L"pic.bmp"));
+  EXPECT_EQ(Selected(), L"機器操作C.tbl");
+}
+
+TEST_F(MainTabs, DeleteNamesWhatItKeepsAndNeverTouchesTheHostFolder) {
+  WriteText(work_ / L"機器操作A.tbl", "shared.bmp\r\n1,1,1,1\r\nGB  \r\n");
+  WriteText(work_ / L"機器操作B.tbl", "shared.bmp\r\n1,1,1,1\r\nQ   \r\n");
+  WriteText(work_ / L"機器操作C.tbl", "c.bmp\r\n1,1,1,1\r\nGB  \r\n");
+  WriteText(work_ / L"shared.bmp", "b");
+  WriteText(work_ / L"c.bmp", "c");
+  WriteText(kurovan_ / L"機器操作B.tbl", "published");
+  SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
+  Select(host_.existing.FileListBox, L"機器操作B.tbl");
+  const std::wstring tail = L"\n\n作業フォルダのファイルだけを削除します。\nクロヴァンに公開したパネルはそのまま残ります。|YesNo";
+  EXPECT_EQ(Click(host_.existing.DeleteButton, {false}),
+            std::vector<std::wstring>{L"注意|「機器操作B.tbl」を削除しますか？\nビットマップ「shared.bmp」は次のテーブルも"
+                                      L"使っているので残します：\n機器操作A.tbl\n\n次のテーブルに、このパネルへ切り替える"
+                                      L"ボタンがあります：\n機器操作A.tbl、機器操作C.tbl\n削除すると、そのボタンは行き先が"
+                                      L"なくなります。" + tail});
+  EXPECT_TRUE(Exists(work_ / L"機器操作B.tbl"));
+  Click(host_.existing.DeleteButton, {true});
+  EXPECT_FALSE(Exists(work_ / L"機器操作B.tbl"));
+  EXPECT_TRUE(Exists(work_ / L"shared.bmp"));
+  EXPECT_EQ(kurovan_.Names(), std::vector<std::wstring>{L"機器操作B.tbl"});
+  EXPECT_EQ(Selected(), L"");
+
+  Select(host_.existing.FileListBox, L"機器操作C.tbl");
+  SetFileAttributesW((work_ / L"機器操作C.tbl").c_str(), FILE_ATTRIBUTE_READONLY);
+  const std::vector<std::wstring> refused = Click(host_.existing.DeleteButton, {true});
+  ASSERT_EQ(refused.size(), 2u);
+  EXPECT_EQ(refused[1].rfind(L"警告|テーブルファイルを削除できませんでした。\n" + (work_ / L"機器操作C.tbl") + L"\n", 0), 0u)
+      << refused[1];
+  EXPECT_TRUE(Exists(work_ / L"c.bmp"));
+  SetFileAttributesW((work_ / L"機器操作C.tbl").c_str(), FILE_ATTRIBUTE_NORMAL);
+  // A table another program holds open might name c.bmp too.
+  HANDLE held = CreateFileW((work_ / L"機器操作A.tbl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(Click(host_.existing.DeleteButton, {false})[0],
+            L"注意|「機器操作C.tbl」を削除しますか？\nビットマップ「c.bmp」は、読めないテーブルが使っているかもしれないので"
+            L"残します：\n機器操作A.tbl" + tail);
+  CloseHandle(held);
+  EXPECT_EQ(Click(host_.existing.DeleteButton, {true})[0],
+            L"注意|「機器操作C.tbl」を削除しますか？\nビットマップ「c.bmp」も削除します。" + tail);
+  EXPECT_FALSE(Exists(work_ / L"c.bmp"));
+  EXPECT_EQ(work_.Names().size(), 2u);
+}
+
+TEST_F(MainTabs, RestorePutsTheChosenVersionBack) {
+  EXPECT_EQ(Click(host_.existing.RestoreButton, {}),
+            std::vector<std::wstring>{L"|戻せる版はまだありません。\nクロヴァンに公開し直すと、それまで公開していた版がここから戻せるようになります。"});
+  for (const wchar_t* entry : {L"20001208-101500", L"20001209-093000"}) {
+    CreateDirectoryW((work_ / L"公開履歴").c_str(), nullptr);
+    CreateDirectoryW((work_ / (L"公開履歴\\" + std::wstring(entry))).c_str(), nullptr);
+    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\機器操作A.tbl"), *winui::WideToSjis(entry));
+  }
+  WriteText(kurovan_ / L"機器操作A.tbl", "current");
+  std::vector<std::wstring> lines;
+  const std::vector<std::wstring> boxes =
+      Click(host_.existing.RestoreButton, {true}, TRestoreVersionFm::kClassName, [&](winui::Form& form) {
+        lines = ListedNames(GetDlgItem(form.Handle(), TRestoreVersionFm::kVersionList));
+        SendMessageW(GetDlgItem(form.Handle(), TRestoreVersionFm::kVersionList), LB_SETCURSEL, 1, 0);
+        SendMessageW(GetDlgItem(form.Handle(), TRestoreVersionFm::kRestoreButton), BM_CLICK, 0, 0);
+      });
+  EXPECT_EQ(lines, (std::vector<std::wstring>{L"2000/12/09 09:30:00 まで公開していた版：機器操作A.tbl",
+                                              L"2000/12/08 10:15:00 まで公開していた版：機器操作A.tbl"}));
+  EXPECT_EQ(boxes, (std::vector<std::wstring>{L"注意|次の版をクロヴァンに戻しますか？\n2000/12/08 10:15:00 まで公開して"
+                                              L"いた版：\n機器操作A.tbl\n\n同じ名前のファイルと置き換えます。\n今の版は公開履歴に残ります。|YesNo",
+                                              L"|クロヴァンに戻しました。"}));
+  const std::vector<std::uint8_t> restored = ReadBytes(kurovan_ / L"機器操作A.tbl");
+  EXPECT_EQ(std::string(restored.begin(), restored.end()), "20001208-101500");
+  // The version it replaced is kept, newest.
+  const std::vector<std::string> entries = PublishHistoryEntries(nullptr, {[this](HWND) { return work_.Sjis(); }, {}});
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(ReadBytes(work_ / (L"公開履歴\\" + winui::SjisToWide(entries[0]) + L"\\機器操作A.tbl")).size(), 7u);
 }
 
 }  // namespace

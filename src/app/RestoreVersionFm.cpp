@@ -1,0 +1,41 @@
+#include "app/RestoreVersionFm.h"
+
+#include "winui/Controls.h"
+
+bool TRestoreVersionFm::CreateForm(HWND owner) {
+  winui::FormSpec formSpec;
+  formSpec.className = kClassName;
+  formSpec.caption = L"以前の版に戻す";
+  formSpec.clientWidth = 460;
+  formSpec.clientHeight = 250;
+  formSpec.placement = winui::FormPlacement::OwnerCenter;
+  formSpec.owner = owner;
+  return Create(formSpec);
+}
+
+void TRestoreVersionFm::OnCreate() {
+  HFONT font = FontHandle();
+  winui::CreateLabel(Handle(), L"クロヴァンに戻す版を選んでください（新しい順、公開で置き換えられた日時）", 12, 10, font);
+  VersionList = winui::CreateListBox(Handle(), kVersionList, {12, 30, 436, 170}, font);
+  for (const Version& version : versions_) {
+    SendMessageW(VersionList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(version.line.c_str()));
+  }
+  SendMessageW(VersionList, LB_SETCURSEL, 0, 0);
+  const HWND restore = winui::CreateButton(Handle(), kRestoreButton, L"戻す", {292, 212, 75, 25}, font);
+  winui::CreateButton(Handle(), kCancelButton, L"キャンセル", {373, 212, 75, 25}, font);
+  SendMessageW(restore, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  SetFocus(VersionList);
+}
+
+std::string TRestoreVersionFm::Chosen() const {
+  const LRESULT at = SendMessageW(VersionList, LB_GETCURSEL, 0, 0);
+  if (at == LB_ERR || static_cast<size_t>(at) >= versions_.size()) return {};
+  return versions_[static_cast<size_t>(at)].entryName;
+}
+
+void TRestoreVersionFm::OnCommand(int id, int code, HWND /*control*/) {
+  const bool chosen = (id == kVersionList && code == LBN_DBLCLK) ||
+                      (code == BN_CLICKED && (id == kRestoreButton || id == IDOK));
+  if (chosen && !Chosen().empty()) SetModalResult(winui::ModalResult::Ok);
+  if (code == BN_CLICKED && (id == kCancelButton || id == IDCANCEL)) SetModalResult(winui::ModalResult::Cancel);
+}
