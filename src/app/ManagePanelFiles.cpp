@@ -161,7 +161,7 @@ bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& t
                 L"\n削除すると、そのボタンは行き先がなくなります。";
   }
   question += L"\n\n作業フォルダのファイルだけを削除します。\nクロヴァンに公開したパネルはそのまま残ります。";
-  if (!winui::AskYesNo(owner, question)) return false;
+  if (!winui::AskYesNoDefaultNo(owner, question)) return false;
 
   const std::string tablePath = workFolder + "\\" + tableName;
   if (std::wstring why = Remove(tablePath); !why.empty()) {

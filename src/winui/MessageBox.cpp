@@ -14,7 +14,10 @@ MessageHandler& InstalledHandler() {
 
 MsgAnswer ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, MsgButtons buttons) {
   if (const auto& handler = InstalledHandler()) return handler(owner, text, caption, buttons);
-  const UINT type = (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | MB_TASKMODAL;
+  const UINT type = (buttons == MsgButtons::Ok              ? MB_OK
+                     : buttons == MsgButtons::YesNoDefaultNo ? MB_YESNO | MB_DEFBUTTON2
+                                                             : MB_YESNO) |
+                    MB_TASKMODAL;
   const int answer = MessageBoxW(owner, text.c_str(), caption.c_str(), type);
   if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
   return answer == IDYES ? MsgAnswer::Yes : MsgAnswer::No;

@@ -9,7 +9,7 @@
 
 namespace winui {
 
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };  // the last for what cannot be undone
 enum class MsgAnswer { Ok, Yes, No };
 
 MsgAnswer ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, MsgButtons buttons);
@@ -19,6 +19,10 @@ MsgAnswer ShowMessageSjis(HWND owner, std::string_view text, std::string_view ca
 inline void ShowWarning(HWND owner, const std::wstring& text) { ShowMessage(owner, text, L"警告", MsgButtons::Ok); }
 inline bool AskYesNo(HWND owner, const std::wstring& text) {
   return ShowMessage(owner, text, L"注意", MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+// Enter answers No: for questions before something that cannot be undone.
+inline bool AskYesNoDefaultNo(HWND owner, const std::wstring& text) {
+  return ShowMessage(owner, text, L"注意", MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
 }
 
 using MessageHandler =

@@ -96,7 +96,7 @@ xdotool key alt+d                                     # 削除, on the copy the 
 wait_for_window '^注意$' 10 >/dev/null || fail "no question before deleting"
 sleep 0.2
 shot manage-delete-question
-xdotool key Return; sleep 0.5                         # Yes
+xdotool key y; sleep 0.5                              # はい(Y): Enter would answer No
 [ ! -e "$work/機器操作B.tbl" ] && [ ! -e "$work/機器操作B.bmp" ] || fail "the copy was not deleted"
 [ -f "$work/機器操作A.tbl" ] && [ -f "$work/機器操作A.bmp" ] || fail "deleting the copy touched the original"
 for file in 機器操作A.tbl 機器操作A.bmp; do cmp "$first/$file" "$host/$file" || fail "deleting touched the host folder"; done

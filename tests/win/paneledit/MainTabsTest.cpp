@@ -276,7 +276,7 @@ TEST_F(MainTabs, DeleteNamesWhatItKeepsAndNeverTouchesTheHostFolder) {
   WriteText(kurovan_ / L"機器操作B.tbl", "published");
   SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
   Select(host_.existing.FileListBox, L"機器操作B.tbl");
-  const std::wstring tail = L"\n\n作業フォルダのファイルだけを削除します。\nクロヴァンに公開したパネルはそのまま残ります。|YesNo";
+  const std::wstring tail = L"\n\n作業フォルダのファイルだけを削除します。\nクロヴァンに公開したパネルはそのまま残ります。|YesNo, No first";
   EXPECT_EQ(Click(host_.existing.DeleteButton, {false}),
             std::vector<std::wstring>{L"注意|「機器操作B.tbl」を削除しますか？\nビットマップ「shared.bmp」は次のテーブルも"
                                       L"使っているので残します：\n機器操作A.tbl\n\n次のテーブルに、このパネルへ切り替える"

@@ -118,7 +118,9 @@ BoxRecorder::BoxRecorder(std::deque<bool> answers, std::function<void(const Box&
 std::vector<std::wstring> BoxRecorder::Lines() const {
   std::vector<std::wstring> lines;
   for (const Box& box : boxes)
-    lines.push_back(box.caption + L"|" + box.text + (box.buttons == winui::MsgButtons::Ok ? L"" : L"|YesNo"));
+    lines.push_back(box.caption + L"|" + box.text + (box.buttons == winui::MsgButtons::Ok        ? L""
+                                                  : box.buttons == winui::MsgButtons::YesNo ? L"|YesNo"
+                                                                                             : L"|YesNo, No first"));
   return lines;
 }
 

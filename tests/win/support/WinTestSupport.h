@@ -86,7 +86,8 @@ class BoxRecorder {
  public:
   explicit BoxRecorder(std::deque<bool> answers = {}, std::function<void(const Box&)> onBox = nullptr);
   explicit BoxRecorder(std::function<void(const Box&)> onBox) : BoxRecorder({}, std::move(onBox)) {}
-  // Each box as "caption|text", with "|YesNo" after a question.
+  // Each box as "caption|text", with "|YesNo" after a question ("|YesNo, No first"
+  // when Enter answers No).
   std::vector<std::wstring> Lines() const;
 
   std::vector<Box> boxes;
