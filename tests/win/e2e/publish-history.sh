@@ -12,12 +12,9 @@ sim_dll="${3:?simulated library}"
 source "$(dirname "$0")/e2e-lib.sh"
 rm -f "$out"/history-*.png "$out"/manage-*.png
 
-documents="${WINEPREFIX}/drive_c/users/$(id -un)/Documents"
-work="$documents/クロヴァンパネル作業"
-host="$documents/Kurovan/パネルデータ"
+panel_folders
 first="$(mktemp -d)"
-rm -rf "$work" "$documents/Kurovan"
-mkdir -p "$work" "$host"
+mkdir -p "$work"
 
 # Panel A, 3 x 2 buttons of 80 x 60: a switch to panel B, which exists
 # nowhere, and a program that is not there: two findings.
@@ -28,11 +25,7 @@ printf '<\x8a\x4f\x95\x94\x83\x52\x83\x7d\x83\x93\x83\x68>\r\n0=c:\\nothere\\too
 convert -size 240x120 xc:white -type truecolor "BMP3:$work/機器操作A.bmp"
 
 install_transceiver "$sim_dll"
-start_editor "$program"
-main="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
-sleep 0.5
-client_origin "$main" 598 467
-main_x=$client_x main_y=$client_y
+start_main_window "$program"
 page_x=35 page_y=29  # the tab page inside the main window's client area
 
 click $((32 + 95)) $((8 + 10))                        # 既存ファイル
@@ -102,8 +95,6 @@ xdotool key y; sleep 0.5                              # はい(Y): Enter would a
 for file in 機器操作A.tbl 機器操作A.bmp; do cmp "$first/$file" "$host/$file" || fail "deleting touched the host folder"; done
 [ "$(ls "$host" | wc -l)" = 2 ] || fail "the host folder holds more than panel A"
 
-click $((376 + 64)) $((368 + 12))                     # 終了
-for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
-editor_pid=""
-rm -rf "$work" "$documents/Kurovan" "$first"
+quit_editor
+rm -rf "$first"
 echo "e2e: published A twice past its findings, put the first version back byte for byte, duplicated and deleted it"
