@@ -55,7 +55,20 @@ client_origin() {  # window, client width, client height
 }
 
 click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"; sleep 0.3; }
-shot() { import -window root "$out/$1.png"; }
+# The whole screen, or cut to the rectangle around the windows given (a dialog
+# and its owner, say), so that a picture shows only what it is about.
+shot() {  # name [window ...]
+  local file="$out/$1.png" box
+  shift
+  import -window root "$file"
+  (($#)) || return 0
+  box="$(for w in "$@"; do xwininfo -id "$w"; done | awk '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} /Width/ {w = $2}
+    /Height/ {h = $2; if (!n++ || x < l) l = x; if (n == 1 || y < t) t = y
+              if (x + w > r) r = x + w; if (y + h > b) b = y + h}
+    END {printf "%dx%d+%d+%d", r - l, b - t, l, t}')"
+  mogrify -crop "$box" +repage "$file"
+}
 
 # Waits for a box of that caption and answers it with a key (Return: the default button).
 answer_box() {  # caption pattern, key
