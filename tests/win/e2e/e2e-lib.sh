@@ -8,6 +8,11 @@ mkdir -p "$out"
 
 fail() { echo "e2e: $*" >&2; exit 1; }
 
+# The screenshots are the user guide's pictures: a caret that blinks, or a
+# pointer left over a button by an earlier test, would change them from run to run.
+wine reg add 'HKCU\Control Panel\Desktop' /v CursorBlinkRate /t REG_SZ /d -1 /f </dev/null >/dev/null 2>&1
+xdotool mousemove 0 2000  # clamped to the screen's bottom-left corner, below every window
+
 # The transceiver goes where the program looks for the device software; it is
 # taken away again so that other tests see a prefix without it.
 device_dir="${WINEPREFIX}/drive_c/wexdir/ソラミトセンター"
