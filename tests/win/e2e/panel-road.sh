@@ -126,7 +126,7 @@ client_x=$main_x client_y=$main_y
 click $((32 + 95)) $((8 + 10))
 click $((35 + 20)) $((29 + 3 + 8))     # the first (only) table
 sleep 0.3
-shot road-existing "$main"
+shot road-existing
 click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
 wait_for_window '^PanelEditFm$' 10 >/dev/null || fail "開く did not open the edit window"
 sleep 0.5
