@@ -13,18 +13,23 @@ guide="$root/docs/user-guide-ja.md"
 
 # Which end-to-end screenshot feeds which picture of the guide, and what it must show.
 sources="$(cat <<'LIST'
-started.png            main-window.png           the main window just after start-up, tab 新規作成
-unlocked.png           settings-unlocked.png     the main window after the Shift-click on 設定変更, caption 設定ロック
-new-panel.png          new-panel.png             tab 新規作成 filled in (A, 3 x 2, 40 x 30) with the drawn grid and the red hint
-existing-files.png     existing-files.png        tab 既存ファイル with a table selected and its bitmap previewed
-edit-window.png        edit-window.png           the panel edit window with the red frame on a cell
-string-input.png       string-input.png          the string input dialog 文字列入力 over the edit window
-command-relay.png      command-relay.png         コマンド登録 with リレー chosen, a relay number and an action
-command-learned.png    command-learned.png       コマンド登録 with 学習リモコン送信 and two learned rows
-learning.png           learning.png              the learning dialog リモコン学習中 while it waits for a signal
-command-panel-switch.png command-panel-switch.png コマンド登録 with パネル切替 and an identifier
-command-external.png   command-external.png      コマンド登録 with 外部プログラムの実行 and a command line
-publish-question.png   publish-question.png      the question クロヴァンに反映させますか？ after 保存
+started.png                     main-window.png          the main window just after start-up, tab 新規作成
+unlocked.png                    settings-unlocked.png    the main window after the Shift-click on 設定変更, caption 設定ロック
+road-create-question.png        new-panel.png            tab 新規作成 filled in (A, 3 x 2, 80 x 60), the drawn grid, the question これで作成しても良いですか?
+road-existing.png               existing-files.png       tab 既存ファイル with a table selected and its bitmap previewed
+road-edit-window.png            edit-window.png          the panel edit window with a stamped text and the red frame on a cell
+road-string-input.png           string-input.png         the string input dialog 文字列入力 with a text, over the edit window
+road-relay.png                  command-relay.png        コマンド登録 with リレー chosen, relay number 7 and an action
+road-learned.png                command-learned.png      コマンド登録 with 学習リモコン送信 and one learned row
+road-learning.png               learning.png             the learning dialog リモコン学習中 while it waits for a signal
+road-panel-switch.png           command-panel-switch.png コマンド登録 with パネル切替 and the identifier B
+road-external.png               command-external.png     コマンド登録 with 外部プログラムの実行 and a command line
+road-publish-question.png       publish-question.png     the question クロヴァンに反映させますか？ after 保存して終了
+road-publish-check.png          publish-check.png        公開前の確認 listing a panel-switch target that does not exist
+commissioning-question.png      commissioning.png        the 動作確認 question for the learned-code button, framed on the panel
+manage-duplicate-identifier.png duplicate.png            パネルの複製 asking for the new identifier over tab 既存ファイル
+manage-delete-question.png      delete-question.png      the delete question naming the bitmap and the table that switches to the panel
+history-restore-choice.png      restore-version.png      以前の版に戻す listing a kept version (its time changes with every run)
 LIST
 )"
 

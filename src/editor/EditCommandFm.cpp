@@ -37,6 +37,10 @@ void SetLabelText(HWND label, const std::wstring& text) {
     winui::ScopedSelectObject select(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
     DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_NOPREFIX);
   }
+  // Its parent, a group box, paints no background where a shrinking label
+  // was: the label clears its old text itself before it shrinks.
+  winui::SetText(label, L"");
+  UpdateWindow(label);
   SetWindowPos(label, nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   winui::SetText(label, text);
 }

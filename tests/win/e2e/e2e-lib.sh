@@ -8,6 +8,11 @@ mkdir -p "$out"
 
 fail() { echo "e2e: $*" >&2; exit 1; }
 
+# The screenshots are the user guide's pictures: a caret that blinks, or a
+# pointer left over a button by an earlier test, would change them from run to run.
+wine reg add 'HKCU\Control Panel\Desktop' /v CursorBlinkRate /t REG_SZ /d -1 /f </dev/null >/dev/null 2>&1
+xdotool mousemove 0 2000  # clamped to the screen's bottom-left corner, below every window
+
 # The transceiver goes where the program looks for the device software; it is
 # taken away again so that other tests see a prefix without it.
 device_dir="${WINEPREFIX}/drive_c/wexdir/ソラミトセンター"
@@ -55,7 +60,20 @@ client_origin() {  # window, client width, client height
 }
 
 click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"; sleep 0.3; }
-shot() { import -window root "$out/$1.png"; }
+# The whole screen, or cut to the rectangle around the windows given (a dialog
+# and its owner, say), so that a picture shows only what it is about.
+shot() {  # name [window ...]
+  local file="$out/$1.png" box
+  shift
+  import -window root "$file"
+  (($#)) || return 0
+  box="$(for w in "$@"; do xwininfo -id "$w"; done | awk '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} /Width/ {w = $2}
+    /Height/ {h = $2; if (!n++ || x < l) l = x; if (n == 1 || y < t) t = y
+              if (x + w > r) r = x + w; if (y + h > b) b = y + h}
+    END {printf "%dx%d+%d+%d", r - l, b - t, l, t}')"
+  mogrify -crop "$box" +repage "$file"
+}
 
 # Waits for a box of that caption and answers it with a key (Return: the default button).
 answer_box() {  # caption pattern, key

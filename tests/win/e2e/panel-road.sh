@@ -16,7 +16,7 @@ rm -f "$out"/road-*.png "$out/road-usbir.log"
 
 panel_folders
 signal=00112233445566778899AABBCCDDEEFF00112233
-export USBIRSIM_SIGNAL=$signal USBIRSIM_DELAY_MS=300
+export USBIRSIM_SIGNAL=$signal USBIRSIM_DELAY_MS=1000  # long enough to photograph the waiting dialog
 use_simulated_devices "$sim_dll" "$relay_port" "$relay_log" "$out/road-usbir.log"
 start_main_window "$program"
 
@@ -27,6 +27,9 @@ xdotool key Tab; xdotool type '80'; xdotool key Tab; xdotool type '60'
 sleep 0.3
 shot road-new-panel
 click $((35 + 112 + 64)) $((29 + 235 + 12))  # 作成
+wait_for_window '^注意$' 10 >/dev/null || fail "no question after 作成"
+sleep 0.3
+shot road-create-question
 answer_box '^注意$' Return                      # これで作成しても良いですか? Yes
 
 editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "the edit window did not open"
@@ -52,27 +55,31 @@ register() { click $((8 + 72)) $((153 + 20)); wait_for_no_window '^コマンド�
 command_dialog 40 30          # cell 0: relay 7, on for one second, tested first
 choose_kind 1
 click $((183 + 86)) $((8 + 26)); xdotool key End BackSpace BackSpace; xdotool type '7'
-shot road-relay
+shot road-relay "$dialog"
 click $((183 + 293)) $((8 + 28))  # テスト
 register
 
 command_dialog 120 30         # cell 1: a learned code
 choose_kind 2
 click $((183 + 70)) $((8 + 233))  # リモコン学習追加
-wait_for_window '^リモコン学習中$' 5 >/dev/null || fail "the learning dialog did not open"
+learning="$(wait_for_window '^リモコン学習中$' 5)" || fail "the learning dialog did not open"
+shot road-learning "$dialog" "$learning"
 wait_for_no_window '^リモコン学習中$' 10 || fail "learning did not end"
 sleep 0.3
-shot road-learned
+shot road-learned "$dialog"
 register
 
 command_dialog 200 30         # cell 2: switch to panel B
 choose_kind 3
 click $((183 + 125)) $((8 + 26)); xdotool type 'B'
+sleep 0.2
+shot road-panel-switch "$dialog"
 register
 
 command_dialog 40 90          # cell 3: an external program
 choose_kind 4
 click $((182 + 200)) $((8 + 43)); xdotool type 'notepad.exe'
+shot road-external "$dialog"
 register
 
 command_dialog 120 90         # cell 4: close
@@ -82,16 +89,22 @@ register
 client_x=$edit_x client_y=$edit_y
 xdotool mousemove $((edit_x + 40)) $((edit_y + 30)); sleep 0.1
 click 200 90 3                # cell 5: stamp "TV"
-wait_for_window '^文字列入力$' 10 >/dev/null || fail "no string input"
+input="$(wait_for_window '^文字列入力$' 10)" || fail "no string input"
 sleep 0.3
-xdotool type 'TV'; xdotool key Return; sleep 0.5
-shot road-edit-window
+xdotool type 'TV'; sleep 0.2
+shot road-string-input "$editor" "$input"
+xdotool key Return; sleep 0.5
+xdotool mousemove $((edit_x + 120)) $((edit_y + 90)); sleep 0.2  # the red frame back, on cell 4
+shot road-edit-window "$editor"
 click $((16 + 37)) $((120 + 39 + 12))  # 保存して終了
+question="$(wait_for_window '^注意$' 10)" || fail "no publishing question"
+sleep 0.3
+shot road-publish-question "$editor" "$question"
 answer_box '^注意$' Return              # クロヴァンに反映させますか? Yes
 # Panel B does not exist yet: the check before publishing says so.
-wait_for_window '^公開前の確認$' 10 >/dev/null || fail "no check before publishing"
+check="$(wait_for_window '^公開前の確認$' 10)" || fail "no check before publishing"
 sleep 0.3
-shot road-publish-check
+shot road-publish-check "$check"
 xdotool key shift+Tab space; sleep 0.3     # 公開する
 wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
 

@@ -87,7 +87,7 @@ xdotool key Return; sleep 0.5
 cmp "$work/機器操作A.bmp" "$work/機器操作B.bmp" || fail "the copy's bitmap differs"
 xdotool key alt+d                                     # 削除, on the copy the list now selects
 wait_for_window '^注意$' 10 >/dev/null || fail "no question before deleting"
-sleep 0.2
+sleep 0.4  # until the focus has settled on いいえ
 shot manage-delete-question
 xdotool key y; sleep 0.5                              # はい(Y): Enter would answer No
 [ ! -e "$work/機器操作B.tbl" ] && [ ! -e "$work/機器操作B.bmp" ] || fail "the copy was not deleted"
