@@ -144,8 +144,14 @@ LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
   return 0;
 }
 
-LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == winui::kMsgFocusFirstField) FocusFirstFieldOfShownTab();
+  // The bitmap field is no tab stop; Alt+B still reaches it without a mouse.
+  if (msg == winui::kMsgPreviewKey && wParam == 'B' && lParam == winui::kKeyAlt && TabCtrl_GetCurSel(PageControl1) == 0) {
+    SetFocus(NewPanel.BmpFileName);
+    SendMessageW(NewPanel.BmpFileName, EM_SETSEL, 0, -1);
+    return 1;
+  }
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -218,6 +219,11 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
   Click(form_->Button1, true);  // the unlocked group's field joins the order
   EXPECT_EQ(walkFromPage().back(), form_->RelayPortEd);
   Click(form_->Button1, false);
+  EXPECT_TRUE(std::find(locked.begin(), locked.end(), form_->NewPanel.BmpFileName) == locked.end());
+  winui::SetText(form_->NewPanel.FileName, L"A");
+  SetFocus(form_->NewPanel.FileName);
+  wintest::PressKey(form, 'B', wintest::kAlt);  // the bitmap field, no tab stop, by its key
+  EXPECT_EQ(GetFocus(), form_->NewPanel.BmpFileName);
 
   EXPECT_EQ(dllDirectoryAfterCreate_, dll_search::kDeviceSoftwareFolder);
   CloseByExitButton();

@@ -8,7 +8,6 @@
 #include "editor/EditCommandFm.h"
 #include "editor/InputStringFm.h"
 #include "winui/Controls.h"
-#include "winui/MessagePump.h"
 
 using paneledit_test::At;
 using paneledit_test::PanelEdit;
@@ -18,19 +17,8 @@ namespace {
 
 class PanelKeys : public PanelEdit {
  protected:
-  // Presses `key` on the focused window (or the edit window) with the given modifiers held.
   void Press(UINT key, bool control = false, bool shift = false) {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    state[VK_CONTROL] = control ? 0x80 : 0;
-    state[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(state);
-    HWND target = GetFocus() ? GetFocus() : Window();
-    PostMessageW(target, key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) winui::DispatchWithDialogKeys(msg);
-    state[VK_CONTROL] = state[VK_SHIFT] = 0;
-    SetKeyboardState(state);
+    wintest::PressKey(Window(), key, (control ? wintest::kControl : 0) | (shift ? wintest::kShift : 0));
   }
   int FramedOrdinal() const {
     const auto cell = window_->FramedCell();

@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include "winui/MessagePump.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -122,6 +124,22 @@ std::vector<std::wstring> BoxRecorder::Lines() const {
                                                   : box.buttons == winui::MsgButtons::YesNo ? L"|YesNo"
                                                                                              : L"|YesNo, No first"));
   return lines;
+}
+
+void PressKey(HWND fallback, UINT key, unsigned modifiers) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_CONTROL] = (modifiers & kControl) ? 0x80 : 0;
+  state[VK_SHIFT] = (modifiers & kShift) ? 0x80 : 0;
+  state[VK_MENU] = (modifiers & kAlt) ? 0x80 : 0;
+  SetKeyboardState(state);
+  HWND target = GetFocus() ? GetFocus() : fallback;
+  const bool system = key == VK_F10 || (modifiers & kAlt);
+  PostMessageW(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) winui::DispatchWithDialogKeys(msg);
+  state[VK_CONTROL] = state[VK_SHIFT] = state[VK_MENU] = 0;
+  SetKeyboardState(state);
 }
 
 }  // namespace wintest

@@ -19,6 +19,11 @@ namespace wintest {
 std::wstring WinPathOf(const std::string& unixPath);
 std::string EnvOrEmpty(const char* name);
 
+// A key pressed on the focused window (else `fallback`) with the modifiers held
+// in the thread's keyboard state, through the program's own dispatcher.
+enum KeyModifier : unsigned { kNoModifier = 0, kControl = 1, kShift = 2, kAlt = 4 };
+void PressKey(HWND fallback, UINT key, unsigned modifiers = kNoModifier);
+
 struct SimCall {
   DWORD tick = 0;
   std::string entry;
