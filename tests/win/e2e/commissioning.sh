@@ -61,7 +61,7 @@ grep -q "byte=39 kind=pulse relay=7" "$relay_log" || fail "the relay was not tri
 grep -q 'USBIrEmitData' "$out/commissioning-usbir.log" || fail "the learned code was not sent"
 
 # As a browser prints it: the first page as a picture.
-chromium --headless --no-sandbox --disable-gpu --no-pdf-header-footer \
+chromium --headless --no-sandbox --disable-gpu --disable-dev-shm-usage --no-pdf-header-footer \
   --print-to-pdf="$out/commissioning-sheet.pdf" "file://$sheet" >/dev/null 2>&1 || fail "the browser did not print the sheet"
 pdftoppm -png -r 60 -f 1 -l 1 "$out/commissioning-sheet.pdf" "$out/commissioning-sheet"
 quit_editor
