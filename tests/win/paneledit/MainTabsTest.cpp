@@ -30,11 +30,11 @@ class TabHost : public winui::Form {
  public:
   TabHost(std::string workFolder, std::string hostFolder)
       : workFolder_(std::move(workFolder)), hostFolder_(std::move(hostFolder)) {
-    winui::FormSpec spec;
-    spec.className = L"TabHostForTests";
-    spec.clientWidth = 560;
-    spec.clientHeight = 640;
-    Create(spec);
+    winui::FormSpec formSpec;
+    formSpec.className = L"TabHostForTests";
+    formSpec.clientWidth = 560;
+    formSpec.clientHeight = 640;
+    Create(formSpec);
   }
   NewPanelTab newPanel;
   ExistingFilesTab existing;
