@@ -7,6 +7,7 @@
 #include "table/ManagePanels.h"
 #include "table/NewPanel.h"
 #include "table/TableFileReader.h"
+#include "winui/FolderTree.h"
 #include "winui/MessageBox.h"
 #include "winui/SafeFile.h"
 #include "winui/TextConv.h"
@@ -49,13 +50,9 @@ std::optional<char> AskIdentifier(HWND owner, const std::string& tableName) {
   TDuplicatePanelFm form;
   if (!form.CreateForm(owner, Wide(tableName))) return std::nullopt;
   if (winui::ShowModal(form, owner) != winui::ModalResult::Ok) return std::nullopt;
-  const std::wstring typed = form.Identifier();
-  const std::optional<std::string> identifier = winui::WideToSjis(typed);
-  if (typed.size() != 1 || !identifier || !IsTableIdentifier(*identifier)) {
-    winui::ShowWarning(owner, L"ファイル識別子が不正です");
-    return std::nullopt;
-  }
-  return (*identifier)[0];
+  const std::optional<char> identifier = TableIdentifierOf(form.Identifier());
+  if (!identifier) winui::ShowWarning(owner, L"ファイル識別子が不正です");
+  return identifier;
 }
 
 }  // namespace
@@ -67,15 +64,14 @@ std::vector<std::wstring> TableFileNames(const std::string& workFolder) {
   // path, so both are left out.
   const std::wstring pattern = Wide(workFolder) + L"\\" + kTablePrefix + L"?.tbl";
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const winui::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
+  if (search.Get() == INVALID_HANDLE_VALUE) return names;
   do {
     const std::wstring name = found.cFileName;
     if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
     if (name.size() != 9 || !winui::WideToSjis(name)) continue;
     names.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &found));
   return names;
 }
 

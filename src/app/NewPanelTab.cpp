@@ -97,8 +97,7 @@ void NewPanelTab::FileNameExit() {
     SetFocus(FileName);
     return;
   }
-  const std::optional<std::string> identifier = winui::WideToSjis(text);
-  if (!identifier || !IsTableIdentifier(*identifier)) return;
+  if (!TableIdentifierOf(text)) return;
   if (winui::GetText(BmpFileName).empty()) {
     winui::SetText(BmpFileName, L"機器操作" + text + L".bmp");
     ShowWindow(CanChange, SW_SHOW);
@@ -106,14 +105,13 @@ void NewPanelTab::FileNameExit() {
 }
 
 void NewPanelTab::OK_ButtonClick() {
-  const std::wstring identifierText = winui::GetText(FileName);
-  const std::optional<std::string> identifier = winui::WideToSjis(identifierText);
-  if (identifierText.size() != 1 || !identifier || !IsTableIdentifier(*identifier)) {
+  const std::optional<char> identifier = TableIdentifierOf(winui::GetText(FileName));
+  if (!identifier) {
     winui::ShowWarning(owner_, kBadIdentifier);
     return;
   }
   if (workFolder_.empty()) return;  // no documents folder: said once at start
-  const std::string tablePath = TablePathFor(workFolder_, (*identifier)[0]);
+  const std::string tablePath = TablePathFor(workFolder_, *identifier);
   if (FileExists(tablePath)) {
     winui::ShowWarning(owner_, L"すでにファイルがあります");
     return;

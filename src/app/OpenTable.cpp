@@ -2,9 +2,17 @@
 
 #include "app/PanelFiles.h"
 #include "editor/PanelEditFm.h"
+#include "table/NewPanel.h"
 #include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
 #include "winui/MessageBox.h"
+#include "winui/TextConv.h"
+
+std::optional<char> TableIdentifierOf(const std::wstring& typed) {
+  const std::optional<std::string> sjis = winui::WideToSjis(typed);
+  if (typed.size() != 1 || !sjis || !IsTableIdentifier(*sjis)) return std::nullopt;
+  return (*sjis)[0];
+}
 
 std::string TablePathFor(const std::string& workFolderSjis, char identifier) {
   return workFolderSjis + "\\\x8b\x40\x8a\xed\x91\x80\x8d\xec" + identifier + ".tbl";  // \機器操作X.tbl

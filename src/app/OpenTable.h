@@ -4,8 +4,11 @@
 // failed (its message shown). The table lives only inside the call.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
+// The identifier a user typed, when it is one ASCII letter or digit.
+std::optional<char> TableIdentifierOf(const std::wstring& typed);
 // The table "機器操作" + identifier + ".tbl" of the work folder.
 std::string TablePathFor(const std::string& workFolderSjis, char identifier);
 

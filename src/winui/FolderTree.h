@@ -7,6 +7,21 @@
 
 namespace winui {
 
+// A FindFirstFileW search, closed when it goes.
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE h) : handle_(h) {}
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
 // Names of the files and folders directly in `folder`, without "." and "..".
 std::vector<std::wstring> FolderEntries(const std::wstring& folder, bool foldersOnly = false);
 // Paths of the files under `folder`, relative to it, at any depth.
