@@ -219,15 +219,21 @@ std::vector<std::string> SjisNames(const std::vector<std::wstring>& names) {
   return sjis;
 }
 
+// The host's files that putting a version back replaces, and where they were kept.
+struct ReplacedVersion {
+  std::wstring entry;
+  std::vector<std::wstring> files;
+};
+
 // What putting a version back replaces goes into the history first, as a
 // publication's does: the version on the host may exist nowhere else.
-bool KeepReplacedVersion(HWND owner, const std::wstring& root, const std::wstring& host,
-                         const std::vector<std::wstring>& files) {
+std::optional<ReplacedVersion> KeepReplacedVersion(HWND owner, const std::wstring& root, const std::wstring& host,
+                                                   const std::vector<std::wstring>& files) {
   std::vector<std::wstring> present;
   for (const std::wstring& file : files) {
     if (GetFileAttributesW((host + L"\\" + file).c_str()) != INVALID_FILE_ATTRIBUTES) present.push_back(file);
   }
-  if (present.empty()) return true;
+  if (present.empty()) return ReplacedVersion{};
   const std::string name = NewHistoryEntryName(LocalTimestamp(), SjisNames(winui::FolderEntries(root, true)));
   const std::wstring entry = root + L"\\" + winui::SjisToWide(name);
   std::wstring failed, reason;
@@ -237,10 +243,25 @@ bool KeepReplacedVersion(HWND owner, const std::wstring& root, const std::wstrin
   for (size_t i = 0; i < present.size() && reason.empty(); ++i) {
     if (!(reason = CopyInto(host, entry, present[i])).empty()) failed = entry + L"\\" + present[i];
   }
-  if (reason.empty()) return true;
+  if (reason.empty()) return ReplacedVersion{entry, present};
   winui::RemoveTree(entry);
   winui::ShowWarning(owner, L"今クロヴァンにある版を公開履歴に残せないので、戻しません。\n" + failed + L"\n" + reason);
-  return false;
+  return std::nullopt;
+}
+
+// Undoes the first `copied` files of a restore that failed part way, so the
+// host never holds a table of one version beside the bitmap of another. True
+// when the host is as it was.
+bool PutBackReplaced(const std::wstring& host, const ReplacedVersion& replaced, const std::vector<std::wstring>& files,
+                     size_t copied) {
+  bool whole = true;
+  for (size_t i = 0; i < copied; ++i) {
+    const bool wasThere = std::find(replaced.files.begin(), replaced.files.end(), files[i]) != replaced.files.end();
+    whole = (wasThere ? CopyInto(replaced.entry, host, files[i]).empty()
+                      : DeleteFileW((host + L"\\" + files[i]).c_str()) != FALSE) &&
+            whole;
+  }
+  return whole;
 }
 
 }  // namespace
@@ -259,11 +280,14 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName, const Pan
   const std::optional<std::wstring> host = hostSjis.empty() ? std::nullopt : winui::SjisPathToWide(hostSjis);
   if (!host) return false;
   const std::wstring root = entry->substr(0, entry->rfind(L'\\'));
-  if (!KeepReplacedVersion(owner, root, *host, files)) return false;
-  for (const std::wstring& file : files) {
-    if (std::wstring reason = CopyInto(*entry, *host, file); !reason.empty()) {
-      winui::ShowWarning(owner, L"クロヴァンに戻せませんでした。\n" + *host + L"\\" + file + L"\n" + reason +
-                                    L"\n戻す前の版は公開履歴に残っています。");
+  const std::optional<ReplacedVersion> replaced = KeepReplacedVersion(owner, root, *host, files);
+  if (!replaced) return false;
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (std::wstring reason = CopyInto(*entry, *host, files[i]); !reason.empty()) {
+      const bool asBefore = PutBackReplaced(*host, *replaced, files, i);
+      winui::ShowWarning(owner, L"クロヴァンに戻せませんでした。\n" + *host + L"\\" + files[i] + L"\n" + reason +
+                                    (asBefore ? L"\nクロヴァンのファイルは戻す前のままです。"
+                                              : L"\n戻す前の版は公開履歴に残っています。"));
       return false;
     }
   }

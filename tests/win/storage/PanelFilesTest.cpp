@@ -257,6 +257,21 @@ TEST_F(PanelFiles, PreviousPublishedVersionIsKeptAndCanBeRestored) {
   EXPECT_EQ(script.boxes[0].caption, L"注意");
   EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), oldTable);
   EXPECT_EQ(ReadBytes(host / L"機器操作A.bmp"), oldBitmap);
+
+  // A restore that fails after the table leaves the host as it was, not half of each version.
+  const auto publishedTable = ReadBytes(work / L"機器操作A.tbl");
+  {
+    BoxRecorder again({true});
+    ASSERT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  }
+  const std::wstring hostBitmap = host / L"機器操作A.bmp";
+  SetFileAttributesW(hostBitmap.c_str(), FILE_ATTRIBUTE_READONLY);
+  BoxRecorder failing({true});
+  EXPECT_FALSE(RestorePublishedVersion(nullptr, PublishHistoryEntries(nullptr, Folders()).back(), Folders()));
+  SetFileAttributesW(hostBitmap.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ASSERT_EQ(failing.boxes.size(), 2u);
+  EXPECT_NE(failing.boxes[1].text.find(L"クロヴァンのファイルは戻す前のままです。"), std::wstring::npos);
+  EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), publishedTable);
 }
 
 TEST_F(PanelFiles, HistoryThatCannotBeKeptStopsPublishingBeforeTheHostChanges) {
