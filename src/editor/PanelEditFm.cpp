@@ -253,7 +253,8 @@ void TPanelEditFm::UpdateStatus() {
     const int ordinal = Grid().Ordinal(*cell);
     text = winui::SjisToWide(CellLabel(ordinal, table_->Columns()) + DescribeCommand(table_->Cell(ordinal)));
   }
-  winui::SetText(StatusLabel, text);
+  // The caption is fixed, so unsaved work is told here.
+  winui::SetText(StatusLabel, (Modified ? L"（未保存）" : L"") + text);
 }
 
 void TPanelEditFm::FormMouseMove(int x, int y) {
@@ -302,6 +303,7 @@ void TPanelEditFm::StampText(GridCell cell) {
 
 void TPanelEditFm::SaveButtonClick() {
   if (SaveTable(*table_, Handle(), panelImage_, Folders) != SaveResult::NotSaved) Modified = false;
+  UpdateStatus();
 }
 
 void TPanelEditFm::SaveQuitClick() {

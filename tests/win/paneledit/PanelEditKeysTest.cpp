@@ -93,6 +93,7 @@ TEST_F(PanelKeys, CtrlSSavesAndF5StartsTheCommissioningRun) {
   BoxRecorder boxes({false});  // not published
   Press('S', true);
   EXPECT_FALSE(window_->Modified);
+  EXPECT_EQ(Status().find(L"（未保存）"), std::wstring::npos);
   EXPECT_TRUE(storage_test::Exists(folder_ / L"機器操作A.tbl"));
   Press(VK_F5);  // an empty panel has nothing to try
   EXPECT_EQ(boxes.Lines(), (std::vector<std::wstring>{L"注意|クロヴァンに反映させますか？|YesNo",
@@ -120,7 +121,7 @@ TEST_F(PanelKeys, CopyOnOnePanelPastesOnTheNextWithItsOwnKey) {
   EXPECT_TRUE(window_->Modified);
   EXPECT_EQ(CodeText(table_.Cell(1).GetCode()), "01 +");
   EXPECT_EQ(table_.Cell(1).GetCount(), 1);
-  EXPECT_EQ(Status().find(L"ボタン2（1行目・2列目）：学習リモコン 1件"), 0u);
+  EXPECT_EQ(Status().find(L"（未保存）ボタン2（1行目・2列目）：学習リモコン 1件"), 0u);
 }
 
 }  // namespace
