@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -132,7 +133,12 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
         SaveScreen(shots + L"\\question.bmp");
         for (WPARAM key : {VK_TAB, VK_TAB, VK_RETURN}) PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
         break;
-      default: PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);  // 中止 at the toggled relay
+      default:  // 中止 at the toggled relay, once the unit has read its byte (opening the port again purges it)
+        winui::PumpUntil([&] {
+          const std::string log = FileText(logPath).substr(relayBaseline);
+          return std::count(log.begin(), log.end(), '\n') >= 2;
+        }, 5000);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     }
   });
   wintest::BoxRecorder boxes;
