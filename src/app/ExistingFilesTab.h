@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/PanelFiles.h"
+#include "data/PanelFiles.h"
 #include "winui/Picture.h"
 
 class ExistingFilesTab {

@@ -3,11 +3,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/DataFolders.h"
-#include "app/DllSearchPath.h"
+#include "data/DataFolders.h"
+#include "data/DllSearchPath.h"
 #include "app/OpenTable.h"
-#include "app/OptionMdl.h"
-#include "app/RelayPortSetting.h"
+#include "data/OptionMdl.h"
+#include "data/RelayPortSetting.h"
 #include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"

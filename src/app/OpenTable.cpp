@@ -1,6 +1,6 @@
 #include "app/OpenTable.h"
 
-#include "app/PanelFiles.h"
+#include "data/PanelFiles.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
 #include "table/PlatformFile.h"

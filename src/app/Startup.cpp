@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/MainPanelFm.h"
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "winui/ExceptionBox.h"
 #include "winui/MessagePump.h"
 

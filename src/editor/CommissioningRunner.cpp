@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "commissioning/CommissioningTexts.h"
 #include "devices/win/IrTestSend.h"
 #include "devices/win/RelaySend.h"

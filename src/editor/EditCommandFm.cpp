@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "devices/core/RelayCommand.h"
 #include "devices/win/IrTestSend.h"
 #include "devices/win/RelaySend.h"

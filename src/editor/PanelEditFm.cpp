@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "editor/CommissioningRunner.h"
 #include "editor/EditCommandFm.h"
 #include "editor/InputStringFm.h"
+#include "editor/PublishCheckFm.h"
 #include "table/CommandWords.h"
 #include "table/PanelCheck.h"
 #include "winui/AppMessages.h"
@@ -302,13 +303,13 @@ void TPanelEditFm::StampText(GridCell cell) {
 }
 
 void TPanelEditFm::SaveButtonClick() {
-  if (SaveTable(*table_, Handle(), panelImage_, Folders) != SaveResult::NotSaved) Modified = false;
+  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) Modified = false;
   UpdateStatus();
 }
 
 void TPanelEditFm::SaveQuitClick() {
   // A failed save keeps the window, and the work, open.
-  if (SaveTable(*table_, Handle(), panelImage_, Folders) != SaveResult::NotSaved) CloseConfirmed();
+  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) CloseConfirmed();
 }
 
 void TPanelEditFm::TyuusiButtonClick() {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "app/PanelFiles.h"
+#include "data/PanelFiles.h"
 #include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"

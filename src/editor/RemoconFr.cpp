@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "devices/core/IrSend.h"
 #include "editor/RemoconBaseFr.h"
 #include "winui/Controls.h"

@@ -12,10 +12,10 @@
 
 #include "RegistrySandbox.h"
 #include "WinTestSupport.h"
-#include "app/DataFolders.h"
-#include "app/DllSearchPath.h"
+#include "data/DataFolders.h"
+#include "data/DllSearchPath.h"
 #include "app/MainPanelFm.h"
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "app/Startup.h"
 #include "winui/Controls.h"
 #include "winui/MessagePump.h"

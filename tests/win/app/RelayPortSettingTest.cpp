@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RegistrySandbox.h"
-#include "app/RelayPortSetting.h"
+#include "data/RelayPortSetting.h"
 
 TEST(RelayPortText, AcceptsIntegersOnly) {
   struct Case {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "WinTestSupport.h"
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "editor/EditCommandFm.h"
 #include "table/PanelTable.h"
 

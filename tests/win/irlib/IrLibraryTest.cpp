@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "WinTestSupport.h"
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "devices/win/IrLibrary.h"
 
 using wintest::ScopedEnv;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
-#include "app/DataFolders.h"
-#include "app/OptionMdl.h"
+#include "data/DataFolders.h"
+#include "data/OptionMdl.h"
 
 using namespace storage_test;
 

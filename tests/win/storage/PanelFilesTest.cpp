@@ -4,8 +4,8 @@
 
 #include "BmpFixtures.h"
 #include "StorageTestSupport.h"
-#include "app/PanelFiles.h"
-#include "app/PublishCheckFm.h"
+#include "data/PanelFiles.h"
+#include "editor/PublishCheckFm.h"
 #include "table/PublishHistory.h"
 #include "winui/Controls.h"
 #include "table/TableChecks.h"
@@ -152,7 +152,7 @@ TEST_F(PanelFiles, SavedTableAndBitmapReadBackAndNoKeepsTheHostFolderEmpty) {
   winui::Picture image = Image();
 
   BoxRecorder script({false});
-  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Saved);
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Saved);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].text, L"クロヴァンに反映させますか？");
   EXPECT_EQ(script.boxes[0].caption, L"注意");
@@ -180,7 +180,7 @@ TEST_F(PanelFiles, PublishingCopiesBothFilesOverSameNamedOnes) {
   WriteText(host / L"機器操作A.bmp", "old bitmap");
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Published);
   EXPECT_EQ(script.boxes.size(), 1u) << "replacing asks nothing";
   EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
   EXPECT_EQ(ReadBytes(host / L"機器操作A.bmp"), ReadBytes(work / L"機器操作A.bmp"));
@@ -196,7 +196,7 @@ TEST_F(PanelFiles, BitmapInASubfolderOpensSavesAndPublishesThere) {
   ASSERT_EQ(CheckTableBitmap(table, nullptr), "");
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Published);
   EXPECT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(ReadBytes(host / L"ソ\\パネル.bmp"), ReadBytes(work / L"ソ\\パネル.bmp"));
   EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), ReadBytes(work / L"機器操作A.tbl"));
@@ -211,7 +211,7 @@ TEST_F(PanelFiles, TemporariesLeftByAKilledSaveGoWithTheNextSave) {
   }
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Published);
   EXPECT_EQ(work.Names().size(), 2u);
   EXPECT_EQ(host.Names().size(), 2u);
 }
@@ -227,7 +227,7 @@ TEST_F(PanelFiles, FindingsAreListedAndPublishNotLeavesTheHostAlone) {
     winui::Picture image = Image();
     BoxRecorder script({true});
     const bool publish = button == TPublishCheckFm::kPublishButtonId;
-    EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), publish ? SaveResult::Published : SaveResult::Saved);
+    EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), publish ? SaveResult::Published : SaveResult::Saved);
     EXPECT_NE(shown.find(L"ボタン4（2行目・1列目）：切替先のパネル「機器操作B.tbl」"), std::wstring::npos) << shown;
     EXPECT_EQ(host.Names().size(), publish ? 2u : 0u);
   }
@@ -242,7 +242,7 @@ TEST_F(PanelFiles, PreviousPublishedVersionIsKeptAndCanBeRestored) {
   winui::Picture image = Image();
   {
     BoxRecorder script({true});
-    ASSERT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+    ASSERT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Published);
   }
   const std::vector<std::string> entries = PublishHistoryEntries(nullptr, Folders());
   ASSERT_EQ(entries.size(), 1u);
@@ -262,7 +262,7 @@ TEST_F(PanelFiles, PreviousPublishedVersionIsKeptAndCanBeRestored) {
   const auto publishedTable = ReadBytes(work / L"機器操作A.tbl");
   {
     BoxRecorder again({true});
-    ASSERT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Published);
+    ASSERT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Published);
   }
   const std::wstring hostBitmap = host / L"機器操作A.bmp";
   SetFileAttributesW(hostBitmap.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -280,7 +280,7 @@ TEST_F(PanelFiles, HistoryThatCannotBeKeptStopsPublishingBeforeTheHostChanges) {
   WriteText(work / L"公開履歴", "a file where the history folder goes");
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::PublishFailed);
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::PublishFailed);
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_TRUE(Mentions(script.boxes[1], work / L"公開履歴")) << script.boxes[1].text;
   EXPECT_EQ(host.Names(), std::vector<std::wstring>{L"機器操作A.tbl"});
@@ -303,7 +303,7 @@ class FailedSave : public PanelFiles {
   void ExpectRefused(const std::wstring& named) {
     winui::Picture image = Image();
     BoxRecorder script({true});
-    EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::NotSaved);
+    EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::NotSaved);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].caption, L"警告");
@@ -320,7 +320,7 @@ class FailedSave : public PanelFiles {
   void ExpectSavesAgain() {
     winui::Picture image = Image();
     BoxRecorder script({false});
-    EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::Saved);
+    EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::Saved);
     EXPECT_NE(ReadBytes(work / L"機器操作A.tbl"), oldTable);
   }
 
@@ -366,7 +366,7 @@ TEST_F(PanelFiles, MissingWorkFolderIsReportedWithThePath) {
   PanelFolders folders{[&](HWND) { return *winui::WideToSjis(gone); }, [this](HWND) { return host.Sjis(); }};
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, folders), SaveResult::NotSaved);
+  EXPECT_EQ(SaveTable(table, nullptr, image, folders, ConfirmPublishDespite), SaveResult::NotSaved);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].caption, L"警告");
   EXPECT_TRUE(Mentions(script.boxes[0], gone + L"\\機器操作A.bmp")) << script.boxes[0].text;
@@ -378,7 +378,7 @@ TEST_F(PanelFiles, NoWorkFolderWritesNothing) {
   PanelFolders folders{[](HWND) { return std::string(); }, [this](HWND) { return host.Sjis(); }};
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, folders), SaveResult::NotSaved);
+  EXPECT_EQ(SaveTable(table, nullptr, image, folders, ConfirmPublishDespite), SaveResult::NotSaved);
   EXPECT_TRUE(script.boxes.empty()) << "the folder operation has reported it";
   EXPECT_EQ(ReadBytes(work / L"機器操作A.tbl"), before);
   EXPECT_EQ(work.Names().size(), 1u);
@@ -390,7 +390,7 @@ TEST_F(PanelFiles, UnencodableTableIsRefusedBeforeAnythingIsWritten) {
   const auto before = ReadBytes(work / L"機器操作A.tbl");
   winui::Picture image = Image();
   BoxRecorder script({true});
-  EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::NotSaved);
+  EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::NotSaved);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].caption, L"警告");
   EXPECT_TRUE(Mentions(script.boxes[0], L"テーブルを保存できません"));
@@ -405,7 +405,7 @@ TEST_F(PanelFiles, FailedPublishingIsReportedAndTheWorkFilesStaySaved) {
     PanelFolders folders{[this](HWND) { return work.Sjis(); }, [&](HWND) { return *winui::WideToSjis(gone); }};
     winui::Picture image = Image();
     BoxRecorder script({true});
-    EXPECT_EQ(SaveTable(table, nullptr, image, folders), SaveResult::PublishFailed);
+    EXPECT_EQ(SaveTable(table, nullptr, image, folders, ConfirmPublishDespite), SaveResult::PublishFailed);
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(script.boxes[1].caption, L"警告");
     EXPECT_TRUE(Mentions(script.boxes[1], gone + L"\\機器操作A.tbl")) << script.boxes[1].text;
@@ -423,7 +423,7 @@ TEST_F(PanelFiles, FailedPublishingIsReportedAndTheWorkFilesStaySaved) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     winui::Picture image = Image();
     BoxRecorder script({true});
-    EXPECT_EQ(SaveTable(table, nullptr, image, Folders()), SaveResult::PublishFailed);
+    EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::PublishFailed);
     CloseHandle(held);
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_TRUE(Mentions(script.boxes[1], host / L"機器操作A.tbl")) << script.boxes[1].text;

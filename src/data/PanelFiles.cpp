@@ -1,4 +1,4 @@
-#include "app/PanelFiles.h"
+#include "data/PanelFiles.h"
 
 #include <algorithm>
 #include <optional>
@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/DataFolders.h"
-#include "app/PublishCheckFm.h"
+#include "data/DataFolders.h"
 #include "table/PublishHistory.h"
 #include "table/SjisPath.h"
 #include "winui/FolderTree.h"
@@ -44,8 +43,9 @@ class PictureProbe : public IPictureProbe {
 
 class SaveEnvironment : public ISaveEnvironment {
  public:
-  SaveEnvironment(HWND owner, const CPanelTable& table, const winui::Picture& picture, const PanelFolders& folders)
-      : owner_(owner), table_(table), picture_(picture), folders_(folders) {}
+  SaveEnvironment(HWND owner, const CPanelTable& table, const winui::Picture& picture, const PanelFolders& folders,
+                  const PublishConfirm& confirm)
+      : owner_(owner), table_(table), picture_(picture), folders_(folders), confirm_(confirm) {}
 
   std::optional<std::string> WorkFolder() override { return Folder(folders_.work); }
   std::optional<std::string> HostPanelFolder() override { return Folder(folders_.hostPanel); }
@@ -100,7 +100,7 @@ class SaveEnvironment : public ISaveEnvironment {
   PictureSize PanelPictureSize() override { return {picture_.Width(), picture_.Height()}; }
 
   bool PublishDespite(const std::vector<PanelFinding>& findings) override {
-    return ConfirmPublishDespite(owner_, findings);
+    return confirm_ && confirm_(owner_, findings);
   }
 
   void ReportUnsavable(UnsavableReason reason) override {
@@ -143,6 +143,7 @@ class SaveEnvironment : public ISaveEnvironment {
   const CPanelTable& table_;
   const winui::Picture& picture_;
   const PanelFolders& folders_;
+  const PublishConfirm& confirm_;
   std::wstring lastCopyFailure_;
 };
 
@@ -154,12 +155,9 @@ std::string CheckTableBitmap(CPanelTable& table, HWND owner) {
   return CheckTableBitmap(table, pictures, ask);
 }
 
-SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage) {
-  return SaveTable(table, owner, panelImage, DocumentsPanelFolders());
-}
-
-SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders) {
-  SaveEnvironment env(owner, table, panelImage, folders);
+SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders,
+                     const PublishConfirm& confirm) {
+  SaveEnvironment env(owner, table, panelImage, folders, confirm);
   MessageBoxAsk ask(owner);
   return SaveTable(table, env, ask);
 }

@@ -1,6 +1,6 @@
 // The data module's device operations; the work itself lives in the device
 // layer, which is handed the library this module owns.
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "devices/win/GakusyuuFm.h"
 #include "devices/win/IrEmit.h"
 

@@ -1,4 +1,4 @@
-#include "app/RelayPortSetting.h"
+#include "data/RelayPortSetting.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/DllSearchPath.h"
+#include "data/DllSearchPath.h"
 
 namespace dll_search {
 

@@ -1,4 +1,4 @@
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 
 TOptionMdl* OptionMdl = nullptr;
 

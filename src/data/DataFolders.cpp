@@ -1,8 +1,8 @@
-#include "app/DataFolders.h"
+#include "data/DataFolders.h"
 
 #include <shlobj.h>
 
-#include "app/OptionMdl.h"
+#include "data/OptionMdl.h"
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
 

@@ -1,4 +1,4 @@
-#include "app/PublishCheckFm.h"
+#include "editor/PublishCheckFm.h"
 
 #include <string>
 

@@ -40,8 +40,11 @@ std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr);
 // failed keeps its previous content and the table in memory stays as it was,
 // so the user can save again. (The bitmap goes first: when only the table file
 // fails, the new bitmap stays beside the old table, whose grid it still fits.)
-SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage);
-SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders);
+// `confirm` shows what the check before publishing found and answers whether
+// to publish anyway: a window of the layers above, which this one has none of.
+using PublishConfirm = std::function<bool(HWND owner, const std::vector<PanelFinding>& findings)>;
+SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders,
+                     const PublishConfirm& confirm);
 
 // The versions publishing replaced and kept in the work folder's history,
 // newest first (entry names "YYYYMMDD-HHMMSS", see PublishHistory.h).
