@@ -8,6 +8,7 @@
 #include "app/OpenTable.h"
 #include "data/OptionMdl.h"
 #include "data/RelayPortSetting.h"
+#include "table/PanelNames.h"
 #include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
@@ -94,7 +95,7 @@ void TMainPanelFm::SetUpWorkFolder() {
 }
 
 void TMainPanelFm::OpenTable(char identifier) {
-  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathFor(workFolder_, identifier));
+  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathIn(workFolder_, identifier));
 }
 
 void TMainPanelFm::FocusFirstFieldOfShownTab() {

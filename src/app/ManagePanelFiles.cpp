@@ -6,6 +6,7 @@
 #include "app/OpenTable.h"
 #include "table/ManagePanels.h"
 #include "table/NewPanel.h"
+#include "table/PanelNames.h"
 #include "table/TableFileReader.h"
 #include "winui/FolderTree.h"
 #include "winui/MessageBox.h"
@@ -13,8 +14,6 @@
 #include "winui/TextConv.h"
 
 namespace {
-
-constexpr wchar_t kTablePrefix[] = L"機器操作";
 
 std::wstring Wide(const std::string& sjis) { return winui::SjisToWide(sjis); }
 
@@ -26,11 +25,6 @@ std::wstring ReadTable(const std::string& pathSjis, std::string& bytes) {
   if (std::wstring why = winui::ReadWholeFile(*path, read, kMaxTableFileBytes); !why.empty()) return why;
   bytes.assign(read.begin(), read.end());
   return {};
-}
-
-bool Exists(const std::string& pathSjis) {
-  const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
-  return path && GetFileAttributesW(path->c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // "" or the system's reason.
@@ -62,7 +56,7 @@ std::vector<std::wstring> TableFileNames(const std::string& workFolder) {
   // The system's '?' also matches no character at all, and a name that
   // cannot be written in code page 932 cannot be opened by its Shift-JIS
   // path, so both are left out.
-  const std::wstring pattern = Wide(workFolder) + L"\\" + kTablePrefix + L"?.tbl";
+  const std::wstring pattern = Wide(workFolder) + L"\\" + Wide(TableFileName('?'));
   WIN32_FIND_DATAW found{};
   const winui::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
   if (search.Get() == INVALID_HANDLE_VALUE) return names;
@@ -78,8 +72,8 @@ std::vector<std::wstring> TableFileNames(const std::string& workFolder) {
 std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFolder, const std::string& tableName) {
   const std::optional<char> identifier = AskIdentifier(owner, tableName);
   if (!identifier) return std::nullopt;
-  const std::string tablePath = TablePathFor(workFolder, *identifier);
-  if (Exists(tablePath)) {
+  const std::string tablePath = TablePathIn(workFolder, *identifier);
+  if (winui::FileExistsSjis(tablePath)) {
     winui::ShowWarning(owner, L"すでにファイルがあります");
     return std::nullopt;
   }
@@ -89,7 +83,7 @@ std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFol
     winui::ShowWarning(owner, L"テーブルファイルを読めません。\n" + Wide(sourcePath) + L"\n" + why);
     return std::nullopt;
   }
-  const std::optional<DuplicatePlan> plan = PlanDuplicate(source, *identifier);
+  const std::optional<DuplicatePlan> plan = PlanDuplicate(source, *identifier, winui::FolderFileNames(workFolder));
   if (!plan) {
     winui::ShowWarning(owner, L"このテーブルは複製できません。\n"
                               L"ビットマップファイル名がないか、作業フォルダの外を指しています。\n" +
@@ -97,7 +91,7 @@ std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFol
     return std::nullopt;
   }
   const std::string bitmapTo = workFolder + "\\" + plan->bitmapTo;
-  const bool bitmapExisted = Exists(bitmapTo);
+  const bool bitmapExisted = winui::FileExistsSjis(bitmapTo);
   if (plan->copyBitmap) {
     if (bitmapExisted &&
         !winui::AskYesNo(owner, L"「" + Wide(plan->bitmapTo) + L"」はすでにあります。置き換えますか？")) {
@@ -127,19 +121,20 @@ std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFol
 }
 
 bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& tableName) {
+  const winui::FolderFileNames names(workFolder);
   std::vector<FolderTable> tables;
   std::vector<std::string> unreadable;  // another table, say one held open, may name the bitmap too
   for (const std::wstring& name : TableFileNames(workFolder)) {
     const std::string nameSjis = *winui::WideToSjis(name);
     std::string bytes;
-    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty() && !SameFileName(nameSjis, tableName)) {
+    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty() && !names.SameFile(nameSjis, tableName)) {
       unreadable.push_back(nameSjis);
     }
     tables.push_back(DescribeTable(nameSjis, bytes));
   }
-  DeletePlan plan = PlanDelete(tables, tableName);
+  DeletePlan plan = PlanDelete(tables, tableName, names);
   const std::string bitmapPath = workFolder + "\\" + plan.bitmapName;
-  const bool bitmapThere = !plan.bitmapName.empty() && Exists(bitmapPath);
+  const bool bitmapThere = !plan.bitmapName.empty() && winui::FileExistsSjis(bitmapPath);
   const bool keptForUnreadable = plan.removeBitmap && !unreadable.empty();
   if (keptForUnreadable) plan.removeBitmap = false;
 

@@ -2,7 +2,7 @@
 
 #include "app/OpenTable.h"
 #include "table/NewPanel.h"
-#include "table/PlatformFile.h"
+#include "table/PanelNames.h"
 #include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 #include "winui/Controls.h"
@@ -16,8 +16,8 @@ namespace {
 
 constexpr wchar_t kBadIdentifier[] = L"ファイル識別子が不正です";
 constexpr wchar_t kBadSize[] = L"ボタンサイズが不正です";
-
-bool FileExists(const std::string& pathSjis) { return UniqueFile(OpenFileSjis(pathSjis, "rb")) != nullptr; }
+constexpr wchar_t kDeviceName[] = L"ビットマップファイル名に機器の名前（CON、PRN、AUX、NUL、COM1～COM9、LPT1～LPT9、CONIN$、CONOUT$）は使えません。\n"
+                                  L"拡張子を付けても機器を指します。別の名前にしてください。";
 
 int ReadNumber(HWND edit) { return ParseDecimalField(winui::WideToSjis(winui::GetText(edit)).value_or("")); }
 
@@ -31,6 +31,8 @@ const wchar_t* RefusalText(NewPanelRefusal refusal) {
       return L"パネルが大きすぎます。\n縦横それぞれ256個・32767ピクセルまで、全体で約6700万ピクセルまでにしてください。";
     case NewPanelRefusal::BitmapNameTooLong:
       return L"ビットマップファイル名が長すぎます。\n98バイト（全角49文字）までにしてください。";
+    case NewPanelRefusal::BitmapNameIsDevice:
+      return kDeviceName;
     case NewPanelRefusal::BitmapNameNotInside:
       return L"ビットマップファイル名が不正です。\n作業フォルダの中のファイル名にしてください。";
     case NewPanelRefusal::None:
@@ -97,9 +99,10 @@ void NewPanelTab::FileNameExit() {
     SetFocus(FileName);
     return;
   }
-  if (!TableIdentifierOf(text)) return;
+  const std::optional<char> identifier = TableIdentifierOf(text);
+  if (!identifier) return;
   if (winui::GetText(BmpFileName).empty()) {
-    winui::SetText(BmpFileName, L"機器操作" + text + L".bmp");
+    winui::SetText(BmpFileName, winui::SjisToWide(DefaultBitmapName(*identifier)));
     ShowWindow(CanChange, SW_SHOW);
   }
 }
@@ -111,8 +114,8 @@ void NewPanelTab::OK_ButtonClick() {
     return;
   }
   if (workFolder_.empty()) return;  // no documents folder: said once at start
-  const std::string tablePath = TablePathFor(workFolder_, *identifier);
-  if (FileExists(tablePath)) {
+  const std::string tablePath = TablePathIn(workFolder_, *identifier);
+  if (winui::FileExistsSjis(tablePath)) {
     winui::ShowWarning(owner_, L"すでにファイルがあります");
     return;
   }
@@ -124,7 +127,7 @@ void NewPanelTab::OK_ButtonClick() {
   const std::string bitmapName = CompleteBitmapName(*typedBitmapName);
   winui::SetText(BmpFileName, winui::SjisToWide(bitmapName));
   const std::string bitmapPath = workFolder_ + "\\" + bitmapName;
-  bool bitmapExists = FileExists(bitmapPath);
+  bool bitmapExists = winui::FileExistsSjis(bitmapPath);
 
   const int columns = ReadNumber(YokoSuu);
   const int rows = ReadNumber(TateSuu);

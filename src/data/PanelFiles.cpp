@@ -47,7 +47,10 @@ class SaveEnvironment : public ISaveEnvironment {
                   const PublishConfirm& confirm)
       : owner_(owner), table_(table), picture_(picture), folders_(folders), confirm_(confirm) {}
 
-  std::optional<std::string> WorkFolder() override { return Folder(folders_.work); }
+  std::optional<std::string> WorkFolder() override {
+    work_ = Folder(folders_.work);
+    return work_;
+  }
   std::optional<std::string> HostPanelFolder() override { return Folder(folders_.hostPanel); }
 
   bool SavePicture(const std::string& pathSjis) override {
@@ -74,11 +77,9 @@ class SaveEnvironment : public ISaveEnvironment {
     return lastCopyFailure_.empty();
   }
 
-  bool FileExists(const std::string& pathSjis) override {
-    const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
-    if (!path) return false;
-    const DWORD attributes = GetFileAttributesW(path->c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  bool FileExists(const std::string& pathSjis) override { return winui::FileExistsSjis(pathSjis); }
+  bool SameFile(std::string_view aSjis, std::string_view bSjis) const override {
+    return winui::FolderFileNames(work_.value_or(std::string())).SameFile(aSjis, bSjis);
   }
 
   std::vector<std::string> FolderNames(const std::string& folderSjis) override {
@@ -108,6 +109,9 @@ class SaveEnvironment : public ISaveEnvironment {
     switch (reason) {
       case UnsavableReason::BitmapNameOutsideFolder:
         why = L"ビットマップファイル名が作業フォルダの外を指しています。\n" + winui::SjisToWide(table_.BitmapName());
+        break;
+      case UnsavableReason::BitmapNameIsDevice:
+        why = L"ビットマップファイル名が機器の名前（CON、NUL、COM1 など）です。\n" + winui::SjisToWide(table_.BitmapName());
         break;
       case UnsavableReason::TooManyExternalPrograms:
         why = L"外部プログラムの実行ボタンは６２個までです。";
@@ -145,6 +149,7 @@ class SaveEnvironment : public ISaveEnvironment {
   const PanelFolders& folders_;
   const PublishConfirm& confirm_;
   std::wstring lastCopyFailure_;
+  std::optional<std::string> work_;
 };
 
 }  // namespace
@@ -229,7 +234,7 @@ std::optional<ReplacedVersion> KeepReplacedVersion(HWND owner, const std::wstrin
                                                    const std::vector<std::wstring>& files) {
   std::vector<std::wstring> present;
   for (const std::wstring& file : files) {
-    if (GetFileAttributesW((host + L"\\" + file).c_str()) != INVALID_FILE_ATTRIBUTES) present.push_back(file);
+    if (winui::FileExists(host + L"\\" + file)) present.push_back(file);
   }
   if (present.empty()) return ReplacedVersion{};
   const std::string name = NewHistoryEntryName(LocalTimestamp(), SjisNames(winui::FolderEntries(root, true)));

@@ -1,6 +1,7 @@
 // The command dialog's controls, at the places of its design.
 #include "editor/EditCommandFm.h"
 #include "editor/EditCommandIds.h"
+#include "table/PanelCheck.h"
 #include "winui/Controls.h"
 
 using namespace edit_command;
@@ -59,7 +60,9 @@ void TEditCommandFm::CreateControls() {
   TestRemocon = winui::CreateButton(GroupBuffalo, kTestRemocon, L"テスト", Rect{264, 221, 75, 25}, font);
 
   GroupGaibu = winui::CreateGroupBox(form, kGroupGaibu, L"外部プログラム実行", Rect{182, 320, 379, 57}, font);
-  GaibuCommand = winui::CreateEdit(GroupGaibu, kGaibuCommand, L"", Rect{24, 33, 352, 21}, font);
+  // Typing stops where the host stops reading; a longer line from a file stays as it is.
+  GaibuCommand = winui::CreateEdit(GroupGaibu, kGaibuCommand, L"", Rect{24, 33, 352, 21}, font,
+                                   static_cast<int>(kHostMaxCommandLine));
 
   winui::SetTabOrder({Command, GroupPanel, GroupRelay, GroupBuffalo, TourokuButton, TyuusiButton, GroupGaibu});
   winui::SetTabOrder({Label3, RemoconBaseFrame.Handle(), AddRemokon, TestRemocon, AllDelete, MemoEdit, Repeat,

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "table/FileNames.h"
 #include "table/PanelTable.h"
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
@@ -35,6 +36,7 @@ NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, in
     return NewPanelRefusal::TooLarge;
   }
   if (bitmapNameSjis.size() > kHostMaxBitmapName) return NewPanelRefusal::BitmapNameTooLong;
+  if (NamesDevice(bitmapNameSjis)) return NewPanelRefusal::BitmapNameIsDevice;
   if (!IsNameInsideFolder(bitmapNameSjis)) return NewPanelRefusal::BitmapNameNotInside;
   return NewPanelRefusal::None;
 }

@@ -18,11 +18,13 @@ enum class UnsavableReason {
   BitmapNameOutsideFolder,  // the bitmap name would leave the folder (see IsNameInsideFolder)
   TooManyExternalPrograms,  // see TableEncodeProblem
   InfraredKeyClash,
+  BitmapNameIsDevice,       // the bitmap name reaches a device such as COM1 (see NamesDevice)
 };
 
 // What the save needs from the platform. Every step that fails has already
-// told the user why (naming the file) when it returns.
-class ISaveEnvironment {
+// told the user why (naming the file) when it returns. Names are compared as
+// in the work folder.
+class ISaveEnvironment : public IFileNames {
  public:
   virtual ~ISaveEnvironment() = default;
   // Folder paths without a trailing separator; nothing when unavailable.

@@ -42,6 +42,7 @@ struct FakeEnvironment : ISaveEnvironment {
     return true;
   }
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+  bool SameFile(std::string_view a, std::string_view b) const override { return a == b; }
   std::vector<std::string> FolderNames(const std::string& folder) override {
     std::vector<std::string> names;
     for (const auto& [path, bytes] : files) {
@@ -155,13 +156,13 @@ TEST(SaveTable, NoWorkFolderOrUnencodableTableWritesNothing) {
     EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
     EXPECT_EQ(env.steps, std::vector<std::string>{"unsavable 2"});
   }
-  {
+  for (const auto& [name, reason] : {std::pair("..\\evil.bmp", "unsavable 0"), std::pair("sub\\COM1 .bmp", "unsavable 3")}) {
     CPanelTable t = Table();
-    t.SetBitmapName("..\\evil.bmp");
+    t.SetBitmapName(name);
     FakeEnvironment env;
     ScriptedAsk ask(true);
     EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
-    EXPECT_EQ(env.steps, std::vector<std::string>{"unsavable 0"});
+    EXPECT_EQ(env.steps, std::vector<std::string>{reason});
   }
 }
 
