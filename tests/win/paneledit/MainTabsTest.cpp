@@ -11,9 +11,11 @@
 #include "app/DuplicatePanelFm.h"
 #include "app/ExistingFilesTab.h"
 #include "app/RestoreVersionFm.h"
+#include "data/OptionMdl.h"
 #include "app/NewPanelTab.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
+#include "table/TableFileWriter.h"
 #include "winui/Controls.h"
 #include "winui/Form.h"
 
@@ -75,6 +77,9 @@ void WriteBitmap(const std::wstring& path, int width, int height, COLORREF colou
 
 class MainTabs : public ::testing::Test {
  protected:
+  // Opening a table hands the data module to the edit window.
+  void SetUp() override { OptionMdl = &options_; }
+  void TearDown() override { OptionMdl = nullptr; }
   void Fill(const wchar_t* identifier, const wchar_t* bitmap, const wchar_t* columns, const wchar_t* rows,
             const wchar_t* width, const wchar_t* height) {
     NewPanelTab& tab = host_.newPanel;
@@ -117,6 +122,7 @@ class MainTabs : public ::testing::Test {
     return at == LB_ERR ? L"" : ListedNames(host_.existing.FileListBox)[static_cast<size_t>(at)];
   }
 
+  TOptionMdl options_;
   TempFolder work_;
   TempFolder kurovan_;
   TabHost host_{work_.Sjis(), kurovan_.Sjis()};
@@ -178,6 +184,33 @@ TEST_F(MainTabs, PreviewKeepsTheLastGoodPicture) {
   SendMessageW(host_.Handle(), WM_COMMAND, MAKEWPARAM(ExistingFilesTab::kFileListBox, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
   EXPECT_EQ(previewPixel(), RGB(0, 0, 255));
+}
+
+TEST_F(MainTabs, PreviewShowsThePictureAnewWhenTheEditorClosesAndOnRefresh) {
+  CPanelTable table;
+  ASSERT_TRUE(table.CreateGrid(10, 10, 1, 1));
+  table.SetBitmapName("p.bmp");
+  WriteText(work_ / L"機器操作A.tbl", *FormatTableFile(table));
+  WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(255, 0, 0));
+  SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
+  HWND list = host_.existing.FileListBox;
+  Select(list, L"機器操作A.tbl");
+  SendMessageW(host_.Handle(), WM_COMMAND, MAKEWPARAM(ExistingFilesTab::kFileListBox, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  auto shown = [&] { return host_.existing.PreviewPicture().PixelAt(5, 5); };
+  ASSERT_EQ(shown(), RGB(255, 0, 0));
+  {
+    // The picture saved while the editor is open.
+    winui::ScopedModalHook editor(TPanelEditFm::kClassName, [&](winui::Form& form) {
+      WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(0, 0, 255));
+      form.SetModalResult(winui::ModalResult::Cancel);
+    });
+    SendMessageW(host_.existing.OpenButton, BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(shown(), RGB(0, 0, 255));
+  WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(0, 255, 0));
+  SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
+  EXPECT_EQ(shown(), RGB(0, 255, 0));
 }
 
 TEST_F(MainTabs, CreationChecksComeInOrderAndWriteNothing) {
