@@ -54,7 +54,7 @@ RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top
 
 }  // namespace
 
-TPanelEditFm::TPanelEditFm() : Clipboard(OptionMdl ? &OptionMdl->Clipboard() : nullptr) {}
+TPanelEditFm::TPanelEditFm(TOptionMdl& options) : Clipboard(&options.Clipboard()), options_(options) {}
 
 bool TPanelEditFm::CreateForm(HWND owner) {
   winui::FormSpec formSpec;
@@ -273,7 +273,7 @@ void TPanelEditFm::FormMouseDown(UINT button) {
 }
 
 void TPanelEditFm::EditCell(GridCell cell) {
-  TEditCommandFm dialog;
+  TEditCommandFm dialog(options_);
   if (!dialog.CreateForm(Handle())) return;
   dialog.SetPanelTable(*table_);
   dialog.LoadCell(table_->Cell(Grid().Ordinal(cell)));

@@ -19,13 +19,16 @@
 #include "winui/Gdi.h"
 #include "winui/Picture.h"
 
+class TOptionMdl;
+
 class TPanelEditFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
   static constexpr int kBarHeight = 98;
   enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton, kCheckButton, kStatusLabel };
 
-  TPanelEditFm();
+  // Learning, sending, the relay port and the clipboard of commands come from `options`.
+  explicit TPanelEditFm(TOptionMdl& options);
 
   bool CreateForm(HWND owner);
   // Loads the bitmap named by the table, sizes and centres the window. "" or
@@ -47,7 +50,7 @@ class TPanelEditFm : public winui::Form {
   PanelFolders Folders = DocumentsPanelFolders();
   // Where Ctrl+C keeps a command for the panels opened later in this run: the
   // data module's; tests give their own.
-  CommandClipboard* Clipboard = nullptr;
+  CommandClipboard* Clipboard;
 
   HWND Panel1 = nullptr;
   HWND SaveButton = nullptr;
@@ -94,6 +97,7 @@ class TPanelEditFm : public winui::Form {
   void PasteCell(GridCell cell);
   void ShowCellMenu(GridCell cell);
 
+  TOptionMdl& options_;
   CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
   winui::Font font_;

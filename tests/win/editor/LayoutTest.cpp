@@ -93,8 +93,8 @@ TEST_F(EditorTest, DialogAndRowLayout) {
       L"Button 8,200 145x41 11 \"中止\"\n"
       L"Button 182,320 379x57 11 \"外部プログラム実行\"\n"
       L"  Edit 24,33 352x21 11 \"\"\n");
-  dialog->RemoconBaseFrame.AddRow(LearnedCode('1'));
-  EXPECT_EQ(Layout(dialog->RemoconBaseFrame.Handle()),
+  dialog->Learned.RemoconBaseFrame.AddRow(LearnedCode('1'));
+  EXPECT_EQ(Layout(dialog->Learned.RemoconBaseFrame.Handle()),
       L"TRemoconFr 0,0 335x42 0 \"\"\n"
       L"  Static 16,3 12 \"メモ\"\n"
       L"  Edit 48,5 74x21 11 \"\"\n"
@@ -113,6 +113,6 @@ TEST_F(EditorTest, Screenshots) {
     Shoot(dialog->Handle(), name);
   }
   Choose(2);
-  for (char c : std::string("12345")) dialog->RemoconBaseFrame.AddRow(LearnedCode(c));
+  for (char c : std::string("12345")) dialog->Learned.RemoconBaseFrame.AddRow(LearnedCode(c));
   Shoot(dialog->Handle(), "learning-scrolling");
 }

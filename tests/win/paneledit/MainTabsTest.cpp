@@ -11,6 +11,7 @@
 #include "app/DuplicatePanelFm.h"
 #include "app/ExistingFilesTab.h"
 #include "app/RestoreVersionFm.h"
+#include "data/OptionMdl.h"
 #include "app/NewPanelTab.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
@@ -76,6 +77,9 @@ void WriteBitmap(const std::wstring& path, int width, int height, COLORREF colou
 
 class MainTabs : public ::testing::Test {
  protected:
+  // Opening a table hands the data module to the edit window.
+  void SetUp() override { OptionMdl = &options_; }
+  void TearDown() override { OptionMdl = nullptr; }
   void Fill(const wchar_t* identifier, const wchar_t* bitmap, const wchar_t* columns, const wchar_t* rows,
             const wchar_t* width, const wchar_t* height) {
     NewPanelTab& tab = host_.newPanel;
@@ -118,6 +122,7 @@ class MainTabs : public ::testing::Test {
     return at == LB_ERR ? L"" : ListedNames(host_.existing.FileListBox)[static_cast<size_t>(at)];
   }
 
+  TOptionMdl options_;
   TempFolder work_;
   TempFolder kurovan_;
   TabHost host_{work_.Sjis(), kurovan_.Sjis()};
