@@ -167,3 +167,15 @@ bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& t
   }
   return true;
 }
+
+std::vector<std::string> TablesNamingBitmap(const std::string& workFolder, const std::string& bitmapName) {
+  std::vector<std::string> users;
+  const winui::FolderFileNames names(workFolder);
+  for (const std::wstring& name : TableFileNames(workFolder)) {
+    const std::string nameSjis = *winui::WideToSjis(name);
+    std::string bytes;
+    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty()) continue;
+    if (names.SameFile(DescribeTable(nameSjis, bytes).bitmapName, bitmapName)) users.push_back(nameSjis);
+  }
+  return users;
+}

@@ -1,5 +1,6 @@
 #include "app/NewPanelTab.h"
 
+#include "app/ManagePanelFiles.h"
 #include "app/OpenTable.h"
 #include "table/NewPanel.h"
 #include "table/PanelNames.h"
@@ -35,6 +36,8 @@ const wchar_t* RefusalText(NewPanelRefusal refusal) {
       return kDeviceName;
     case NewPanelRefusal::BitmapNameNotInside:
       return L"ビットマップファイル名が不正です。\n作業フォルダの中のファイル名にしてください。";
+    case NewPanelRefusal::BitmapNameIsTable:
+      return L"ビットマップファイル名が不正です。\nテーブルファイル（.tbl）の名前は使えません。";
     case NewPanelRefusal::None:
       break;
   }
@@ -101,10 +104,30 @@ void NewPanelTab::FileNameExit() {
   }
   const std::optional<char> identifier = TableIdentifierOf(text);
   if (!identifier) return;
-  if (winui::GetText(BmpFileName).empty()) {
-    winui::SetText(BmpFileName, winui::SjisToWide(DefaultBitmapName(*identifier)));
-    ShowWindow(CanChange, SW_SHOW);
+  if (winui::GetText(BmpFileName).empty()) autoBitmapName_.clear();
+  FollowIdentifier(*identifier);
+}
+
+void NewPanelTab::FollowIdentifier(char identifier) {
+  // A name the user typed is theirs; only the one put in here follows.
+  const std::wstring current = winui::GetText(BmpFileName);
+  if (current != autoBitmapName_) return;
+  autoBitmapName_ = winui::SjisToWide(DefaultBitmapName(identifier));
+  winui::SetText(BmpFileName, autoBitmapName_);
+  ShowWindow(CanChange, SW_SHOW);
+}
+
+std::wstring NewPanelTab::ExistingBitmapQuestion(const std::string& bitmapName) const {
+  std::wstring text = L"ビットマップファイル「" + winui::SjisToWide(bitmapName) + L"」はすでにあります。\n";
+  const std::vector<std::string> users = TablesNamingBitmap(workFolder_, bitmapName);
+  if (users.empty()) {
+    text += L"作業フォルダのテーブルはこのファイルを使っていません。\n";
+  } else {
+    text += L"次のテーブルが使っています：\n";
+    for (const std::string& user : users) text += L"　" + winui::SjisToWide(user) + L"\n";
+    text += L"作り直すとそのパネルの絵が消えます。作り直さなければ、このパネルと共有になります。\n";
   }
+  return text + L"\nbmpファイルも新規に作り直しますか?";
 }
 
 void NewPanelTab::OK_ButtonClick() {
@@ -113,6 +136,8 @@ void NewPanelTab::OK_ButtonClick() {
     winui::ShowWarning(owner_, kBadIdentifier);
     return;
   }
+  // Changed and not left yet (Enter on 作成): the name still follows.
+  if (!autoBitmapName_.empty()) FollowIdentifier(*identifier);
   if (workFolder_.empty()) return;  // no documents folder: said once at start
   const std::string tablePath = TablePathIn(workFolder_, *identifier);
   if (winui::FileExistsSjis(tablePath)) {
@@ -139,7 +164,7 @@ void NewPanelTab::OK_ButtonClick() {
     return;
   }
 
-  if (bitmapExists && winui::AskYesNo(owner_, L"bmpファイルも新規に作り直しますか?")) bitmapExists = false;
+  if (bitmapExists && winui::AskYesNoDefaultNo(owner_, ExistingBitmapQuestion(bitmapName))) bitmapExists = false;
   if (bitmapExists) {
     // A kept bitmap that does not fit would give a table that can never be opened.
     if (std::wstring why = CheckKeptBitmap(bitmapPath, columns, rows, cellWidth, cellHeight); !why.empty()) {
@@ -170,6 +195,7 @@ void NewPanelTab::OK_ButtonClick() {
   OpenTableFile(owner_, tablePath);
   winui::SetText(FileName, L"");
   winui::SetText(BmpFileName, L"");
+  autoBitmapName_.clear();
   ShowWindow(CanChange, SW_HIDE);
 }
 

@@ -25,7 +25,12 @@ enum class NewPanelRefusal {
   BitmapNameTooLong,   // over kHostMaxBitmapName
   BitmapNameIsDevice,  // names a device such as COM1 (see NamesDevice)
   BitmapNameNotInside, // leaves the work folder, or is no file name at all
+  BitmapNameIsTable,   // would overwrite a table file with bitmap data
 };
+
+// Ends in ".tbl" in any letter case, once the trailing dots and blanks the
+// file system drops are gone.
+bool IsTableFileName(std::string_view nameSjis);
 
 // Checked in this order, before anything is written.
 NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, int rows, int cellWidth,
