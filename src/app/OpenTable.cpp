@@ -1,5 +1,8 @@
 #include "app/OpenTable.h"
 
+#include <stdexcept>
+
+#include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
@@ -31,7 +34,8 @@ void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
     winui::ShowMessageSjis(owner, failure, "Error", winui::MsgButtons::Ok);
     return;
   }
-  TPanelEditFm editor;
+  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
+  TPanelEditFm editor(*OptionMdl);
   if (!editor.CreateForm(owner)) return;
   if (std::wstring why = editor.LoadPanel(table); !why.empty()) {
     winui::ShowMessage(owner, why, L"Error", winui::MsgButtons::Ok);

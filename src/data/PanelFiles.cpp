@@ -27,13 +27,14 @@ std::optional<std::string> Folder(const std::function<std::string(HWND)>& get, H
   return folder;
 }
 
+// Keeps the picture it loaded, so that opening a panel loads it once.
 class PictureProbe : public IPictureProbe {
  public:
   std::optional<PictureSize> LoadPictureSize(const std::string& pathSjis) override {
-    winui::Picture picture;
     if (!picture.LoadFromFile(pathSjis).empty()) return std::nullopt;
     return PictureSize{picture.Width(), picture.Height()};
   }
+  winui::Picture picture;
 };
 
 class SaveEnvironment : public WinFolderFiles<ISaveEnvironment> {
@@ -98,10 +99,12 @@ class SaveEnvironment : public WinFolderFiles<ISaveEnvironment> {
 
 }  // namespace
 
-std::string CheckTableBitmap(CPanelTable& table, HWND owner) {
+std::string CheckTableBitmap(CPanelTable& table, HWND owner, winui::Picture* loaded) {
   PictureProbe pictures;
   MessageBoxAsk ask(owner);
-  return CheckTableBitmap(table, pictures, ask);
+  std::string failure = CheckTableBitmap(table, pictures, ask);
+  if (failure.empty() && loaded) *loaded = std::move(pictures.picture);
+  return failure;
 }
 
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders,

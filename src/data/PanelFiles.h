@@ -32,8 +32,9 @@ struct PanelFolders {
 PanelFolders DocumentsPanelFolders();
 
 // "" or the failure text to show with the caption "Error". The question about
-// foreign commands is owned by `owner`.
-std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr);
+// foreign commands is owned by `owner`. On success `loaded`, when given, holds
+// the panel's picture that the check loaded.
+std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr, winui::Picture* loaded = nullptr);
 
 // Saves `panelImage` and the table into the work folder and offers to publish
 // both. Every failure is shown in a "警告" box naming the file; the file that

@@ -1,17 +1,21 @@
 #pragma once
 // The command registration dialog: edits the command of one button cell. The
 // cell is written only when 登録 succeeds; every other way out leaves it as it was.
+// Each command kind with options has a group of its own (CommandOptionGroup.h).
 #include <windows.h>
 
 #include <array>
 #include <string>
 
-#include "editor/RemoconBaseFr.h"
-#include "editor/SjisEdit.h"
+#include "editor/ExternalProgramGroup.h"
+#include "editor/LearnedCodesGroup.h"
+#include "editor/PanelSwitchGroup.h"
+#include "editor/RelayGroup.h"
 #include "table/ButtonInfo.h"
 #include "table/PanelTable.h"
-#include "winui/ControlColors.h"
 #include "winui/Form.h"
+
+class TOptionMdl;
 
 struct CommandKindEntry {
   char kind;
@@ -28,53 +32,32 @@ inline constexpr std::array<CommandKindEntry, 6> CommandKinds{{
     {'Q', L"閉じる"},
 }};
 
-class TEditCommandFm : public winui::Form, private RemoconListOwner {
+class TEditCommandFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TEditCommandFm";
 
-  TEditCommandFm() : RemoconBaseFrame(*this) {}
+  // Learning, sending and the relay port come from `options`.
+  explicit TEditCommandFm(TOptionMdl& options) : GroupRelay(options), GroupLearned(options) {}
   ~TEditCommandFm() override;
 
   // Creates the hidden dialog, owned by `owner`.
   bool CreateForm(HWND owner);
   // Before LoadCell: the panel the cell belongs to.
-  void SetPanelTable(const CPanelTable& table) { table_ = &table; }
+  void SetPanelTable(const CPanelTable& table) { GroupGaibu.SetPanelTable(table); }
   void LoadCell(CButtonInfo& cell);
   // The cell given to LoadCell (null before).
   CButtonInfo* LoadedCell() const { return cell_; }
 
   void ShowKindGroup();
-  void UpdatePanelFileLabel();
-  void UpdateSendOptions() override;
   char CurrentKind() const { return currentKind_; }
-  // The selected item of RelayAction, -1 when none.
-  int RelayActionIndex() const;
 
   HWND Command = nullptr;
   HWND TourokuButton = nullptr;
   HWND TyuusiButton = nullptr;
-  HWND GroupPanel = nullptr;
-  HWND Label1 = nullptr;
-  HWND PanelName = nullptr;
-  HWND PanelFileName = nullptr;
-  HWND GroupRelay = nullptr;
-  HWND Label2 = nullptr;
-  HWND RelayNumber = nullptr;
-  HWND RelayAction = nullptr;
-  std::array<HWND, 3> RelayActionItems{};
-  HWND RelayTestButton = nullptr;
-  HWND GroupBuffalo = nullptr;
-  HWND Label3 = nullptr;
-  HWND MemoEdit = nullptr;
-  TRemoconBaseFr RemoconBaseFrame;
-  HWND Repeat = nullptr;
-  HWND StillStop = nullptr;
-  HWND NextButton = nullptr;
-  HWND AddRemokon = nullptr;
-  HWND AllDelete = nullptr;
-  HWND TestRemocon = nullptr;
-  HWND GroupGaibu = nullptr;
-  HWND GaibuCommand = nullptr;
+  edit_command::PanelSwitchGroup GroupPanel;
+  edit_command::RelayGroup GroupRelay;
+  edit_command::LearnedCodesGroup GroupLearned;
+  edit_command::ExternalProgramGroup GroupGaibu;
 
  protected:
   void OnCreate() override;  // FormCreate
@@ -83,27 +66,20 @@ class TEditCommandFm : public winui::Form, private RemoconListOwner {
 
  private:
   void CreateControls();
-  void SelectRelayAction(int index);
-  bool Ticked(HWND checkBox) const;
+  // The group that edits `kind`; null for the kinds without options.
+  edit_command::OptionGroup* GroupOf(char kind) const;
+
+  // The chosen kind and what its group holds: 中止 asks only when this changed.
+  std::wstring Contents() const;
 
   void CommandChange();
   void TourokuButtonClick();
   void TyuusiButtonClick();
-  void AddRemokonClick();
-  void AllDeleteClick();
-  void TestRemoconClick();
-  void RelayTestButtonClick();
 
-  bool RegisterPanelSwitch();
-  bool RegisterExternalProgram();
-  bool RegisterRelay();
-  bool RegisterLearnedCodes();
-  void Warn(const std::wstring& text);
-
+  // In creation (and tab) order.
+  const std::array<edit_command::OptionGroup*, 4> groups_{&GroupPanel, &GroupRelay, &GroupLearned, &GroupGaibu};
   CButtonInfo* cell_ = nullptr;
-  const CPanelTable* table_ = nullptr;
   char currentKind_ = ' ';
-  editor::SjisEdit memo_;
-  editor::SjisEdit gaibuCommand_;
-  winui::ControlColors colors_;
+  std::wstring loaded_;       // Contents() right after LoadCell
+  std::string filledKinds_;   // kinds whose group holds the cell's values or its fresh start
 };

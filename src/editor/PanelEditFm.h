@@ -11,6 +11,7 @@
 #include <string>
 
 #include "data/PanelFiles.h"
+#include "editor/PanelEditBar.h"
 #include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"
@@ -19,13 +20,16 @@
 #include "winui/Gdi.h"
 #include "winui/Picture.h"
 
+class TOptionMdl;
+
 class TPanelEditFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
   static constexpr int kBarHeight = 98;
   enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton, kCheckButton, kStatusLabel };
 
-  TPanelEditFm();
+  // Learning, sending, the relay port and the clipboard of commands come from `options`.
+  explicit TPanelEditFm(TOptionMdl& options);
 
   bool CreateForm(HWND owner);
   // Loads the bitmap named by the table, sizes and centres the window. "" or
@@ -47,9 +51,9 @@ class TPanelEditFm : public winui::Form {
   PanelFolders Folders = DocumentsPanelFolders();
   // Where Ctrl+C keeps a command for the panels opened later in this run: the
   // data module's; tests give their own.
-  CommandClipboard* Clipboard = nullptr;
+  CommandClipboard* Clipboard;
 
-  HWND Panel1 = nullptr;
+  TPanelEditBar Panel1;
   HWND SaveButton = nullptr;
   HWND SaveQuit = nullptr;
   HWND TyuusiButton = nullptr;
@@ -60,7 +64,15 @@ class TPanelEditFm : public winui::Form {
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
-  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;  // the preview keys
+  void OnPaint(HDC dc, const RECT& dirty) override;
+  // The picture covers the view; the bar paints itself.
+  bool OnEraseBackground(HDC /*dc*/) override { return true; }
+  void OnMouseMove(int x, int y) override;
+  void OnMouseDown(MouseButton button, int x, int y) override;
+  void OnVScroll(int code, int thumb) override;
+  void OnHScroll(int code, int thumb) override;
+  bool OnMouseWheel(int delta) override;
 
  private:
   PanelGrid Grid() const;
@@ -78,7 +90,7 @@ class TPanelEditFm : public winui::Form {
   void UpdateStatus();
 
   void FormMouseMove(int x, int y);
-  void FormMouseDown(UINT button);
+  void FormMouseDown(MouseButton button);
   void EditCell(GridCell cell);
   void StampText(GridCell cell);
   void SaveButtonClick();
@@ -94,10 +106,10 @@ class TPanelEditFm : public winui::Form {
   void PasteCell(GridCell cell);
   void ShowCellMenu(GridCell cell);
 
+  TOptionMdl& options_;
   CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
   winui::Font font_;
-  winui::Brush barBrush_;
   int cellWidth_ = 0;
   int cellHeight_ = 0;
   std::optional<GridCell> hover_ = GridCell{0, 0};

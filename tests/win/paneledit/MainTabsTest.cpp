@@ -11,9 +11,11 @@
 #include "app/DuplicatePanelFm.h"
 #include "app/ExistingFilesTab.h"
 #include "app/RestoreVersionFm.h"
+#include "data/OptionMdl.h"
 #include "app/NewPanelTab.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
+#include "table/TableFileWriter.h"
 #include "winui/Controls.h"
 #include "winui/Form.h"
 
@@ -75,6 +77,9 @@ void WriteBitmap(const std::wstring& path, int width, int height, COLORREF colou
 
 class MainTabs : public ::testing::Test {
  protected:
+  // Opening a table hands the data module to the edit window.
+  void SetUp() override { OptionMdl = &options_; }
+  void TearDown() override { OptionMdl = nullptr; }
   void Fill(const wchar_t* identifier, const wchar_t* bitmap, const wchar_t* columns, const wchar_t* rows,
             const wchar_t* width, const wchar_t* height) {
     NewPanelTab& tab = host_.newPanel;
@@ -117,6 +122,7 @@ class MainTabs : public ::testing::Test {
     return at == LB_ERR ? L"" : ListedNames(host_.existing.FileListBox)[static_cast<size_t>(at)];
   }
 
+  TOptionMdl options_;
   TempFolder work_;
   TempFolder kurovan_;
   TabHost host_{work_.Sjis(), kurovan_.Sjis()};
@@ -180,6 +186,33 @@ TEST_F(MainTabs, PreviewKeepsTheLastGoodPicture) {
   EXPECT_EQ(previewPixel(), RGB(0, 0, 255));
 }
 
+TEST_F(MainTabs, PreviewShowsThePictureAnewWhenTheEditorClosesAndOnRefresh) {
+  CPanelTable table;
+  ASSERT_TRUE(table.CreateGrid(10, 10, 1, 1));
+  table.SetBitmapName("p.bmp");
+  WriteText(work_ / L"機器操作A.tbl", *FormatTableFile(table));
+  WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(255, 0, 0));
+  SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
+  HWND list = host_.existing.FileListBox;
+  Select(list, L"機器操作A.tbl");
+  SendMessageW(host_.Handle(), WM_COMMAND, MAKEWPARAM(ExistingFilesTab::kFileListBox, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  auto shown = [&] { return host_.existing.PreviewPicture().PixelAt(5, 5); };
+  ASSERT_EQ(shown(), RGB(255, 0, 0));
+  {
+    // The picture saved while the editor is open.
+    winui::ScopedModalHook editor(TPanelEditFm::kClassName, [&](winui::Form& form) {
+      WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(0, 0, 255));
+      form.SetModalResult(winui::ModalResult::Cancel);
+    });
+    SendMessageW(host_.existing.OpenButton, BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(shown(), RGB(0, 0, 255));
+  WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(0, 255, 0));
+  SendMessageW(host_.existing.UpdateList, BM_CLICK, 0, 0);
+  EXPECT_EQ(shown(), RGB(0, 255, 0));
+}
+
 TEST_F(MainTabs, CreationChecksComeInOrderAndWriteNothing) {
   Fill(L"", L"", L"3", L"2", L"40", L"30");
   EXPECT_EQ(Create({}), std::vector<std::wstring>{L"警告|ファイル識別子が不正です"});
@@ -222,12 +255,22 @@ TEST_F(MainTabs, WorkedExampleWritesTheGridAndTheInitialTableThenOpensIt) {
   EXPECT_EQ(Create({}), std::vector<std::wstring>{L"警告|すでにファイルがあります"});
 }
 
-TEST_F(MainTabs, AKeptBitmapMustFitTheGrid) {
+TEST_F(MainTabs, TheQuestionNamesTheBitmapAndItsTablesAndAKeptOneMustFit) {
   WriteBitmap(work_ / L"kept.bmp", 121, 61, RGB(0, 255, 0));
   WriteText(work_ / L"bad.bmp", "not a picture");
   Fill(L"A", L"bad.bmp", L"3", L"2", L"40", L"30");
   EXPECT_EQ(Create({false}),
-            (std::vector<std::wstring>{L"注意|bmpファイルも新規に作り直しますか?|YesNo", L"警告|ＢＭＰファイルが読めません"}));
+            (std::vector<std::wstring>{L"注意|ビットマップファイル「bad.bmp」はすでにあります。\n"
+                                       L"作業フォルダのテーブルはこのファイルを使っていません。\n\n"
+                                       L"bmpファイルも新規に作り直しますか?|YesNo, No first",
+                                       L"警告|ＢＭＰファイルが読めません"}));
+  WriteText(work_ / L"機器操作Z.tbl", "KEPT.bmp\r\n40,30,3,2\r\n");
+  Fill(L"A", L"kept.bmp", L"3", L"2", L"40", L"30");
+  EXPECT_EQ(Create({true, false})[0],
+            L"注意|ビットマップファイル「kept.bmp」はすでにあります。\n次のテーブルが使っています：\n　機器操作Z.tbl\n"
+            L"作り直すとそのパネルの絵が消えます。作り直さなければ、このパネルと共有になります。\n\n"
+            L"bmpファイルも新規に作り直しますか?|YesNo, No first");
+  DeleteFileW((work_ / L"機器操作Z.tbl").c_str());
   Fill(L"A", L"kept.bmp", L"3", L"3", L"40", L"30");
   EXPECT_EQ(Create({false}).back(), L"警告|画像のサイズと合いません");
   EXPECT_FALSE(Exists(work_ / L"機器操作A.tbl"));
@@ -238,6 +281,27 @@ TEST_F(MainTabs, AKeptBitmapMustFitTheGrid) {
   winui::Picture kept;
   ASSERT_EQ(kept.LoadFromFile(work_.Sjis() + "\\kept.bmp"), L"");
   EXPECT_EQ(kept.PixelAt(1, 1), RGB(0, 255, 0));
+}
+
+TEST_F(MainTabs, LeavingTheIdentifierFillsTheBitmapNameUnlessTheUserTypedOne) {
+  NewPanelTab& tab = host_.newPanel;
+  ShowWindow(host_.Handle(), SW_SHOW);
+  BoxRecorder boxes;
+  SetFocus(tab.FileName);
+  SetFocus(host_.existing.FileListBox);  // empty, but left for the other tab: no trap
+  SetFocus(tab.FileName);
+  SetFocus(tab.YokoSuu);
+  EXPECT_EQ(GetFocus(), tab.FileName);
+  winui::SetText(tab.FileName, L"A");
+  SetFocus(tab.YokoSuu);
+  EXPECT_EQ(winui::GetText(tab.BmpFileName), L"機器操作A.bmp");
+  EXPECT_TRUE(IsWindowVisible(tab.CanChange));
+  winui::SetText(tab.BmpFileName, L"mine.bmp");
+  winui::SetText(tab.FileName, L"B");
+  SetFocus(tab.FileName);
+  SetFocus(tab.YokoSuu);
+  EXPECT_EQ(winui::GetText(tab.BmpFileName), L"mine.bmp");
+  EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{L"警告|識別子が未入力"});
 }
 
 TEST_F(MainTabs, DuplicateCopiesTableAndBitmapOrNothing) {
