@@ -268,7 +268,8 @@ TEST_F(MainTabs, TheQuestionNamesTheBitmapAndItsTablesAndAKeptOneMustFit) {
   Fill(L"A", L"kept.bmp", L"3", L"2", L"40", L"30");
   EXPECT_EQ(Create({true, false})[0],
             L"注意|ビットマップファイル「kept.bmp」はすでにあります。\n次のテーブルが使っています：\n　機器操作Z.tbl\n"
-            L"作り直すとそのパネルの絵が消えます。作り直さなければ、このパネルと共有になります。\n\n"
+            L"「はい」：白紙の絵で置き換えます。そのパネルの絵は消えます。\n"
+            L"「いいえ」：今の絵をそのまま使います。そのパネルと共有になり、どちらかに書き込むと両方が変わります。\n\n"
             L"bmpファイルも新規に作り直しますか?|YesNo, No first");
   DeleteFileW((work_ / L"機器操作Z.tbl").c_str());
   Fill(L"A", L"kept.bmp", L"3", L"3", L"40", L"30");
