@@ -53,9 +53,4 @@ TEST(CellRegistration, SixtyTwoExternalProgramsFillTheTable) {
   EXPECT_TRUE(ExternalProgramFits(table, 62));
 }
 
-TEST(CellRegistration, AnEnteredRelayNumberHasDigitsFromZeroToThirtyOne) {
-  for (const char* good : {"0", " 7", "+31", "12x"}) EXPECT_TRUE(IsEnteredRelayNumber(good)) << good;
-  for (const char* bad : {"", " ", "-", "x1", "32", "-1"}) EXPECT_FALSE(IsEnteredRelayNumber(bad)) << bad;
-}
-
 }  // namespace

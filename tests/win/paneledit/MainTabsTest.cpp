@@ -281,14 +281,13 @@ TEST_F(MainTabs, TheQuestionNamesTheBitmapAndItsTablesAndAKeptOneMustFit) {
 }
 
 TEST_F(MainTabs, AnEmptyIdentifierIsToldOnlyWhenLeftForAnotherFieldOfTheTab) {
-  NewPanelTab& tab = host_.newPanel;
   ShowWindow(host_.Handle(), SW_SHOW);
   BoxRecorder boxes;
-  SetFocus(tab.FileName);
-  SetFocus(host_.existing.FileListBox);  // empty, but left for the other tab: no trap
-  SetFocus(tab.FileName);
-  SetFocus(tab.YokoSuu);
-  EXPECT_EQ(GetFocus(), tab.FileName);
+  for (HWND next : {host_.existing.FileListBox, host_.newPanel.YokoSuu}) {  // the other tab first: no trap
+    SetFocus(host_.newPanel.FileName);
+    SetFocus(next);
+  }
+  EXPECT_EQ(GetFocus(), host_.newPanel.FileName);
   EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{L"警告|識別子が未入力"});
 }
 
