@@ -34,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   Require(dib.info.size() == 40 + masks + colours);
   if (compression == 1 || compression == 2) {
     // The stream the platform gets must pass the same check again, end mark included.
-    const bmp::RleCheck again = bmp::CheckRleStream(dib.bits, bits, dib.width, dib.height);
-    Require(again.length == dib.bits.size() && !again.needsEndMark);
+    const bmp::RleCheck again = bmp::CheckRleStream(dib.Bits(), bits, dib.width, dib.height);
+    Require(again.length == dib.Bits().size() && !again.needsEndMark);
   } else {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(dib.width) * bits + 31) / 32) * 4;
-    Require(dib.bits.size() == stride * static_cast<std::uint64_t>(dib.height));
+    Require(dib.Bits().size() == stride * static_cast<std::uint64_t>(dib.height));
   }
   return 0;
 }

@@ -104,13 +104,16 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
     if (sizeImage != 0 && sizeImage < stream.size()) stream = stream.first(sizeImage);
     const bmp::RleCheck checked = CheckRleStream(stream, bitsPerPixel, dib.width, dib.height);
     if (checked.length == 0) return kBadRle;
-    dib.bits.assign(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(checked.length));
-    if (checked.needsEndMark) dib.bits.insert(dib.bits.end(), {0, 1});
+    dib.fileBits = stream.first(checked.length);
+    if (checked.needsEndMark) {
+      dib.ownBits.assign(dib.fileBits.begin(), dib.fileBits.end());
+      dib.ownBits.insert(dib.ownBits.end(), {0, 1});
+    }
   } else {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32) * 4;
     const std::uint64_t needed = stride * static_cast<std::uint64_t>(rows);
     if (data.size() < needed) return kTruncated;
-    dib.bits.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(needed));
+    dib.fileBits = data.first(static_cast<size_t>(needed));
   }
 
   // BITMAPINFOHEADER: size, width, height, planes, bit count, compression,
@@ -122,7 +125,7 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   Put16(info, 1);
   Put16(info, static_cast<std::uint16_t>(bitsPerPixel));
   Put32(info, compression);
-  Put32(info, rle ? static_cast<std::uint32_t>(dib.bits.size()) : 0);
+  Put32(info, rle ? static_cast<std::uint32_t>(dib.Bits().size()) : 0);
   Put32(info, 0);
   Put32(info, 0);
   Put32(info, static_cast<std::uint32_t>(maxColors));

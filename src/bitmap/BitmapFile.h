@@ -12,11 +12,17 @@ namespace bmp {
 
 // A bitmap ready for the platform's SetDIBits: a 40-byte info header with its
 // masks or colour table, and exactly the pixel bytes the platform will read.
+// The pixel bytes are not copied: they are read from the parsed file's bytes,
+// which must outlive the DibData, unless an RLE stream needed its missing end
+// mark added.
 struct DibData {
   std::vector<std::uint8_t> info;
-  std::vector<std::uint8_t> bits;
+  std::span<const std::uint8_t> fileBits;
+  std::vector<std::uint8_t> ownBits;
   int width = 0;
   int height = 0;  // always positive; the header keeps the file's direction
+
+  std::span<const std::uint8_t> Bits() const { return ownBits.empty() ? fileBits : std::span(ownBits); }
 };
 
 // Limits for a picture we keep in memory in a 32-bit process.

@@ -57,7 +57,7 @@ class TRemoconBaseFr : public winui::ChildFrame {
 
  protected:
   void OnSize(int width, int height) override;
-  void OnVScroll(int code) override;
+  void OnVScroll(int code, int thumb) override;
   bool OnMouseWheel(int delta) override;
   LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -72,7 +72,7 @@ std::wstring Picture::Load(const std::string& pathSjis) {
   if (!loaded.CreateSection(dib.width, dib.height)) return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
   MemoryDc dc;
   if (!dc) return SystemErrorText(GetLastError());
-  if (SetDIBits(dc.Get(), loaded.Handle(), 0, static_cast<UINT>(dib.height), dib.bits.data(),
+  if (SetDIBits(dc.Get(), loaded.Handle(), 0, static_cast<UINT>(dib.height), dib.Bits().data(),
                 reinterpret_cast<const BITMAPINFO*>(dib.info.data()),
                 DIB_RGB_COLORS) == 0) {
     return L"ビットマップを展開できません";

@@ -366,9 +366,11 @@ TEST_F(MainTabs, RestorePutsTheChosenVersionBack) {
   for (const wchar_t* entry : {L"20001208-101500", L"20001209-093000"}) {
     CreateDirectoryW((work_ / L"公開履歴").c_str(), nullptr);
     CreateDirectoryW((work_ / (L"公開履歴\\" + std::wstring(entry))).c_str(), nullptr);
-    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\機器操作A.tbl"), *winui::WideToSjis(entry));
+    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\機器操作A.tbl"), "a.bmp\r\n" + *winui::WideToSjis(entry));
+    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\a.bmp"), *winui::WideToSjis(entry));
   }
-  WriteText(kurovan_ / L"機器操作A.tbl", "current");
+  WriteText(kurovan_ / L"機器操作A.tbl", "a.bmp\r\ncurrent");
+  WriteText(kurovan_ / L"a.bmp", "current");
   std::vector<std::wstring> lines;
   const std::vector<std::wstring> boxes =
       Click(host_.existing.RestoreButton, {true}, TRestoreVersionFm::kClassName, [&](winui::Form& form) {
@@ -376,17 +378,17 @@ TEST_F(MainTabs, RestorePutsTheChosenVersionBack) {
         SendMessageW(GetDlgItem(form.Handle(), TRestoreVersionFm::kVersionList), LB_SETCURSEL, 1, 0);
         SendMessageW(GetDlgItem(form.Handle(), TRestoreVersionFm::kRestoreButton), BM_CLICK, 0, 0);
       });
-  EXPECT_EQ(lines, (std::vector<std::wstring>{L"2000/12/09 09:30:00 まで公開していた版：機器操作A.tbl",
-                                              L"2000/12/08 10:15:00 まで公開していた版：機器操作A.tbl"}));
+  EXPECT_EQ(lines, (std::vector<std::wstring>{L"2000/12/09 09:30:00 まで公開していた版：機器操作A.tbl、a.bmp",
+                                              L"2000/12/08 10:15:00 まで公開していた版：機器操作A.tbl、a.bmp"}));
   EXPECT_EQ(boxes, (std::vector<std::wstring>{L"注意|次の版をクロヴァンに戻しますか？\n2000/12/08 10:15:00 まで公開して"
-                                              L"いた版：\n機器操作A.tbl\n\n同じ名前のファイルと置き換えます。\n今の版は公開履歴に残ります。|YesNo",
+                                              L"いた版：\n機器操作A.tbl\na.bmp\n\n同じ名前のファイルと置き換えます。\n今の版は公開履歴に残ります。|YesNo",
                                               L"|クロヴァンに戻しました。"}));
   const std::vector<std::uint8_t> restored = ReadBytes(kurovan_ / L"機器操作A.tbl");
-  EXPECT_EQ(std::string(restored.begin(), restored.end()), "20001208-101500");
+  EXPECT_EQ(std::string(restored.begin(), restored.end()), "a.bmp\r\n20001208-101500");
   // The version it replaced is kept, newest.
   const std::vector<std::string> entries = PublishHistoryEntries(nullptr, {[this](HWND) { return work_.Sjis(); }, {}});
   ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(ReadBytes(work_ / (L"公開履歴\\" + winui::SjisToWide(entries[0]) + L"\\機器操作A.tbl")).size(), 7u);
+  EXPECT_EQ(ReadBytes(work_ / (L"公開履歴\\" + winui::SjisToWide(entries[0]) + L"\\a.bmp")).size(), 7u);
 }
 
 }  // namespace
