@@ -1,7 +1,5 @@
 #include "editor/PanelEditFm.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "data/OptionMdl.h"
@@ -14,22 +12,14 @@
 #include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
+#include "winui/Scrolling.h"
 #include "winui/TextConv.h"
 
 namespace {
 
-SCROLLINFO ScrollInfo(UINT mask) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = mask;
-  return info;
-}
-
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-constexpr COLORREF kBarColour = RGB(200, 253, 253);
 constexpr COLORREF kFrameColour = RGB(255, 0, 0);
-constexpr UINT_PTR kBarSubclassId = 1;
 constexpr int kWheelStep = 40;
 // Right of the three specified buttons: 動作確認 on top, the status line below it.
 constexpr int kSecondColumnLeft = 100;
@@ -38,17 +28,6 @@ constexpr int kStatusHeight = 56;
 // A picture narrower than the bar's buttons would cut them off; the window is
 // then wider than the picture.
 constexpr int kMinClientWidth = kSecondColumnLeft + 75 + 8;
-
-LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, BarProc, kBarSubclassId);
-  if (msg == WM_ERASEBKGND) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    FillRect(reinterpret_cast<HDC>(wParam), &r, reinterpret_cast<HBRUSH>(brush));
-    return 1;
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
 
 RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top - dy, r.right - dx, r.bottom - dy}; }
 
@@ -70,15 +49,14 @@ bool TPanelEditFm::CreateForm(HWND owner) {
 
 void TPanelEditFm::OnCreate() {
   font_ = winui::Font::Pixels(L"Tahoma", 11);
-  barBrush_.Reset(CreateSolidBrush(kBarColour));
   HFONT font = font_.Handle();
-  Panel1 = winui::CreatePanel(Handle(), {0, 0, 200, kBarHeight}, kPanel1);
-  SetWindowSubclass(Panel1, BarProc, kBarSubclassId, reinterpret_cast<DWORD_PTR>(barBrush_.Get()));
-  SaveButton = winui::CreateButton(Panel1, kSaveButton, L"保存", {16, 8, 75, 25}, font);
-  SaveQuit = winui::CreateButton(Panel1, kSaveQuit, L"保存して終了", {16, 39, 75, 25}, font);
-  TyuusiButton = winui::CreateButton(Panel1, kTyuusiButton, L"キャンセル", {16, 70, 75, 25}, font);
-  CheckButton = winui::CreateButton(Panel1, kCheckButton, L"動作確認", {kSecondColumnLeft, 8, 75, 25}, font);
-  StatusLabel = winui::CreateControl(Panel1, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+  Panel1.CreateBar(Handle(), {0, 0, 200, kBarHeight}, kPanel1);
+  HWND bar = Panel1.Handle();
+  SaveButton = winui::CreateButton(bar, kSaveButton, L"保存", {16, 8, 75, 25}, font);
+  SaveQuit = winui::CreateButton(bar, kSaveQuit, L"保存して終了", {16, 39, 75, 25}, font);
+  TyuusiButton = winui::CreateButton(bar, kTyuusiButton, L"キャンセル", {16, 70, 75, 25}, font);
+  CheckButton = winui::CreateButton(bar, kCheckButton, L"動作確認", {kSecondColumnLeft, 8, 75, 25}, font);
+  StatusLabel = winui::CreateControl(bar, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
                                      {kSecondColumnLeft, kStatusTop, 100, kStatusHeight}, kStatusLabel, font);
   winui::SetTabOrder({SaveButton, TyuusiButton, SaveQuit, CheckButton});
   UpdateStatus();
@@ -135,7 +113,7 @@ void TPanelEditFm::PlaceWindow() {
   }
   RECT client{};
   GetClientRect(Handle(), &client);
-  MoveWindow(Panel1, 0, client.bottom - kBarHeight, client.right, kBarHeight, TRUE);
+  MoveWindow(Panel1.Handle(), 0, client.bottom - kBarHeight, client.right, kBarHeight, TRUE);
   MoveWindow(StatusLabel, kSecondColumnLeft, kStatusTop, std::max(0L, client.right - kSecondColumnLeft - 8),
              kStatusHeight, TRUE);
   UpdateScrollBars();
@@ -144,31 +122,17 @@ void TPanelEditFm::PlaceWindow() {
 void TPanelEditFm::UpdateScrollBars() {
   RECT client{};
   GetClientRect(Handle(), &client);
-  const int pageX = client.right;
-  const int pageY = ViewHeight();
-  scrollX_ = std::clamp(scrollX_, 0, std::max(0, panelImage_.Width() - pageX));
-  scrollY_ = std::clamp(scrollY_, 0, std::max(0, panelImage_.Height() - pageY));
   const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-  if (style & WS_HSCROLL) {
-    SCROLLINFO info = ScrollInfo(SIF_ALL);
-    info.nMax = panelImage_.Width() - 1;
-    info.nPage = static_cast<UINT>(pageX);
-    info.nPos = scrollX_;
-    SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
-  }
-  if (style & WS_VSCROLL) {
-    SCROLLINFO info = ScrollInfo(SIF_ALL);
-    info.nMax = panelImage_.Height() - 1;
-    info.nPage = static_cast<UINT>(pageY);
-    info.nPos = scrollY_;
-    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
-  }
+  auto scroll = [&](int bar, int content, int page, int position) {
+    // A direction without its bar is one where the picture fits.
+    if (!(style & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))) return std::clamp(position, 0, std::max(0, content - page));
+    return winui::SetScrollExtent(Handle(), bar, content, page, position);
+  };
+  scrollX_ = scroll(SB_HORZ, panelImage_.Width(), client.right, scrollX_);
+  scrollY_ = scroll(SB_VERT, panelImage_.Height(), ViewHeight(), scrollY_);
 }
 
 void TPanelEditFm::ScrollTo(int bar, int position) {
-  SCROLLINFO info = ScrollInfo(SIF_ALL);
-  GetScrollInfo(Handle(), bar, &info);
-  position = std::clamp(position, info.nMin, std::max(info.nMin, info.nMax - static_cast<int>(info.nPage) + 1));
   (bar == SB_HORZ ? scrollX_ : scrollY_) = position;
   UpdateScrollBars();
   RECT view{};
@@ -264,12 +228,12 @@ void TPanelEditFm::FormMouseMove(int x, int y) {
   MoveFrameTo(cell);
 }
 
-void TPanelEditFm::FormMouseDown(UINT button) {
+void TPanelEditFm::FormMouseDown(MouseButton button) {
   // A click acts on the cell last framed, not on the point clicked; over the
   // bitmap beyond the grid there is none.
   if (!hover_ || !table_) return;
-  if (button == WM_LBUTTONDOWN) EditCell(*hover_);
-  if (button == WM_RBUTTONDOWN) StampText(*hover_);
+  if (button == MouseButton::Left) EditCell(*hover_);
+  if (button == MouseButton::Right) StampText(*hover_);
 }
 
 void TPanelEditFm::EditCell(GridCell cell) {
@@ -355,60 +319,32 @@ void TPanelEditFm::OnCommand(int id, int code, HWND /*control*/) {
   }
 }
 
-bool TPanelEditFm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  switch (msg) {
-    case winui::kMsgPreviewKey:
-      result = OnKey(static_cast<UINT>(wParam), lParam) ? 1 : 0;
-      return true;
-    case WM_PAINT: {
-      winui::PaintDc dc(Handle());
-      PaintContent(dc.Get(), true);
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      PaintContent(reinterpret_cast<HDC>(wParam), true);
-      return true;
-    case WM_ERASEBKGND:
-      result = 1;  // the picture covers the view; the bar paints itself
-      return true;
-    case WM_MOUSEMOVE:
-      FormMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-      FormMouseDown(msg);
-      return true;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-      result = reinterpret_cast<LRESULT>(barBrush_.Get());
-      return true;
-    case WM_HSCROLL:
-    case WM_VSCROLL: {
-      if (lParam != 0) return false;
-      const int bar = msg == WM_HSCROLL ? SB_HORZ : SB_VERT;
-      SCROLLINFO info = ScrollInfo(SIF_ALL);
-      GetScrollInfo(Handle(), bar, &info);
-      int position = info.nPos;
-      switch (LOWORD(wParam)) {
-        case SB_LINEUP: position -= kWheelStep; break;
-        case SB_LINEDOWN: position += kWheelStep; break;
-        case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-        case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: position = info.nTrackPos; break;
-        case SB_TOP: position = info.nMin; break;
-        case SB_BOTTOM: position = info.nMax; break;
-        default: break;
-      }
-      ScrollTo(bar, position);
-      return true;
-    }
-    case WM_MOUSEWHEEL:
-      if (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VSCROLL) {
-        ScrollTo(SB_VERT, scrollY_ - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * kWheelStep);
-      }
-      return true;
-    default:
-      return false;
+LRESULT TPanelEditFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != winui::kMsgPreviewKey) return 0;
+  return OnKey(static_cast<UINT>(wParam), lParam) ? 1 : 0;
+}
+
+void TPanelEditFm::OnPaint(HDC dc, const RECT& /*dirty*/) { PaintContent(dc, true); }
+
+void TPanelEditFm::OnMouseMove(int x, int y) { FormMouseMove(x, y); }
+
+void TPanelEditFm::OnMouseDown(MouseButton button, int /*x*/, int /*y*/) { FormMouseDown(button); }
+
+void TPanelEditFm::OnVScroll(int code, int thumb) {
+  if (const auto position = winui::ScrollTarget(Handle(), SB_VERT, code, thumb, kWheelStep)) {
+    ScrollTo(SB_VERT, *position);
   }
+}
+
+void TPanelEditFm::OnHScroll(int code, int thumb) {
+  if (const auto position = winui::ScrollTarget(Handle(), SB_HORZ, code, thumb, kWheelStep)) {
+    ScrollTo(SB_HORZ, *position);
+  }
+}
+
+bool TPanelEditFm::OnMouseWheel(int delta) {
+  if (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VSCROLL) {
+    ScrollTo(SB_VERT, scrollY_ - delta / WHEEL_DELTA * kWheelStep);
+  }
+  return true;
 }

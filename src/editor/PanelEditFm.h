@@ -11,6 +11,7 @@
 #include <string>
 
 #include "data/PanelFiles.h"
+#include "editor/PanelEditBar.h"
 #include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"
@@ -52,7 +53,7 @@ class TPanelEditFm : public winui::Form {
   // data module's; tests give their own.
   CommandClipboard* Clipboard;
 
-  HWND Panel1 = nullptr;
+  TPanelEditBar Panel1;
   HWND SaveButton = nullptr;
   HWND SaveQuit = nullptr;
   HWND TyuusiButton = nullptr;
@@ -63,7 +64,15 @@ class TPanelEditFm : public winui::Form {
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
-  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;  // the preview keys
+  void OnPaint(HDC dc, const RECT& dirty) override;
+  // The picture covers the view; the bar paints itself.
+  bool OnEraseBackground(HDC /*dc*/) override { return true; }
+  void OnMouseMove(int x, int y) override;
+  void OnMouseDown(MouseButton button, int x, int y) override;
+  void OnVScroll(int code, int thumb) override;
+  void OnHScroll(int code, int thumb) override;
+  bool OnMouseWheel(int delta) override;
 
  private:
   PanelGrid Grid() const;
@@ -81,7 +90,7 @@ class TPanelEditFm : public winui::Form {
   void UpdateStatus();
 
   void FormMouseMove(int x, int y);
-  void FormMouseDown(UINT button);
+  void FormMouseDown(MouseButton button);
   void EditCell(GridCell cell);
   void StampText(GridCell cell);
   void SaveButtonClick();
@@ -101,7 +110,6 @@ class TPanelEditFm : public winui::Form {
   CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
   winui::Font font_;
-  winui::Brush barBrush_;
   int cellWidth_ = 0;
   int cellHeight_ = 0;
   std::optional<GridCell> hover_ = GridCell{0, 0};

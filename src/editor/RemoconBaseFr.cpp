@@ -1,8 +1,7 @@
 #include "editor/RemoconBaseFr.h"
 
-#include <algorithm>
-
 #include "winui/AppMessages.h"
+#include "winui/Scrolling.h"
 
 namespace {
 
@@ -84,17 +83,7 @@ LRESULT TRemoconBaseFr::OnAppMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/)
 void TRemoconBaseFr::UpdateScrollBar() {
   RECT client{};
   GetClientRect(Handle(), &client);
-  const int page = client.bottom - client.top;
-  const int content = RowCount() * TRemoconFr::kHeight;
-  scrollPos_ = std::clamp(scrollPos_, 0, std::max(0, content - page));
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMin = 0;
-  info.nMax = std::max(0, content - 1);
-  info.nPage = static_cast<UINT>(page);
-  info.nPos = scrollPos_;
-  SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+  scrollPos_ = winui::SetScrollExtent(Handle(), SB_VERT, RowCount() * TRemoconFr::kHeight, client.bottom, scrollPos_);
 }
 
 void TRemoconBaseFr::PlaceRows() {
@@ -131,24 +120,8 @@ void TRemoconBaseFr::OnSize(int /*width*/, int /*height*/) {
   PlaceRows();
 }
 
-void TRemoconBaseFr::OnVScroll(int code) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_ALL;
-  GetScrollInfo(Handle(), SB_VERT, &info);
-  int pos = scrollPos_;
-  switch (code) {
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = info.nMax; break;
-    case SB_LINEUP: pos -= kLineStep; break;
-    case SB_LINEDOWN: pos += kLineStep; break;
-    case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-    default: return;
-  }
-  ScrollTo(pos);
+void TRemoconBaseFr::OnVScroll(int code, int thumb) {
+  if (const auto pos = winui::ScrollTarget(Handle(), SB_VERT, code, thumb, kLineStep)) ScrollTo(*pos);
 }
 
 bool TRemoconBaseFr::OnMouseWheel(int delta) {

@@ -110,8 +110,15 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnSize(LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_VSCROLL:
-      if (lParam == 0) {
-        OnVScroll(LOWORD(wParam));
+    case WM_HSCROLL:
+      if (lParam == 0) {  // from a control's scroll bar lParam is the control
+        const int bar = msg == WM_VSCROLL ? SB_VERT : SB_HORZ;
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        GetScrollInfo(hwnd_, bar, &info);
+        if (bar == SB_VERT) OnVScroll(LOWORD(wParam), info.nTrackPos);
+        else OnHScroll(LOWORD(wParam), info.nTrackPos);
         return 0;
       }
       break;
@@ -122,7 +129,9 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_LBUTTONDOWN:
-      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case WM_RBUTTONDOWN:
+      OnMouseDown(msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right, GET_X_LPARAM(lParam),
+                  GET_Y_LPARAM(lParam));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -53,12 +53,15 @@ class Window {
   // The background; return false to leave it to the window class.
   virtual bool OnEraseBackground(HDC dc) { (void)dc; return false; }
   virtual void OnSize(int width, int height) { (void)width, (void)height; }
-  // SB_* code and the 16-bit thumb position of WM_VSCROLL from the window's own scroll bar.
-  virtual void OnVScroll(int code) { (void)code; }
-  // Wheel delta in WHEEL_DELTA units; return false to pass the wheel on to the parent.
+  // The window's own scroll bars: the SB_* code and where the thumb is being
+  // dragged (the full position, not the 16 bits of the message). See Scrolling.h.
+  virtual void OnVScroll(int code, int thumb) { (void)code, (void)thumb; }
+  virtual void OnHScroll(int code, int thumb) { (void)code, (void)thumb; }
+  // Wheel delta as the message gives it (WHEEL_DELTA a notch); return false to pass the wheel on to the parent.
   virtual bool OnMouseWheel(int delta) { (void)delta; return false; }
   virtual void OnMouseMove(int x, int y) { (void)x, (void)y; }
-  virtual void OnMouseDown(int x, int y) { (void)x, (void)y; }
+  enum class MouseButton { Left, Right };
+  virtual void OnMouseDown(MouseButton button, int x, int y) { (void)button, (void)x, (void)y; }
   // Colours of a child control (WM_CTLCOLOR*); null for the system's.
   virtual HBRUSH OnCtlColor(HDC dc, HWND control) { (void)dc, (void)control; return nullptr; }
 

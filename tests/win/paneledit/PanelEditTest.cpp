@@ -70,6 +70,20 @@ TEST_F(PanelEdit, HoverRepaintsOnlyTheOldAndTheNewCell) {
   EXPECT_LE(perChange, 2 * 80 * 80);
 }
 
+TEST_F(PanelEdit, APanelLargerThanTheScreenScrollsBothWaysWithinItsPicture) {
+  Open(100, 100, 40, 30);
+  SendMessageW(Window(), WM_HSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(GetScrollPos(Window(), SB_HORZ), 40);
+  SendMessageW(Window(), WM_VSCROLL, SB_BOTTOM, 0);
+  SCROLLINFO bar{sizeof bar, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(Window(), SB_VERT, &bar);
+  EXPECT_EQ(bar.nPos, bar.nMax - static_cast<int>(bar.nPage) + 1);  // the last page, not past it
+  SendMessageW(Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(GetScrollPos(Window(), SB_VERT), bar.nPos - 40);
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, At(70, 70));  // the pointer addresses the scrolled picture
+  EXPECT_EQ(window_->HoverCell(), (GridCell{1, (70 + bar.nPos - 40) / 100}));
+}
+
 TEST_F(PanelEdit, StampDrawsIntoThePictureAndCountsAsUnsavedWork) {
   Open(40, 30, 3, 2);
   SendMessageW(Window(), WM_MOUSEMOVE, 0, At(45, 35));
