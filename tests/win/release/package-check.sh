@@ -19,7 +19,7 @@ fail() { echo "release: $*" >&2; exit 1; }
 wait_until() { for _ in $(seq $(($1 * 10))); do bash -c "$2" && return 0; sleep 0.1; done; return 1; }
 
 base="PanelEditor-${version}"
-guide_pictures="$(sed -n 's/.*](images\/\([^)]*\)).*/\1/p' "$(dirname "$0")/../../../docs/user-guide-ja.md" | sort -u)"
+guide_pictures="$(grep -o '](images/[^)]*)' "$(dirname "$0")/../../../docs/user-guide-ja.md" | sed 's|](images/||; s|)$||' | sort -u)"
 [ -n "$guide_pictures" ] || fail "the guide shows no pictures"
 listed="$(unzip -Z1 "$zip" | sort | tr '\n' ' ')"
 expected="$(printf '%s\n' "$base/" "$base/LICENSE.txt" "$base/PanelEditor.exe" "$base/README-ja.txt" "$base/VERSION.txt" \
