@@ -32,7 +32,7 @@ sleep 0.3
 shot road-create-question
 answer_box '^注意$' Return                      # これで作成しても良いですか? Yes
 
-editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "the edit window did not open"
+editor="$(wait_for_window ' - パネル編集$' 10)" || fail "the edit window did not open"
 sleep 0.5
 client_origin "$editor" 240 $((120 + 98))
 edit_x=$client_x edit_y=$client_y
@@ -106,14 +106,14 @@ check="$(wait_for_window '^公開前の確認$' 10)" || fail "no check before pu
 sleep 0.3
 shot road-publish-check "$check"
 xdotool key shift+Tab space; sleep 0.3     # 公開する
-wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
+wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the edit window open"
 
 # 既存ファイル: reopen it from the list.
 open_first_table road-existing
 shot road-reopened
 client_x=$edit_x client_y=$edit_y
 click $((16 + 37)) $((120 + 70 + 12))  # キャンセル: nothing changed, no question
-wait_for_no_window '^PanelEditFm$' 5 || fail "キャンセル asked or stayed open"
+wait_for_no_window ' - パネル編集$' 5 || fail "キャンセル asked or stayed open"
 
 # What the run entered, byte for byte (Shift-JIS, CR LF).
 code="    1.50,  120.25,$signal"
