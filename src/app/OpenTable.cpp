@@ -25,7 +25,9 @@ void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
   CPanelTable table;
   MessageBoxAsk ask(owner);
   std::string failure = ReadTableFile(table, tablePathSjis, ask);
-  if (failure.empty()) failure = CheckTableBitmap(table, owner);
+  // The picture is loaded once, by the check, and handed on to the editor.
+  winui::Picture picture;
+  if (failure.empty()) failure = CheckTableBitmap(table, owner, &picture);
   if (!failure.empty()) {
     winui::ShowMessageSjis(owner, failure, "Error", winui::MsgButtons::Ok);
     return;
@@ -33,9 +35,6 @@ void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
   if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
   TPanelEditFm editor(*OptionMdl);
   if (!editor.CreateForm(owner)) return;
-  if (std::wstring why = editor.LoadPanel(table); !why.empty()) {
-    winui::ShowMessage(owner, why, L"Error", winui::MsgButtons::Ok);
-    return;
-  }
+  editor.LoadPanel(table, std::move(picture));
   winui::ShowModal(editor, owner);
 }

@@ -40,7 +40,7 @@ int RunApplication(int showCommand) {
     ScopedGlobal<TOptionMdl> optionsGlobal(OptionMdl, options.get());
     // Before any panel is listed or published: a kill may have cut a
     // publication off half way.
-    TidyPanelFolders();
+    TidyDocumentsPanelFolders();
 
     // Showing the window runs its FormShow (setting, device library).
     ShowWindow(mainForm->Handle(), showCommand);

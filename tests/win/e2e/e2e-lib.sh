@@ -130,6 +130,6 @@ open_first_table() {  # [shot name]
   sleep 0.3
   [ -z "${1:-}" ] || shot "$1"
   click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
-  editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "開く did not open the edit window"
+  editor="$(wait_for_window ' - パネル編集$' 10)" || fail "開く did not open the edit window"
   sleep 0.5
 }
