@@ -9,6 +9,7 @@
 #include "app/UserGuide.h"
 #include "data/OptionMdl.h"
 #include "data/RelayPortSetting.h"
+#include "table/PanelNames.h"
 #include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
@@ -102,7 +103,7 @@ void TMainPanelFm::FinishAfterFirstPaint() {
 }
 
 void TMainPanelFm::OpenTable(char identifier) {
-  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathFor(workFolder_, identifier));
+  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathIn(workFolder_, identifier));
 }
 
 void TMainPanelFm::FocusFirstFieldOfShownTab() {
