@@ -2,8 +2,8 @@
 
 #include "app/ManagePanelFiles.h"
 #include "app/OpenTable.h"
+#include "data/WinFolderFiles.h"
 #include "table/NewPanel.h"
-#include "table/PlatformFile.h"
 #include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 #include "winui/Controls.h"
@@ -17,8 +17,6 @@ namespace {
 
 constexpr wchar_t kBadIdentifier[] = L"ファイル識別子が不正です";
 constexpr wchar_t kBadSize[] = L"ボタンサイズが不正です";
-
-bool FileExists(const std::string& pathSjis) { return UniqueFile(OpenFileSjis(pathSjis, "rb")) != nullptr; }
 
 int ReadNumber(HWND edit) { return ParseDecimalField(winui::WideToSjis(winui::GetText(edit)).value_or("")); }
 
@@ -138,7 +136,7 @@ void NewPanelTab::OK_ButtonClick() {
   if (!autoBitmapName_.empty()) FollowIdentifier(winui::GetText(FileName));
   if (workFolder_.empty()) return;  // no documents folder: said once at start
   const std::string tablePath = TablePathFor(workFolder_, *identifier);
-  if (FileExists(tablePath)) {
+  if (winfiles::FileExists(tablePath)) {
     winui::ShowWarning(owner_, L"すでにファイルがあります");
     return;
   }
@@ -150,7 +148,7 @@ void NewPanelTab::OK_ButtonClick() {
   const std::string bitmapName = CompleteBitmapName(*typedBitmapName);
   winui::SetText(BmpFileName, winui::SjisToWide(bitmapName));
   const std::string bitmapPath = workFolder_ + "\\" + bitmapName;
-  bool bitmapExists = FileExists(bitmapPath);
+  bool bitmapExists = winfiles::FileExists(bitmapPath);
 
   const int columns = ReadNumber(YokoSuu);
   const int rows = ReadNumber(TateSuu);
