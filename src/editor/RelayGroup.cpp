@@ -5,8 +5,8 @@
 #include "devices/win/RelaySend.h"
 #include "table/CellRegistration.h"
 #include "table/CommandCode.h"
-#include "winui/MessageBox.h"
 #include "winui/Controls.h"
+#include "winui/MessageBox.h"
 #include "winui/TextConv.h"
 
 namespace edit_command {

@@ -152,7 +152,9 @@ close_new() {  # キャンセル in the new panel's edit window
 }
 first_line() { head -n 1 "$work/機器操作$1.tbl" | iconv -f SHIFT_JIS -t UTF-8 | tr -d '\r'; }
 client_x=$main_x client_y=$main_y; click $((32 + 30)) $((8 + 10))  # the tab
-retype 152 25 A; xdotool key Tab; retype 152 25 B; xdotool key Tab; sleep 0.2; shot road-new-follows "$main"
+# Back to the identifier by key: a second click on it so soon would be a double click.
+retype 152 25 A; xdotool key Tab shift+Tab End BackSpace; xdotool type B; xdotool key Tab
+sleep 0.2; shot road-new-follows "$main"
 create; answer_box '^注意$' Return; close_new  # これで作成しても良いですか? Yes
 [ "$(first_line B)" = 機器操作B.bmp ] && [ -f "$work/機器操作B.bmp" ] || fail "panel B has not its own bitmap"
 retype 152 25 C; xdotool key Tab; retype 194 53 x.TBL; create
