@@ -4,6 +4,7 @@
 #include "app/OpenTable.h"
 #include "data/WinFolderFiles.h"
 #include "table/ManagePanelSteps.h"
+#include "table/ManagePanels.h"
 #include "winui/FolderTree.h"
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
@@ -131,9 +132,9 @@ std::vector<std::string> TablesNamingBitmap(const std::string& workFolder, const
   std::vector<std::string> users;
   for (const std::wstring& name : TableFileNames(workFolder)) {
     const std::string nameSjis = *winui::WideToSjis(name);
-    std::string bytes;
-    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty()) continue;
-    if (SameFileName(DescribeTable(nameSjis, bytes).bitmapName, bitmapName)) users.push_back(nameSjis);
+    std::wstring why;
+    const std::optional<std::string> bytes = winfiles::ReadWholeFile(workFolder + "\\" + nameSjis, why);
+    if (bytes && SameFileName(DescribeTable(nameSjis, *bytes).bitmapName, bitmapName)) users.push_back(nameSjis);
   }
   return users;
 }
