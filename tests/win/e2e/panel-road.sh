@@ -146,9 +146,9 @@ retype() {  # field x, y on the tab; what is typed over its text
 }
 create() { client_x=$main_x client_y=$main_y; click $((35 + 176)) $((29 + 247)); }
 close_new() {  # キャンセル in the new panel's edit window
-  wait_for_window '^PanelEditFm$' 10 >/dev/null && sleep 0.5 || fail "the new panel did not open"
+  wait_for_window ' - パネル編集$' 10 >/dev/null && sleep 0.5 || fail "the new panel did not open"
   client_x=$edit_x client_y=$edit_y; click $((16 + 37)) $((120 + 70 + 12))
-  wait_for_no_window '^PanelEditFm$' 5 || fail "the new panel did not close"
+  wait_for_no_window ' - パネル編集$' 5 || fail "the new panel did not close"
 }
 first_line() { head -n 1 "$work/機器操作$1.tbl" | iconv -f SHIFT_JIS -t UTF-8 | tr -d '\r'; }
 client_x=$main_x client_y=$main_y; click $((32 + 30)) $((8 + 10))  # the tab
