@@ -165,7 +165,7 @@ void ExistingFilesTab::RestoreButtonClick() {
                        L"", winui::MsgButtons::Ok);
     return;
   }
-  TRestoreVersionFm form(std::move(versions));
+  winui::Owned<TRestoreVersionFm> form(std::move(versions));
   if (!form.CreateForm(owner_) || winui::ShowModal(form, owner_) != winui::ModalResult::Ok) return;
   if (RestorePublishedVersion(owner_, form.Chosen(), folders_)) {
     winui::ShowMessage(owner_, L"クロヴァンに戻しました。", L"", winui::MsgButtons::Ok);

@@ -47,7 +47,7 @@ std::wstring Joined(const std::vector<std::string>& names) {
 }
 
 std::optional<char> AskIdentifier(HWND owner, const std::string& tableName) {
-  TDuplicatePanelFm form;
+  winui::Owned<TDuplicatePanelFm> form;
   if (!form.CreateForm(owner, Wide(tableName))) return std::nullopt;
   if (winui::ShowModal(form, owner) != winui::ModalResult::Ok) return std::nullopt;
   const std::optional<char> identifier = TableIdentifierOf(form.Identifier());

@@ -35,7 +35,7 @@ void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
     return;
   }
   if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
-  TPanelEditFm editor(*OptionMdl);
+  winui::Owned<TPanelEditFm> editor(*OptionMdl);
   if (!editor.CreateForm(owner)) return;
   if (std::wstring why = editor.LoadPanel(table); !why.empty()) {
     winui::ShowMessage(owner, why, L"Error", winui::MsgButtons::Ok);

@@ -31,7 +31,7 @@ int RunApplication(int showCommand) {
     winui::InitApplication();
 
     // The main window first: its creation handler runs before the data module exists.
-    auto mainForm = std::make_unique<TMainPanelFm>();
+    auto mainForm = std::make_unique<winui::Owned<TMainPanelFm>>();
     ScopedGlobal<TMainPanelFm> mainGlobal(MainPanelFm, mainForm.get());
     if (!mainForm->CreateForm()) return 1;
 

@@ -150,7 +150,7 @@ Record RunCommissioningSteps(HWND owner, const CPanelTable& table, Commissioning
     const Step& step = record.Steps()[i];
     if (frameCell) frameCell(step.ordinal);
     record.SetFinding(i, runner.Before(step));
-    TCommissioningFm form(QuestionFor(step, i, count, record.At(i).finding));
+    winui::Owned<TCommissioningFm> form(QuestionFor(step, i, count, record.At(i).finding));
     const bool answered =
         form.CreateForm(owner) && winui::ShowModal(form, owner) == winui::ModalResult::Ok;
     if (answered) record.Answer(i, form.Answer(), NoteToSjis(form.Note()));

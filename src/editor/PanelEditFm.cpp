@@ -237,7 +237,7 @@ void TPanelEditFm::FormMouseDown(MouseButton button) {
 }
 
 void TPanelEditFm::EditCell(GridCell cell) {
-  TEditCommandFm dialog(options_);
+  winui::Owned<TEditCommandFm> dialog(options_);
   if (!dialog.CreateForm(Handle())) return;
   dialog.SetPanelTable(*table_);
   dialog.LoadCell(table_->Cell(Grid().Ordinal(cell)));
@@ -246,7 +246,7 @@ void TPanelEditFm::EditCell(GridCell cell) {
 }
 
 void TPanelEditFm::StampText(GridCell cell) {
-  TInputStringFm dialog;
+  winui::Owned<TInputStringFm> dialog;
   if (!dialog.CreateForm(Handle())) return;
   if (winui::ShowModal(dialog, Handle()) != winui::ModalResult::Ok) return;
   const std::wstring text = dialog.Text();

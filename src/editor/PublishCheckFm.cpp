@@ -48,7 +48,7 @@ void TPublishCheckFm::OnCommand(int id, int code, HWND) {
 }
 
 bool ConfirmPublishDespite(HWND owner, const std::vector<PanelFinding>& findings) {
-  TPublishCheckFm form(findings);
+  winui::Owned<TPublishCheckFm> form(findings);
   if (!form.Create(owner)) return false;
   return winui::ShowModal(form, owner) == winui::ModalResult::Ok;
 }

@@ -28,7 +28,6 @@ class TRemoconBaseFr : public winui::ChildFrame {
   static constexpr COLORREF kColor = RGB(192, 192, 192);
 
   explicit TRemoconBaseFr(RemoconListOwner& owner) : owner_(owner) {}
-  ~TRemoconBaseFr() override;
 
   // `controlFont` is the dialog's, given to the rows' edits and buttons.
   bool CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id = 0);

@@ -1,8 +1,8 @@
 #pragma once
 // One C++ object per top-level window, on the shared window part (Window.h):
 // the caption, the frame, the font every control gets, closing and the modal
-// result. Whoever creates a form owns the object and deletes it after the
-// window is gone (or lets the destructor destroy the window).
+// result. Whoever creates a form makes it as Owned<TSomeFm> and owns it; the
+// window goes with the object, or before it.
 //
 // A form is shown either as the main window (ShowWindow + RunMessageLoop) or
 // modally with ShowModal, which returns the modal result set by the form.
@@ -39,9 +39,6 @@ struct FormSpec {
 class Form : public Window {
  public:
   Form() = default;
-  // Destroys the window if it is still there; by then the derived part is gone,
-  // so a form whose OnDestroy matters calls Destroy() (or closes) first.
-  ~Form() override = default;
 
   // Creates the window (hidden); OnCreate runs before this returns.
   bool Create(const FormSpec& formSpec);

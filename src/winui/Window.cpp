@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <stdexcept>
+
 #include "winui/Controls.h"
 #include "winui/ExceptionBox.h"
 #include "winui/Gdi.h"
@@ -30,7 +32,11 @@ bool EnsureClass(const std::wstring& name, WNDPROC proc) {
 }  // namespace
 
 Window::~Window() {
-  if (hwnd_) DestroyWindow(hwnd_);  // WM_NCDESTROY unbinds the object
+  // A child frame that was not Owned, its parent's window still there: the
+  // window goes without a handler seeing the object's remains.
+  if (!hwnd_) return;
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
 }
 
 void Window::Destroy() {
@@ -39,6 +45,7 @@ void Window::Destroy() {
 
 bool Window::CreateBound(const std::wstring& className, DWORD exStyle, const std::wstring& caption, DWORD style,
                          int left, int top, int width, int height, HWND parent, int id) {
+  if (!(style & WS_CHILD) && !owned_) throw std::logic_error("a window object is made as winui::Owned<T>");
   if (hwnd_ || !EnsureClass(className, &Window::WindowProc)) return false;
   HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
   HWND created = CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, left, top, width, height, parent,

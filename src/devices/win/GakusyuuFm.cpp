@@ -25,12 +25,6 @@ int WrappedTextHeight(HWND window, HFONT font, const wchar_t* text, int width) {
 
 }  // namespace
 
-TGakusyuuFm::~TGakusyuuFm() {
-  // Destroyed here rather than by the base class, so that OnDestroy still
-  // reaches this class and joins the worker.
-  if (Handle()) DestroyWindow(Handle());
-}
-
 bool TGakusyuuFm::Create(HWND owner) {
   winui::FormSpec formSpec;
   formSpec.className = kClassName;
@@ -123,7 +117,7 @@ void TGakusyuuFm::OnDestroy() {
 namespace devices {
 
 std::string LearnIrCodeWithDialog(HWND owner, IrLibrary& library) {
-  TGakusyuuFm form(library);
+  winui::Owned<TGakusyuuFm> form(library);
   if (!form.Create(owner)) return {};
   winui::ShowModal(form, owner);
   return form.Result();

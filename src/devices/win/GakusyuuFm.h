@@ -20,7 +20,6 @@ class TGakusyuuFm : public winui::Form {
   static constexpr int kLabel1Id = 101;
 
   explicit TGakusyuuFm(IrLibrary& library) : library_(library) {}
-  ~TGakusyuuFm() override;
 
   bool Create(HWND owner);
   // The code text, empty when nothing was learned.

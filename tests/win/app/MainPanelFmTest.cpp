@@ -78,7 +78,7 @@ class MainWindowTest : public ::testing::Test {
   void Open(const std::wstring& variant) {
     sim_ = std::make_unique<SimLibrary>(variant);
     ASSERT_TRUE(sim_->Ready());
-    form_ = std::make_unique<TMainPanelFm>();
+    form_ = std::make_unique<winui::Owned<TMainPanelFm>>();
     MainPanelFm = form_.get();
     ASSERT_TRUE(form_->CreateForm());
     wchar_t folder[MAX_PATH] = {};

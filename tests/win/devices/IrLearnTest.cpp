@@ -60,7 +60,7 @@ TEST_F(Learning, DataModuleReturnsTheSignalInCodeTextFormat) {
 TEST_F(Learning, DialogLayoutAndSuccessLabel) {
   sim.Set(L"USBIRSIM_PARAM1", L"123456.78");
   sim.Set(L"USBIRSIM_SIGNAL", L"000AFF");
-  TGakusyuuFm form(sim.Library());
+  winui::Owned<TGakusyuuFm> form(sim.Library());
   ASSERT_TRUE(form.Create(nullptr));
   HWND hwnd = form.Handle();
 
@@ -219,7 +219,7 @@ TEST_F(Learning, MissingLibraryIsAConnectionError) {
 
 TEST_F(Learning, TenFailedReadsAreAFailureNotASuccess) {
   sim.Set(L"USBIRSIM_READ_FAILS", L"always");
-  TGakusyuuFm form(sim.Library());
+  winui::Owned<TGakusyuuFm> form(sim.Library());
   ASSERT_TRUE(form.Create(nullptr));
   BoxRecorder boxes;
   winui::ShowModal(form, nullptr);
@@ -238,7 +238,7 @@ TEST_F(Learning, DestroyingTheDialogWhileItsWorkerRunsDoesNotHang) {
   BoxRecorder boxes;
   DWORD start = 0;
   {
-    TGakusyuuFm form(sim.Library());
+    winui::Owned<TGakusyuuFm> form(sim.Library());
     ASSERT_TRUE(form.Create(nullptr));
     ShowWindow(form.Handle(), SW_SHOWNA);  // starts the worker without a modal loop
     ASSERT_TRUE(winui::PumpUntil([&] { return !sim.Calls("USBIrReadData").empty(); }, 10000));

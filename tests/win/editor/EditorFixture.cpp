@@ -20,7 +20,7 @@ void EditorTest::Open(int ordinal, const std::string& code, std::initializer_lis
   cell->ReplaceCode(MakeCellCode(code));
   cell->ClearTexts();
   for (const std::string& text : texts) cell->AddText(text);
-  dialog = std::make_unique<TEditCommandFm>(options);
+  dialog = std::make_unique<winui::Owned<TEditCommandFm>>(options);
   ASSERT_TRUE(dialog->CreateForm(nullptr));
   dialog->SetPanelTable(table);
   dialog->LoadCell(*cell);

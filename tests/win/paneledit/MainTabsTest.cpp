@@ -30,7 +30,8 @@ namespace {
 class TabHost : public winui::Form {
  public:
   TabHost(std::string workFolder, std::string hostFolder)
-      : workFolder_(std::move(workFolder)), hostFolder_(std::move(hostFolder)) {
+      : workFolder_(std::move(workFolder)), hostFolder_(std::move(hostFolder)) {}
+  void Open() {
     winui::FormSpec formSpec;
     formSpec.className = L"TabHostForTests";
     formSpec.clientWidth = 560;
@@ -77,7 +78,10 @@ void WriteBitmap(const std::wstring& path, int width, int height, COLORREF colou
 class MainTabs : public ::testing::Test {
  protected:
   // Opening a table hands the data module to the edit window.
-  void SetUp() override { OptionMdl = &options_; }
+  void SetUp() override {
+    OptionMdl = &options_;
+    host_.Open();
+  }
   void TearDown() override { OptionMdl = nullptr; }
   void Fill(const wchar_t* identifier, const wchar_t* bitmap, const wchar_t* columns, const wchar_t* rows,
             const wchar_t* width, const wchar_t* height) {
@@ -124,7 +128,7 @@ class MainTabs : public ::testing::Test {
   TOptionMdl options_;
   TempFolder work_;
   TempFolder kurovan_;
-  TabHost host_{work_.Sjis(), kurovan_.Sjis()};
+  winui::Owned<TabHost> host_{work_.Sjis(), kurovan_.Sjis()};
   int editorsOpened_ = 0;
 };
 
