@@ -40,13 +40,8 @@ TOptionMdl& DataModule() {
 }  // namespace
 
 bool TMainPanelFm::CreateForm() {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = kCaption;
-  formSpec.clientWidth = 598;
-  formSpec.clientHeight = 467;
-  formSpec.left = 0;
-  formSpec.top = 0;
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, kCaption, 598, 467, nullptr);
+  formSpec.placement = winui::FormPlacement::AtPosition;  // the top-left corner
   return Create(formSpec);
 }
 
@@ -71,9 +66,8 @@ void TMainPanelFm::CreateControls() {
 
   OptionGroup = winui::CreateGroupBox(form, kOptionGroup, L"設定", Rect{36, 351, 261, 78}, font);
   Label7 = winui::CreateLabel(OptionGroup, L"ヤマセロリレーポート", 11, 21, font);
-  relayPortFont_ = winui::Font::Pixels(L"Tahoma", 19);
-  RelayPortEd = winui::CreateEdit(OptionGroup, kRelayPortEd, L"", Rect{136, 8, 25, 31}, relayPortFont_.Handle(), 1,
-                                  winui::ImeMode::Off);
+  RelayPortEd = winui::CreateEdit(OptionGroup, kRelayPortEd, L"", Rect{136, 8, 25, 31},
+                                  winui::SharedFont(L"Tahoma", 19), 1, winui::ImeMode::Off);
   winui::SetKeyPressHandler(RelayPortEd, [this](HWND control, wchar_t& key) { DigitKeyFilter(control, key); });
   EnableWindow(OptionGroup, FALSE);
 

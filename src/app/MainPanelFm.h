@@ -7,7 +7,6 @@
 
 #include "app/ExistingFilesTab.h"
 #include "app/NewPanelTab.h"
-#include "winui/Font.h"
 #include "winui/Form.h"
 
 class TMainPanelFm : public winui::Form {
@@ -55,7 +54,6 @@ class TMainPanelFm : public winui::Form {
   void CancelButtonClick();
   void Button1Click();
 
-  winui::Font relayPortFont_;
   // Asked of the shell once, at creation: a missing documents folder is said once.
   std::string workFolder_;
 };

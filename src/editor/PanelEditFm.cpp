@@ -36,20 +36,15 @@ RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top
 TPanelEditFm::TPanelEditFm(TOptionMdl& options) : Clipboard(&options.Clipboard()), options_(options) {}
 
 bool TPanelEditFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"PanelEditFm";
-  formSpec.clientWidth = 200;  // LoadPanel gives the bitmap's size
-  formSpec.clientHeight = kBarHeight;
+  // LoadPanel gives the bitmap's size and the place.
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"PanelEditFm", 200, kBarHeight, owner);
   formSpec.style = kStyle;
   formSpec.exStyle = kExStyle;
-  formSpec.owner = owner;
   return Create(formSpec);
 }
 
 void TPanelEditFm::OnCreate() {
-  font_ = winui::Font::Pixels(L"Tahoma", 11);
-  HFONT font = font_.Handle();
+  HFONT font = FontHandle();
   Panel1.CreateBar(Handle(), {0, 0, 200, kBarHeight}, kPanel1);
   HWND bar = Panel1.Handle();
   SaveButton = winui::CreateButton(bar, kSaveButton, L"保存", {16, 8, 75, 25}, font);

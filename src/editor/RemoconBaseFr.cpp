@@ -11,8 +11,6 @@ constexpr int kLineStep = 14;
 
 bool TRemoconBaseFr::CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id) {
   controlFont_ = controlFont;
-  labelFont_ = winui::Font::Pixels(L"Tahoma", 12);
-  codeFont_ = winui::Font::Pixels(L"Tahoma", 7, true);
   if (!CreateFrame(kClassName, parent, place, kColor, WS_VSCROLL, id)) return false;
   UpdateScrollBar();
   return true;

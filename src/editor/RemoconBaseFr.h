@@ -50,8 +50,8 @@ class TRemoconBaseFr : public winui::ChildFrame {
   void ScrollIntoView(const TRemoconFr& row);
 
   HFONT ControlFont() const { return controlFont_; }
-  HFONT LabelFont() const { return labelFont_.Handle(); }
-  HFONT CodeFont() const { return codeFont_.Handle(); }
+  static HFONT LabelFont() { return winui::SharedFont(L"Tahoma", 12); }
+  static HFONT CodeFont() { return winui::SharedFont(L"Tahoma", 7, true); }
 
  protected:
   void OnSize(int width, int height) override;
@@ -67,8 +67,6 @@ class TRemoconBaseFr : public winui::ChildFrame {
 
   RemoconListOwner& owner_;
   HFONT controlFont_ = nullptr;
-  winui::Font labelFont_;
-  winui::Font codeFont_;
   std::vector<std::unique_ptr<TRemoconFr>> rows_;
   unsigned nextSerial_ = 1;
   int scrollPos_ = 0;
