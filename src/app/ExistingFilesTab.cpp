@@ -116,7 +116,7 @@ void ExistingFilesTab::OpenButtonClick() {
   if (name.empty() || workFolder_.empty()) return;
   // By the selected name itself, not by the byte before ".tbl": that byte of
   // a double-byte identifier would name another table.
-  OpenTableFile(owner_, workFolder_ + "\\" + name);
+  OpenTableFile(owner_, DataModuleOf(options_), workFolder_ + "\\" + name);
 }
 
 void ExistingFilesTab::Select(const std::string& nameSjis) {

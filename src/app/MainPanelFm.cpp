@@ -1,6 +1,5 @@
 #include "app/MainPanelFm.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "data/DataFolders.h"
@@ -32,10 +31,6 @@ constexpr wchar_t kLockCaption[] = L"設定ロック";
 constexpr wchar_t kInstallError[] = L"ソラミトのインストールエラーです。";
 constexpr wchar_t kInitError[] = L"ソラミトの初期化エラーです。";
 
-TOptionMdl& DataModule() {
-  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
-  return *OptionMdl;
-}
 
 }  // namespace
 
@@ -43,6 +38,12 @@ bool TMainPanelFm::CreateForm() {
   winui::FormSpec formSpec = winui::DialogSpec(kClassName, kCaption, 598, 467, nullptr);
   formSpec.placement = winui::FormPlacement::AtPosition;  // the top-left corner
   return Create(formSpec);
+}
+
+void TMainPanelFm::SetDataModule(TOptionMdl& options) {
+  options_ = &options;
+  NewPanel.SetDataModule(options);
+  ExistingFiles.SetDataModule(options);
 }
 
 void TMainPanelFm::OnCreate() {
@@ -88,7 +89,7 @@ void TMainPanelFm::SetUpWorkFolder() {
 }
 
 void TMainPanelFm::OpenTable(char identifier) {
-  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathFor(workFolder_, identifier));
+  if (!workFolder_.empty()) OpenTableFile(Handle(), DataModuleOf(options_), TablePathFor(workFolder_, identifier));
 }
 
 void TMainPanelFm::FocusFirstFieldOfShownTab() {
@@ -98,7 +99,7 @@ void TMainPanelFm::FocusFirstFieldOfShownTab() {
 void TMainPanelFm::OnShow() {
   // Activation, which comes after showing, would take the focus back.
   PostMessageW(Handle(), winui::kMsgFocusFirstField, 0, 0);
-  TOptionMdl& options = DataModule();
+  TOptionMdl& options = DataModuleOf(options_);
   options.RelayPort = relay_port::Read();
   winui::SetText(RelayPortEd, std::to_wstring(options.RelayPort));
   const int result = options.InitIrDevice();
@@ -110,7 +111,7 @@ void TMainPanelFm::OnShow() {
 }
 
 void TMainPanelFm::OnClose(bool& /*canClose*/) {
-  TOptionMdl& options = DataModule();
+  TOptionMdl& options = DataModuleOf(options_);
   relay_port::Write(options.RelayPort);
   options.CloseIrDevice();
 }
@@ -178,5 +179,5 @@ void TMainPanelFm::DigitKeyFilter(HWND control, wchar_t& key) {
     return;
   }
   winui::SetText(control, std::wstring(1, key));
-  if (control == RelayPortEd) DataModule().RelayPort = key - L'0';
+  if (control == RelayPortEd) DataModuleOf(options_).RelayPort = key - L'0';
 }

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
@@ -21,7 +20,12 @@ std::string TablePathFor(const std::string& workFolderSjis, char identifier) {
   return workFolderSjis + "\\\x8b\x40\x8a\xed\x91\x80\x8d\xec" + identifier + ".tbl";  // \機器操作X.tbl
 }
 
-void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
+TOptionMdl& DataModuleOf(TOptionMdl* options) {
+  if (!options) throw std::logic_error("the data module was not passed in");
+  return *options;
+}
+
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis) {
   if (!UniqueFile(OpenFileSjis(tablePathSjis, "rb"))) {
     winui::ShowWarning(owner, L"指定されたファイルがありません");
     return;
@@ -34,8 +38,7 @@ void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
     winui::ShowMessageSjis(owner, failure, "Error", winui::MsgButtons::Ok);
     return;
   }
-  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
-  winui::Owned<TPanelEditFm> editor(*OptionMdl);
+  winui::Owned<TPanelEditFm> editor(options);
   if (!editor.CreateForm(owner)) return;
   if (std::wstring why = editor.LoadPanel(table); !why.empty()) {
     winui::ShowMessage(owner, why, L"Error", winui::MsgButtons::Ok);

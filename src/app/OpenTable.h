@@ -12,4 +12,10 @@ std::optional<char> TableIdentifierOf(const std::wstring& typed);
 // The table "機器操作" + identifier + ".tbl" of the work folder.
 std::string TablePathFor(const std::string& workFolderSjis, char identifier);
 
-void OpenTableFile(HWND owner, const std::string& tablePathSjis);
+class TOptionMdl;
+
+// The data module given to a tab or window; a missing one is a fault of the program.
+TOptionMdl& DataModuleOf(TOptionMdl* options);
+
+// The edit window works with `options` (learning, sending, the relay port).
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis);

@@ -37,6 +37,7 @@ int RunApplication(int showCommand) {
 
     auto options = std::make_unique<TOptionMdl>();
     ScopedGlobal<TOptionMdl> optionsGlobal(OptionMdl, options.get());
+    mainForm->SetDataModule(*options);
 
     // Showing the window runs its FormShow (setting, device library).
     ShowWindow(mainForm->Handle(), showCommand);

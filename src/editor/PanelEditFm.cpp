@@ -278,7 +278,7 @@ void TPanelEditFm::TyuusiButtonClick() {
 void TPanelEditFm::CheckButtonClick() {
   if (!table_) return;
   const std::string sheet =
-      RunCommissioning(Handle(), *table_, panelImage_, [this](int ordinal) { FrameOrdinal(ordinal); });
+      RunCommissioning(Handle(), options_, *table_, panelImage_, [this](int ordinal) { FrameOrdinal(ordinal); });
   if (!sheet.empty()) OfferToOpenSheet(Handle(), sheet);
 }
 

@@ -21,13 +21,16 @@ class RemoconListOwner {
   ~RemoconListOwner() = default;
 };
 
+class TOptionMdl;
+
 class TRemoconBaseFr : public winui::ChildFrame {
  public:
   static constexpr wchar_t kClassName[] = L"TRemoconBaseFr";
   static constexpr int kCapacity = 10;
   static constexpr COLORREF kColor = RGB(192, 192, 192);
 
-  explicit TRemoconBaseFr(RemoconListOwner& owner) : owner_(owner) {}
+  // The rows learn and send through `options`.
+  TRemoconBaseFr(RemoconListOwner& owner, TOptionMdl& options) : owner_(owner), options_(options) {}
 
   // `controlFont` is the dialog's, given to the rows' edits and buttons.
   bool CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id = 0);
@@ -49,6 +52,7 @@ class TRemoconBaseFr : public winui::ChildFrame {
   // Scrolls as little as needed for the whole row to show (keyboard focus moving into it).
   void ScrollIntoView(const TRemoconFr& row);
 
+  TOptionMdl& Options() const { return options_; }
   HFONT ControlFont() const { return controlFont_; }
   static HFONT LabelFont() { return winui::SharedFont(L"Tahoma", 12); }
   static HFONT CodeFont() { return winui::SharedFont(L"Tahoma", 7, true); }
@@ -66,6 +70,7 @@ class TRemoconBaseFr : public winui::ChildFrame {
   void PlaceRows();
 
   RemoconListOwner& owner_;
+  TOptionMdl& options_;
   HFONT controlFont_ = nullptr;
   std::vector<std::unique_ptr<TRemoconFr>> rows_;
   unsigned nextSerial_ = 1;

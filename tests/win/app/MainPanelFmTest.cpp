@@ -63,14 +63,12 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     SetShift(false);
     options_ = std::make_unique<TOptionMdl>();
-    OptionMdl = options_.get();
   }
 
   void TearDown() override {
     SetShift(false);
     form_.reset();
     MainPanelFm = nullptr;
-    OptionMdl = nullptr;
     options_.reset();
   }
 
@@ -81,6 +79,7 @@ class MainWindowTest : public ::testing::Test {
     form_ = std::make_unique<winui::Owned<TMainPanelFm>>();
     MainPanelFm = form_.get();
     ASSERT_TRUE(form_->CreateForm());
+    form_->SetDataModule(*options_);
     wchar_t folder[MAX_PATH] = {};
     GetDllDirectoryW(MAX_PATH, folder);
     dllDirectoryAfterCreate_ = folder;
@@ -241,7 +240,7 @@ TEST(DllSearchPath, RecognisesXpAndLater) {
 TEST_F(MainWindowTest, FirstStartShowsOneAndStoresIt) {
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"1");
-  EXPECT_EQ(OptionMdl->RelayPort, 1);
+  EXPECT_EQ(options_->RelayPort, 1);
   EXPECT_FALSE(RegistrySandbox::KeyExists(kEnv));  // reading never creates "Env"
   EXPECT_TRUE(RegistrySandbox::KeyExists(kZentorik));
   CloseByExitButton();
@@ -253,7 +252,7 @@ TEST_F(MainWindowTest, StoredTwelveIsShownAndKept) {
   RegistrySandbox::SetString(L"12");
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"12");
-  EXPECT_EQ(OptionMdl->RelayPort, 12);
+  EXPECT_EQ(options_->RelayPort, 12);
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"12");
 }
@@ -273,14 +272,14 @@ TEST_F(MainWindowTest, OnlyDigitsOneToNineChangeTheSetting) {
   for (wchar_t key : {L'0', L'a', L'\b', L' ', L'\u3042', L'\r'}) {
     Type(key);
     EXPECT_EQ(Field(), L"4") << static_cast<int>(key);
-    EXPECT_EQ(OptionMdl->RelayPort, 4);
+    EXPECT_EQ(options_->RelayPort, 4);
   }
   Type(L'7');
   EXPECT_EQ(Field(), L"7");
-  EXPECT_EQ(OptionMdl->RelayPort, 7);
+  EXPECT_EQ(options_->RelayPort, 7);
   Type(L'3');
   EXPECT_EQ(Field(), L"3");
-  EXPECT_EQ(OptionMdl->RelayPort, 3);
+  EXPECT_EQ(options_->RelayPort, 3);
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"3");
 }
@@ -293,7 +292,7 @@ TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
   SendMessageW(form_->RelayPortEd, WM_KEYDOWN, VK_DELETE, 1);
   SendMessageW(form_->RelayPortEd, WM_KEYUP, VK_DELETE, 1);
   EXPECT_EQ(Field(), L"");
-  EXPECT_EQ(OptionMdl->RelayPort, 5);
+  EXPECT_EQ(options_->RelayPort, 5);
 
   ASSERT_TRUE(OpenClipboard(form_->Handle()));
   EmptyClipboard();
@@ -306,7 +305,7 @@ TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
   CloseClipboard();
   SendMessageW(form_->RelayPortEd, WM_PASTE, 0, 0);
   EXPECT_EQ(Field(), L"8");
-  EXPECT_EQ(OptionMdl->RelayPort, 5);
+  EXPECT_EQ(options_->RelayPort, 5);
 
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"5");

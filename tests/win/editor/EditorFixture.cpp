@@ -6,13 +6,11 @@
 void EditorTest::SetUp() {
   ASSERT_TRUE(sim.Ready());
   ASSERT_EQ(options.InitIrDevice(), 0);
-  OptionMdl = &options;
   ASSERT_TRUE(table.CreateGrid(10, 10, 10, 20));
 }
 
 void EditorTest::TearDown() {
   dialog.reset();
-  OptionMdl = nullptr;
 }
 
 void EditorTest::Open(int ordinal, const std::string& code, std::initializer_list<std::string> texts) {

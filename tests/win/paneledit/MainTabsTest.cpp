@@ -77,12 +77,11 @@ void WriteBitmap(const std::wstring& path, int width, int height, COLORREF colou
 
 class MainTabs : public ::testing::Test {
  protected:
-  // Opening a table hands the data module to the edit window.
   void SetUp() override {
-    OptionMdl = &options_;
     host_.Open();
+    host_.newPanel.SetDataModule(options_);
+    host_.existing.SetDataModule(options_);
   }
-  void TearDown() override { OptionMdl = nullptr; }
   void Fill(const wchar_t* identifier, const wchar_t* bitmap, const wchar_t* columns, const wchar_t* rows,
             const wchar_t* width, const wchar_t* height) {
     NewPanelTab& tab = host_.newPanel;
