@@ -34,7 +34,8 @@ constexpr wchar_t kInitError[] = L"ソラミトの初期化エラーです。";
 
 }  // namespace
 
-bool TMainPanelFm::CreateForm() {
+bool TMainPanelFm::CreateForm(PanelFolders folders) {
+  folders_ = std::move(folders);
   winui::FormSpec formSpec = winui::DialogSpec(kClassName, kCaption, 598, 467, nullptr);
   formSpec.placement = winui::FormPlacement::AtPosition;  // the top-left corner
   return Create(formSpec);
@@ -80,12 +81,12 @@ void TMainPanelFm::CreateControls() {
 
 void TMainPanelFm::SetUpWorkFolder() {
   // The folder paths need nothing of the data module, which does not exist yet.
-  workFolder_ = WorkFolderPath(Handle());
+  workFolder_ = folders_.work(Handle());
   // One level only; an existing folder is the usual case, and a folder that
   // cannot be made is reported by whatever later needs it.
   if (!workFolder_.empty()) CreateDirectoryW(winui::SjisToWide(workFolder_).c_str(), nullptr);
   NewPanel.Create(TabSheet1, FontHandle(), Handle(), workFolder_);
-  ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_);
+  ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_, folders_.hostPanel);
 }
 
 void TMainPanelFm::OpenTable(char identifier) {

@@ -15,8 +15,9 @@ class TMainPanelFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TMainPanelFm";
 
-  // Creates the (hidden) window at the top-left corner of the screen.
-  bool CreateForm();
+  // Creates the (hidden) window at the top-left corner of the screen, over
+  // the work and host folders of `folders` (the documents folder's; tests give their own).
+  bool CreateForm(PanelFolders folders = DocumentsPanelFolders());
   // After creation, before the window is shown: the data module, made after the window.
   void SetDataModule(TOptionMdl& options);
 
@@ -60,6 +61,7 @@ class TMainPanelFm : public winui::Form {
 
   // Asked of the shell once, at creation: a missing documents folder is said once.
   std::string workFolder_;
+  PanelFolders folders_;
   TOptionMdl* options_ = nullptr;
 };
 
