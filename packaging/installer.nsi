@@ -34,7 +34,7 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "MIT License"
 !define MUI_ABORTWARNING
 ; No "run now" box: the installer runs as administrator, and the program started
 ; from it would keep its setting and panels under that account, not the user's.
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README-ja.txt"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\user-guide-ja.html"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "使い方を表示する"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_DIRECTORY
@@ -57,11 +57,15 @@ Section
   File "${FILES}\README-ja.txt"
   File "${FILES}\LICENSE.txt"
   File "${FILES}\VERSION.txt"
+  File "${FILES}\user-guide-ja.html"
+  SetOutPath "$INSTDIR\user-guide-images"
+  File "${FILES}\user-guide-images\*.png"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\PanelEditor.exe"
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}\使い方.lnk" "$INSTDIR\README-ja.txt"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\使い方.lnk" "$INSTDIR\user-guide-ja.html"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\アンインストール.lnk" "$INSTDIR\uninstall.exe"
 
   WriteRegStr HKLM "${UNINST_KEY}" "DisplayName" "${PRODUCT}"
@@ -86,6 +90,9 @@ Section "Uninstall"
   Delete "$INSTDIR\README-ja.txt"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\VERSION.txt"
+  Delete "$INSTDIR\user-guide-ja.html"
+  Delete "$INSTDIR\user-guide-images\*.png"
+  RMDir "$INSTDIR\user-guide-images"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
 

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
-  nsis zip unzip
+  nsis zip unzip python3-markdown
   chromium poppler-utils
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   locales

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the portable core natively under
-# AddressSanitizer and UBSan, the table reader's fuzzer (clang, bounded time),
+# AddressSanitizer and UBSan, the fuzzers (clang, bounded time),
 # and the Windows program's tests under Wine. One CTest run covers all three.
 set -euo pipefail
 source "$(dirname "$0")/builds.sh"
@@ -12,7 +12,7 @@ cmake --build "$native" -j "$jobs"
 
 echo "== fuzzer build (clang)"
 configure_fuzz
-cmake --build "$fuzz" -j "$jobs" --target table_reader_fuzzer
+cmake --build "$fuzz" -j "$jobs" --target table_reader_fuzzer bitmap_file_fuzzer
 
 echo "== Windows build (mingw-w64, i686)"
 configure_win

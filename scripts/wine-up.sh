@@ -26,7 +26,7 @@ prepare_prefix() {
   wineboot -i </dev/null >/dev/null 2>&1 || true
   wineserver -w
   [ -f "${WINEPREFIX}/system.reg" ] || return 1
-  "${here}/wine-fonts.sh"
+  "${here}/wine-fonts.sh" || return 1
   # A virtual display has no window manager: let Wine draw frames and captions
   # itself, so screenshots show them.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 || return 1
@@ -52,6 +52,8 @@ if [ ! -f "$ready" ]; then
   done
   [ -f "$ready" ] || { echo "wine-up: could not prepare the Wine prefix" >&2; exit 1; }
 fi
+# Prefixes made before a font was added get it now.
+"${here}/wine-fonts.sh"
 # Wine links the prefix's documents folder to $HOME, which every prefix on the
 # machine shares; each prefix gets a folder of its own so that panels written
 # by one build folder's tests or run never meet another's.

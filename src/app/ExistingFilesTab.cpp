@@ -117,6 +117,13 @@ void ExistingFilesTab::OpenButtonClick() {
   // By the selected name itself, not by the byte before ".tbl": that byte of
   // a double-byte identifier would name another table.
   OpenTableFile(owner_, DataModuleOf(options_), workFolder_ + "\\" + name);
+  // The picture may have been stamped on and saved meanwhile.
+  FileListBoxChange();
+}
+
+void ExistingFilesTab::UpdateListClick() {
+  ReadFileList();
+  FileListBoxChange();
 }
 
 void ExistingFilesTab::Select(const std::string& nameSjis) {

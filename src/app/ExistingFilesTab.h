@@ -34,12 +34,16 @@ class ExistingFilesTab {
 
   // Re-reads the list (the tab shown, リスト更新), keeping the selection when it is still there.
   void TabSheet2Show() { ReadFileList(); }
+  // リスト更新 also shows the selected table's picture anew: it may have been
+  // changed since it was shown.
   void FileListBoxChange();
   void OpenButtonClick();
-  void UpdateListClick() { ReadFileList(); }
+  void UpdateListClick();
   void DuplicateButtonClick();
   void DeleteButtonClick();
   void RestoreButtonClick();
+
+  const winui::Picture& PreviewPicture() const { return previewPicture_; }
 
   HWND FileListBox = nullptr;
   HWND Preview = nullptr;

@@ -5,6 +5,7 @@
 #include "data/DataFolders.h"
 #include "data/DllSearchPath.h"
 #include "app/OpenTable.h"
+#include "app/UserGuide.h"
 #include "data/OptionMdl.h"
 #include "data/RelayPortSetting.h"
 #include "winui/AppMessages.h"
@@ -86,6 +87,13 @@ void TMainPanelFm::SetUpWorkFolder() {
   // cannot be made is reported by whatever later needs it.
   if (!workFolder_.empty()) CreateDirectoryW(winui::SjisToWide(workFolder_).c_str(), nullptr);
   NewPanel.Create(TabSheet1, FontHandle(), Handle(), workFolder_);
+}
+
+// The 既存ファイル page is hidden at start: its controls and its list of the
+// work folder wait until the window is on the screen.
+void TMainPanelFm::FinishAfterFirstPaint() {
+  if (ExistingFiles.FileListBox) return;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_, folders_.hostPanel);
 }
 
@@ -141,7 +149,14 @@ LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
 }
 
 LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == winui::kMsgFocusFirstField) FocusFirstFieldOfShownTab();
+  if (msg == winui::kMsgFocusFirstField) {
+    FinishAfterFirstPaint();
+    FocusFirstFieldOfShownTab();
+  }
+  if (msg == winui::kMsgPreviewKey && wParam == VK_F1 && lParam == 0) {
+    OpenUserGuide(Handle());
+    return 1;
+  }
   // The bitmap field is no tab stop; Alt+B still reaches it without a mouse.
   if (msg == winui::kMsgPreviewKey && wParam == 'B' && lParam == winui::kKeyAlt && TabCtrl_GetCurSel(PageControl1) == 0) {
     SetFocus(NewPanel.BmpFileName);

@@ -53,8 +53,9 @@ class TMainPanelFm : public winui::Form {
 
  private:
   void CreateControls();
-  // Creates the work folder (one level) and points both tabs at it.
+  // Creates the work folder (one level) and points the new-panel tab at it.
   void SetUpWorkFolder();
+  void FinishAfterFirstPaint();
   void FocusFirstFieldOfShownTab();
   void CancelButtonClick();
   void Button1Click();

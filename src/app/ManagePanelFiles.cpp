@@ -172,3 +172,14 @@ bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& t
   }
   return true;
 }
+
+std::vector<std::string> TablesNamingBitmap(const std::string& workFolder, const std::string& bitmapName) {
+  std::vector<std::string> users;
+  for (const std::wstring& name : TableFileNames(workFolder)) {
+    const std::string nameSjis = *winui::WideToSjis(name);
+    std::string bytes;
+    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty()) continue;
+    if (SameFileName(DescribeTable(nameSjis, bytes).bitmapName, bitmapName)) users.push_back(nameSjis);
+  }
+  return users;
+}

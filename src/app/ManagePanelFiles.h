@@ -21,3 +21,7 @@ std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFol
 // Asks, then removes the table and, when no other table names it, its bitmap.
 // True when the table is gone.
 bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& tableName);
+
+// The tables of the work folder whose first line names `bitmapName`, as the
+// system compares names. A table that cannot be read is not among them.
+std::vector<std::string> TablesNamingBitmap(const std::string& workFolder, const std::string& bitmapName);

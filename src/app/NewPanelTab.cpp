@@ -1,5 +1,6 @@
 #include "app/NewPanelTab.h"
 
+#include "app/ManagePanelFiles.h"
 #include "app/OpenTable.h"
 #include "table/NewPanel.h"
 #include "table/PlatformFile.h"
@@ -33,6 +34,8 @@ const wchar_t* RefusalText(NewPanelRefusal refusal) {
       return L"ビットマップファイル名が長すぎます。\n98バイト（全角49文字）までにしてください。";
     case NewPanelRefusal::BitmapNameNotInside:
       return L"ビットマップファイル名が不正です。\n作業フォルダの中のファイル名にしてください。";
+    case NewPanelRefusal::BitmapNameIsTable:
+      return L"ビットマップファイル名が不正です。\nテーブルファイル（.tbl）の名前は使えません。";
     case NewPanelRefusal::None:
       break;
   }
@@ -98,10 +101,30 @@ void NewPanelTab::FileNameExit() {
     return;
   }
   if (!TableIdentifierOf(text)) return;
-  if (winui::GetText(BmpFileName).empty()) {
-    winui::SetText(BmpFileName, L"機器操作" + text + L".bmp");
-    ShowWindow(CanChange, SW_SHOW);
+  if (winui::GetText(BmpFileName).empty()) autoBitmapName_.clear();
+  FollowIdentifier(text);
+}
+
+void NewPanelTab::FollowIdentifier(const std::wstring& identifier) {
+  // A name the user typed is theirs; only the one put in here follows.
+  const std::wstring current = winui::GetText(BmpFileName);
+  if (current != autoBitmapName_) return;
+  autoBitmapName_ = L"機器操作" + identifier + L".bmp";
+  winui::SetText(BmpFileName, autoBitmapName_);
+  ShowWindow(CanChange, SW_SHOW);
+}
+
+std::wstring NewPanelTab::ExistingBitmapQuestion(const std::string& bitmapName) const {
+  std::wstring text = L"ビットマップファイル「" + winui::SjisToWide(bitmapName) + L"」はすでにあります。\n";
+  const std::vector<std::string> users = TablesNamingBitmap(workFolder_, bitmapName);
+  if (users.empty()) {
+    text += L"作業フォルダのテーブルはこのファイルを使っていません。\n";
+  } else {
+    text += L"次のテーブルが使っています：\n";
+    for (const std::string& user : users) text += L"　" + winui::SjisToWide(user) + L"\n";
+    text += L"作り直すとそのパネルの絵が消えます。作り直さなければ、このパネルと共有になります。\n";
   }
+  return text + L"\nbmpファイルも新規に作り直しますか?";
 }
 
 void NewPanelTab::OK_ButtonClick() {
@@ -110,6 +133,8 @@ void NewPanelTab::OK_ButtonClick() {
     winui::ShowWarning(owner_, kBadIdentifier);
     return;
   }
+  // Changed and not left yet (Enter on 作成): the name still follows.
+  if (!autoBitmapName_.empty()) FollowIdentifier(winui::GetText(FileName));
   if (workFolder_.empty()) return;  // no documents folder: said once at start
   const std::string tablePath = TablePathFor(workFolder_, *identifier);
   if (FileExists(tablePath)) {
@@ -136,7 +161,7 @@ void NewPanelTab::OK_ButtonClick() {
     return;
   }
 
-  if (bitmapExists && winui::AskYesNo(owner_, L"bmpファイルも新規に作り直しますか?")) bitmapExists = false;
+  if (bitmapExists && winui::AskYesNoDefaultNo(owner_, ExistingBitmapQuestion(bitmapName))) bitmapExists = false;
   if (bitmapExists) {
     // A kept bitmap that does not fit would give a table that can never be opened.
     if (std::wstring why = CheckKeptBitmap(bitmapPath, columns, rows, cellWidth, cellHeight); !why.empty()) {
@@ -167,6 +192,7 @@ void NewPanelTab::OK_ButtonClick() {
   OpenTableFile(owner_, DataModuleOf(options_), tablePath);
   winui::SetText(FileName, L"");
   winui::SetText(BmpFileName, L"");
+  autoBitmapName_.clear();
   ShowWindow(CanChange, SW_HIDE);
 }
 

@@ -49,6 +49,10 @@ class NewPanelTab {
   HWND Image = nullptr;
 
  private:
+  // Puts the identifier's bitmap name into BmpFileName unless the user has changed it.
+  void FollowIdentifier(const std::wstring& identifier);
+  // Names the file and the tables of the work folder that use it.
+  std::wstring ExistingBitmapQuestion(const std::string& bitmapName) const;
   bool DrawGrid(int columns, int rows, int cellWidth, int cellHeight);
   // The kept bitmap must open with the new table; "" or why not.
   std::wstring CheckKeptBitmap(const std::string& pathSjis, int columns, int rows, int cellWidth,
@@ -58,5 +62,6 @@ class NewPanelTab {
   HWND owner_ = nullptr;
   TOptionMdl* options_ = nullptr;
   std::string workFolder_;
+  std::wstring autoBitmapName_;  // the last name put in for the identifier
   winui::Picture image_;
 };

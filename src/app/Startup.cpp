@@ -6,6 +6,7 @@
 
 #include "app/MainPanelFm.h"
 #include "data/OptionMdl.h"
+#include "data/PanelFiles.h"
 #include "winui/ExceptionBox.h"
 #include "winui/MessagePump.h"
 
@@ -38,6 +39,9 @@ int RunApplication(int showCommand) {
     auto options = std::make_unique<TOptionMdl>();
     ScopedGlobal<TOptionMdl> optionsGlobal(OptionMdl, options.get());
     mainForm->SetDataModule(*options);
+    // Before any panel is listed or published: a kill may have cut a
+    // publication off half way.
+    TidyPanelFolders();
 
     // Showing the window runs its FormShow (setting, device library).
     ShowWindow(mainForm->Handle(), showCommand);

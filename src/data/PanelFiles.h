@@ -32,8 +32,9 @@ struct PanelFolders {
 PanelFolders DocumentsPanelFolders();
 
 // "" or the failure text to show with the caption "Error". The question about
-// foreign commands is owned by `owner`.
-std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr);
+// foreign commands is owned by `owner`. On success `loaded`, when given, holds
+// the panel's picture that the check loaded.
+std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr, winui::Picture* loaded = nullptr);
 
 // Saves `panelImage` and the table into the work folder and offers to publish
 // both. Every failure is shown in a "警告" box naming the file; the file that
@@ -46,16 +47,21 @@ using PublishConfirm = std::function<bool(HWND owner, const std::vector<PanelFin
 SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders,
                      const PublishConfirm& confirm);
 
-// The versions publishing replaced and kept in the work folder's history,
+// The versions publishing replaced and kept whole in the work folder's history,
 // newest first (entry names "YYYYMMDD-HHMMSS", see PublishHistory.h).
 std::vector<std::string> PublishHistoryEntries(HWND owner, const PanelFolders& folders = DocumentsPanelFolders());
 
-// The files of one history entry, relative to it, tables first.
+// The files of one complete history entry, relative to it, the table first.
 std::vector<std::wstring> PublishedVersionFiles(HWND owner, const std::string& entryName,
                                                 const PanelFolders& folders = DocumentsPanelFolders());
 
 // Asks whether to put the files of one history entry back into the host
-// folder and, on Yes, copies them there (the table first). True when they are
-// back; a failed copy is shown in a "警告" box naming the file.
+// folder and, on Yes, puts them there as one step (see table/HostStep.h). True
+// when they are back; a failure is shown in a "警告" box naming the file.
 bool RestorePublishedVersion(HWND owner, const std::string& entryName,
                              const PanelFolders& folders = DocumentsPanelFolders());
+
+// At start: finishes or undoes a publication or restore a kill cut off, and
+// removes the temporaries such a kill left in the work and host folders.
+// Quiet: the main window has told about missing folders already.
+void TidyPanelFolders();

@@ -5,6 +5,8 @@
 // whose id range holds the control.
 #include <windows.h>
 
+#include <string>
+
 #include "editor/EditCommandIds.h"
 #include "table/ButtonInfo.h"
 #include "winui/ControlColors.h"
@@ -28,6 +30,8 @@ class OptionGroup {
   // Checks the fields and writes the command into `cell`; false leaves the
   // cell as it was (after a warning, where the user is told why).
   virtual bool Register(CButtonInfo& cell) = 0;
+  // What the user can change here, to tell whether anything was.
+  virtual std::wstring Contents() const = 0;
   // Just before the group is shown.
   virtual void BeforeShow() {}
   // A command from one of this group's controls.

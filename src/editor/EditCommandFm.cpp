@@ -33,6 +33,14 @@ void TEditCommandFm::LoadCell(CButtonInfo& cell) {
   SendMessageW(Command, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
   ShowKindGroup();
   if (OptionGroup* group = GroupOf(currentKind_)) group->Load(cell);
+  filledKinds_.assign(1, currentKind_);
+  loaded_ = Contents();
+}
+
+std::wstring TEditCommandFm::Contents() const {
+  const OptionGroup* group = GroupOf(currentKind_);
+  return std::wstring(1, static_cast<wchar_t>(static_cast<unsigned char>(currentKind_))) + L'\n' +
+         (group ? group->Contents() : L"");
 }
 
 void TEditCommandFm::ShowKindGroup() {
@@ -80,12 +88,23 @@ void TEditCommandFm::CommandChange() {
   const LRESULT selected = SendMessageW(Command, CB_GETCURSEL, 0, 0);
   if (selected < 0 || selected >= static_cast<LRESULT>(CommandKinds.size())) return;
   currentKind_ = CommandKinds[static_cast<size_t>(selected)].kind;
-  if (OptionGroup* group = GroupOf(currentKind_)) group->Reset();
+  // Passing through the list (its arrow keys choose at every step) must not
+  // lose what the cell held or what was typed: a group starts afresh only once.
+  if (filledKinds_.find(currentKind_) == std::string::npos) {
+    if (OptionGroup* group = GroupOf(currentKind_)) group->Reset();
+    filledKinds_ += currentKind_;
+  }
+  // Nothing to learn for a cell that could never store it; chosen, it is refused at once.
+  if (currentKind_ == '#' && cell_ && GroupLearned.RefusesCell(*cell_)) {
+    for (OptionGroup* group : groups_) ShowWindow(group->Box(), SW_HIDE);
+    return;
+  }
   ShowKindGroup();
 }
 
 void TEditCommandFm::TourokuButtonClick() {
   if (!cell_) return;
+  const CButtonInfo before = *cell_;
   bool ok = true;
   if (OptionGroup* group = GroupOf(currentKind_)) {
     ok = group->Register(*cell_);
@@ -94,9 +113,18 @@ void TEditCommandFm::TourokuButtonClick() {
   } else if (currentKind_ == 'Q') {
     cell_->ReplaceCode(CloseCode());
   }
-  if (ok) SetModalResult(winui::ModalResult::Ok);
+  if (!ok) return;
+  // Registering what the cell already held changes nothing the panel would save.
+  if (SameCommand(before, *cell_)) {
+    *cell_ = before;
+    SetModalResult(winui::ModalResult::Cancel);
+    return;
+  }
+  SetModalResult(winui::ModalResult::Ok);
 }
 
 void TEditCommandFm::TyuusiButtonClick() {
-  if (winui::AskYesNo(Handle(), L"キャンセルしても良いですか？")) SetModalResult(winui::ModalResult::Cancel);
+  if (Contents() == loaded_ || winui::AskYesNo(Handle(), L"キャンセルしても良いですか？")) {
+    SetModalResult(winui::ModalResult::Cancel);
+  }
 }

@@ -37,12 +37,12 @@ class TEditCommandFm : public winui::Form {
   static constexpr wchar_t kClassName[] = L"TEditCommandFm";
 
   // Learning, sending and the relay port come from `options`.
-  explicit TEditCommandFm(TOptionMdl& options) : Relay(options), Learned(options) {}
+  explicit TEditCommandFm(TOptionMdl& options) : GroupRelay(options), GroupLearned(options) {}
 
   // Creates the hidden dialog, owned by `owner`.
   bool CreateForm(HWND owner);
   // Before LoadCell: the panel the cell belongs to.
-  void SetPanelTable(const CPanelTable& table) { Gaibu.SetPanelTable(table); }
+  void SetPanelTable(const CPanelTable& table) { GroupGaibu.SetPanelTable(table); }
   void LoadCell(CButtonInfo& cell);
   // The cell given to LoadCell (null before).
   CButtonInfo* LoadedCell() const { return cell_; }
@@ -53,10 +53,10 @@ class TEditCommandFm : public winui::Form {
   HWND Command = nullptr;
   HWND TourokuButton = nullptr;
   HWND TyuusiButton = nullptr;
-  edit_command::PanelSwitchGroup Panel;
-  edit_command::RelayGroup Relay;
-  edit_command::LearnedCodesGroup Learned;
-  edit_command::ExternalProgramGroup Gaibu;
+  edit_command::PanelSwitchGroup GroupPanel;
+  edit_command::RelayGroup GroupRelay;
+  edit_command::LearnedCodesGroup GroupLearned;
+  edit_command::ExternalProgramGroup GroupGaibu;
 
  protected:
   void OnCreate() override;  // FormCreate
@@ -68,12 +68,17 @@ class TEditCommandFm : public winui::Form {
   // The group that edits `kind`; null for the kinds without options.
   edit_command::OptionGroup* GroupOf(char kind) const;
 
+  // The chosen kind and what its group holds: 中止 asks only when this changed.
+  std::wstring Contents() const;
+
   void CommandChange();
   void TourokuButtonClick();
   void TyuusiButtonClick();
 
   // In creation (and tab) order.
-  const std::array<edit_command::OptionGroup*, 4> groups_{&Panel, &Relay, &Learned, &Gaibu};
+  const std::array<edit_command::OptionGroup*, 4> groups_{&GroupPanel, &GroupRelay, &GroupLearned, &GroupGaibu};
   CButtonInfo* cell_ = nullptr;
   char currentKind_ = ' ';
+  std::wstring loaded_;       // Contents() right after LoadCell
+  std::string filledKinds_;   // kinds whose group holds the cell's values or its fresh start
 };

@@ -24,5 +24,6 @@ void TEditCommandFm::CreateControls() {
     group->Create(form, font);
     ShowWindow(group->Box(), SW_HIDE);
   }
-  winui::SetTabOrder({Command, Panel.Box(), Relay.Box(), Learned.Box(), TourokuButton, TyuusiButton, Gaibu.Box()});
+  winui::SetTabOrder(
+      {Command, GroupPanel.Box(), GroupRelay.Box(), GroupLearned.Box(), TourokuButton, TyuusiButton, GroupGaibu.Box()});
 }

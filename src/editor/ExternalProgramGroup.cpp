@@ -25,12 +25,13 @@ void ExternalProgramGroup::Load(const CButtonInfo& cell) { gaibuCommand_.Set(Gai
 void ExternalProgramGroup::Reset() { gaibuCommand_.Set(GaibuCommand, ""); }
 
 bool ExternalProgramGroup::Register(CButtonInfo& cell) {
-  if (winui::GetText(GaibuCommand).size() < 2) return false;
   const auto command = gaibuCommand_.Read(GaibuCommand);
   if (!command) {
     winui::ShowWarning(form_, L"コマンドラインに使えない文字が含まれています。");
     return false;
   }
+  // Counted in bytes, as the table stores it: one double-byte character is enough.
+  if (command->size() < 2) return false;
   // The cell would take it as a memo and hold no command line at all.
   if (command->front() == '\'') {
     winui::ShowWarning(form_, L"コマンドラインの先頭に ' は使えません。");

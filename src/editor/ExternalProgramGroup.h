@@ -3,6 +3,7 @@
 #include "editor/CommandOptionGroup.h"
 #include "editor/SjisEdit.h"
 #include "table/PanelTable.h"
+#include "winui/Controls.h"
 
 namespace edit_command {
 
@@ -18,6 +19,7 @@ class ExternalProgramGroup : public OptionGroup {
   void Load(const CButtonInfo& cell) override;
   void Reset() override;
   bool Register(CButtonInfo& cell) override;
+  std::wstring Contents() const override { return winui::GetText(GaibuCommand); }
 
   HWND GaibuCommand = nullptr;
 

@@ -5,8 +5,10 @@
 #include "data/OptionMdl.h"
 #include "devices/win/IrTestSend.h"
 #include "table/CellRegistration.h"
+#include "table/CommandCode.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
+#include "winui/TextConv.h"
 
 namespace edit_command {
 
@@ -34,7 +36,7 @@ std::wstring RowNumber(int row) { return std::to_wstring(row + 1) + L"番目の�
 void LearnedCodesGroup::Create(HWND form, HFONT font) {
   using winui::Rect;
   form_ = form;
-  box_ = winui::CreateGroupBox(form, kBox, L"Ｂｕｆｆａｌｏ学習リモコンオプション", Rect{183, 35, 378, 249}, font);
+  box_ = winui::CreateGroupBox(form, kBox, L"学習リモコンオプション", Rect{183, 35, 378, 249}, font);
   Label3 = winui::CreateLabel(box_, L"メモ", 16, 16, font);
   MemoEdit = winui::CreateEdit(box_, kMemoEdit, L"", Rect{51, 13, 308, 21}, font);
   RemoconBaseFrame.CreateList(box_, Rect{-1, 40, 358, 130}, font, kRemoconBaseFrame);
@@ -67,6 +69,22 @@ void LearnedCodesGroup::Load(const CButtonInfo& cell) {
 
 // The list rows and the three check boxes keep what they hold.
 void LearnedCodesGroup::Reset() { memo_.Set(MemoEdit, ""); }
+
+std::wstring LearnedCodesGroup::Contents() const {
+  std::wstring contents = winui::GetText(MemoEdit);
+  for (HWND box : {Repeat, StillStop, NextButton}) contents += Ticked(box) ? L"\t1" : L"\t0";
+  for (int i = 0; i < RemoconBaseFrame.RowCount(); ++i) {
+    const TRemoconFr& row = RemoconBaseFrame.RowAt(i);
+    contents += L'\n' + winui::GetText(row.MemoEdit) + L'\t' + winui::SjisToWide(row.CodeText());
+  }
+  return contents;
+}
+
+bool LearnedCodesGroup::RefusesCell(const CButtonInfo& cell) const {
+  if (InfraredKeyForOrdinal(cell.GetIndex())) return false;
+  Warn(L"このボタンには学習リモコン送信を登録できません。学習リモコン送信はパネルの先頭から160個目までのボタンに登録できます。");
+  return true;
+}
 
 void LearnedCodesGroup::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
@@ -105,11 +123,11 @@ bool LearnedCodesGroup::Register(CButtonInfo& cell) {
     Warn(L"メモに使えない文字が含まれています。");
     return false;
   }
+  if (RefusesCell(cell)) return false;
   const LearnedVerdict verdict = CheckLearnedRows(cell.GetIndex(), rows);
   switch (verdict.refusal) {
     case LearnedRefusal::kNone: break;
-    case LearnedRefusal::kNoInfraredKey:
-      Warn(L"このボタンには学習リモコン送信を登録できません。学習リモコン送信はパネルの先頭から160個目までのボタンに登録できます。");
+    case LearnedRefusal::kNoInfraredKey:  // told by RefusesCell
       return false;
     case LearnedRefusal::kNoRows:
       Warn(L"リモコン送信データがありません");
@@ -162,6 +180,6 @@ void LearnedCodesGroup::TestRemoconClick() {
   devices::RunIrTestSend(form_, options_.IrDevice(), codes, Ticked(StillStop), Ticked(NextButton));
 }
 
-void LearnedCodesGroup::Warn(const std::wstring& text) { winui::ShowWarning(form_, text); }
+void LearnedCodesGroup::Warn(const std::wstring& text) const { winui::ShowWarning(form_, text); }
 
 }  // namespace edit_command

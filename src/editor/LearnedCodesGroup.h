@@ -20,8 +20,12 @@ class LearnedCodesGroup : public OptionGroup, private RemoconListOwner {
   void Load(const CButtonInfo& cell) override;
   void Reset() override;
   bool Register(CButtonInfo& cell) override;
+  std::wstring Contents() const override;
   void BeforeShow() override { UpdateSendOptions(); }
   void OnCommand(int id, int code) override;
+
+  // A cell from the 161st on has no infrared key: true, with a warning.
+  bool RefusesCell(const CButtonInfo& cell) const;
 
   // Which of the three sending options apply to the rows as they are.
   void UpdateSendOptions() override;
@@ -40,7 +44,7 @@ class LearnedCodesGroup : public OptionGroup, private RemoconListOwner {
   void AddRemokonClick();
   void AllDeleteClick();
   void TestRemoconClick();
-  void Warn(const std::wstring& text);
+  void Warn(const std::wstring& text) const;
 
   TOptionMdl& options_;
   editor::SjisEdit memo_;

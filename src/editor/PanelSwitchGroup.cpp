@@ -63,6 +63,8 @@ void PanelSwitchGroup::UpdatePanelFileLabel() {
   }
 }
 
+std::wstring PanelSwitchGroup::Contents() const { return winui::GetText(PanelName); }
+
 bool PanelSwitchGroup::Register(CButtonInfo& cell) {
   const std::wstring name = winui::GetText(PanelName);
   if (name.size() != 1 || name[0] >= 0x80) return false;

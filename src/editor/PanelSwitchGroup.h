@@ -14,6 +14,7 @@ class PanelSwitchGroup : public OptionGroup {
   void Load(const CButtonInfo& cell) override;
   void Reset() override;
   bool Register(CButtonInfo& cell) override;
+  std::wstring Contents() const override;
   void OnCommand(int id, int code) override;
 
   void UpdatePanelFileLabel();

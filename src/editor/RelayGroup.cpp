@@ -3,7 +3,9 @@
 #include "data/OptionMdl.h"
 #include "devices/core/RelayCommand.h"
 #include "devices/win/RelaySend.h"
+#include "table/CellRegistration.h"
 #include "table/CommandCode.h"
+#include "winui/MessageBox.h"
 #include "winui/Controls.h"
 #include "winui/TextConv.h"
 
@@ -46,10 +48,16 @@ void RelayGroup::Create(HWND form, HFONT font) {
 
 void RelayGroup::Load(const CButtonInfo& cell) {
   const CellCode code = cell.GetCode();
-  // Shown in decimal: relay 10 is stored as 'A' and shows as 10. A character
-  // that is no relay at all is shown as it is.
+  // Shown in decimal: relay 10 is stored as 'A' and shows as 10.
   const auto number = RelayCharToNumber(code[1]);
-  winui::SetText(RelayNumber, number ? std::to_wstring(*number) : winui::SjisToWide(std::string(1, code[1])));
+  winui::SetText(RelayNumber, number ? std::to_wstring(*number) : L"");
+  if (!number) {
+    // A damaged or hand-edited table: the field stays empty rather than read as relay 0.
+    storedNumberInvalid_ = true;
+    HWND owner = GetWindow(form_, GW_OWNER);
+    winui::ShowWarning(owner ? owner : form_, L"このボタンに記録されているリレー番号は正しくありません。\n"
+                                              L"0から31の番号を入れてください。");
+  }
   switch (RelayActionFromChar(code[3])) {
     case ::RelayAction::Toggle: SelectRelayAction(1); break;
     case ::RelayAction::HoldUntilClick: SelectRelayAction(2); break;
@@ -60,6 +68,16 @@ void RelayGroup::Load(const CButtonInfo& cell) {
 void RelayGroup::Reset() {
   SelectRelayAction(0);
   winui::SetText(RelayNumber, L"0");
+}
+
+std::wstring RelayGroup::Contents() const {
+  return winui::GetText(RelayNumber) + L'\t' + std::to_wstring(RelayActionIndex());
+}
+
+bool RelayGroup::NumberEntered() const {
+  if (!storedNumberInvalid_ || IsEnteredRelayNumber(NumberText(winui::GetText(RelayNumber)))) return true;
+  winui::ShowWarning(form_, L"リレー番号を0から31の数字で入れてください。");
+  return false;
 }
 
 void RelayGroup::OnCommand(int id, int code) {
@@ -80,6 +98,7 @@ void RelayGroup::SelectRelayAction(int index) {
 }
 
 bool RelayGroup::Register(CButtonInfo& cell) {
+  if (!NumberEntered()) return false;
   const int number = devices::ParseRelayNumber(NumberText(winui::GetText(RelayNumber)));
   static constexpr ::RelayAction kActions[] = {::RelayAction::OneSecondOn, ::RelayAction::Toggle,
                                                ::RelayAction::HoldUntilClick};
@@ -91,6 +110,7 @@ bool RelayGroup::Register(CButtonInfo& cell) {
 }
 
 void RelayGroup::RelayTestButtonClick() {
+  if (!NumberEntered()) return;
   devices::RelayTestClick(form_, winui::GetText(RelayNumber), RelayActionIndex(), options_.RelayPort);
 }
 

@@ -18,6 +18,7 @@ class RelayGroup : public OptionGroup {
   void Load(const CButtonInfo& cell) override;
   void Reset() override;
   bool Register(CButtonInfo& cell) override;
+  std::wstring Contents() const override;
   void OnCommand(int id, int code) override;
 
   // The selected item of RelayAction, -1 when none.
@@ -32,8 +33,12 @@ class RelayGroup : public OptionGroup {
  private:
   void SelectRelayAction(int index);
   void RelayTestButtonClick();
+  // After a stored relay character that is no relay: false, with a warning,
+  // until the field holds a number from 0 to 31.
+  bool NumberEntered() const;
 
   TOptionMdl& options_;
+  bool storedNumberInvalid_ = false;
 };
 
 }  // namespace edit_command

@@ -39,6 +39,7 @@ class TRemoconBaseFr : public winui::ChildFrame {
   TRemoconFr* AddRow(const std::string& codeText);
   int RowCount() const { return static_cast<int>(rows_.size()); }
   TRemoconFr& RowAt(int index) { return *rows_.at(static_cast<size_t>(index)); }
+  const TRemoconFr& RowAt(int index) const { return *rows_.at(static_cast<size_t>(index)); }
   // A row that is not in this list is ignored.
   void RemoveRow(const TRemoconFr& row);
   void RemoveRowAt(int index);

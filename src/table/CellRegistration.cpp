@@ -1,5 +1,7 @@
 #include "table/CellRegistration.h"
 
+#include "devices/core/RelayCommand.h"
+
 LearnedRow SplitLearnedText(std::string_view text) {
   const std::size_t tab = text.find('\t');
   if (tab == std::string_view::npos) return LearnedRow{std::string(text), {}};
@@ -59,4 +61,22 @@ bool ExternalProgramFits(const CPanelTable& table, int ordinal) {
     if (cell.GetIndex() != ordinal && cell.GetCode()[0] == 'R') ++others;
   }
   return others < EXTERNAL_ID_ALPHABET.size();
+}
+
+bool SameCommand(const CButtonInfo& before, const CButtonInfo& after) {
+  CellCode code = before.GetCode();
+  if (code[0] == 'R' && after.GetCode()[0] == 'R') code[1] = after.GetCode()[1];
+  if (code != after.GetCode() || before.GetMemo() != after.GetMemo() || before.GetCount() != after.GetCount()) {
+    return false;
+  }
+  for (int slot = 0; slot < CButtonInfo::kTextSlots; ++slot) {
+    if (before.GetText(slot) != after.GetText(slot)) return false;
+  }
+  return true;
+}
+
+bool IsEnteredRelayNumber(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t+-");
+  if (first == std::string_view::npos || text[first] < '0' || text[first] > '9') return false;
+  return devices::IsValidRelayNumber(devices::ParseRelayNumber(text));
 }

@@ -62,3 +62,13 @@ void WriteLearnedCodes(CButtonInfo& cell, InfraredSendFlag flag, std::string_vie
 // Whether the cell at `ordinal` may become an external-program cell: the table
 // file numbers at most EXTERNAL_ID_ALPHABET.size() of them.
 bool ExternalProgramFits(const CPanelTable& table, int ordinal);
+
+// Whether a registration left the cell as it was: the same code, memo and
+// texts. An external program's number is given anew at every save, so it
+// does not count.
+bool SameCommand(const CButtonInfo& before, const CButtonInfo& after);
+
+// A relay number the user has entered: digits (after blanks and a sign) that
+// read as 0 to 31. A stored relay character that is no relay leaves the field
+// empty, and nothing is tested or registered until there is such a number.
+bool IsEnteredRelayNumber(std::string_view text);

@@ -26,6 +26,19 @@ std::string CompleteBitmapName(const std::string& nameSjis) {
   return nameSjis + ".bmp";
 }
 
+bool IsTableFileName(std::string_view nameSjis) {
+  while (!nameSjis.empty() && (nameSjis.back() == '.' || nameSjis.back() == ' ')) nameSjis.remove_suffix(1);
+  if (nameSjis.size() < 4) return false;
+  const std::string_view extension = nameSjis.substr(nameSjis.size() - 4);
+  // A trail byte can be 't' or 'l', but never a dot: the dot starts a character.
+  constexpr std::string_view kTable = ".tbl";
+  for (size_t i = 0; i < kTable.size(); ++i) {
+    const char c = extension[i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kTable[i]) return false;
+  }
+  return true;
+}
+
 NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, int rows, int cellWidth,
                               int cellHeight) {
   if (columns <= 0 || rows <= 0 || cellWidth <= 0 || cellHeight <= 0) return NewPanelRefusal::BadSize;
@@ -36,6 +49,7 @@ NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, in
   }
   if (bitmapNameSjis.size() > kHostMaxBitmapName) return NewPanelRefusal::BitmapNameTooLong;
   if (!IsNameInsideFolder(bitmapNameSjis)) return NewPanelRefusal::BitmapNameNotInside;
+  if (IsTableFileName(bitmapNameSjis)) return NewPanelRefusal::BitmapNameIsTable;
   return NewPanelRefusal::None;
 }
 

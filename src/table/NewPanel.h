@@ -24,7 +24,12 @@ enum class NewPanelRefusal {
   TooLarge,            // over the grid or picture limits
   BitmapNameTooLong,   // over kHostMaxBitmapName
   BitmapNameNotInside, // leaves the work folder, or is no file name at all
+  BitmapNameIsTable,   // would overwrite a table file with bitmap data
 };
+
+// Ends in ".tbl" in any letter case, once the trailing dots and blanks the
+// file system drops are gone.
+bool IsTableFileName(std::string_view nameSjis);
 
 // Checked in this order, before anything is written.
 NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, int rows, int cellWidth,

@@ -19,3 +19,23 @@ GridCell PanelGrid::Step(GridCell from, int dColumn, int dRow) const {
   return GridCell{std::clamp(from.column + dColumn, 0, std::max(columns_ - 1, 0)),
                   std::clamp(from.row + dRow, 0, std::max(rows_ - 1, 0))};
 }
+
+WindowFit FitInWorkArea(int width, int height, const PixelRect& work, int verticalBarWidth, int horizontalBarHeight) {
+  const int workWidth = work.right - work.left;
+  const int workHeight = work.bottom - work.top;
+  WindowFit fit;
+  fit.verticalBar = height > workHeight;
+  if (fit.verticalBar) width += verticalBarWidth;
+  fit.horizontalBar = width > workWidth;
+  if (fit.horizontalBar) height += horizontalBarHeight;
+  if (fit.horizontalBar && !fit.verticalBar && height > workHeight) {
+    fit.verticalBar = true;
+    width += verticalBarWidth;
+  }
+  width = std::min(width, workWidth);
+  height = std::min(height, workHeight);
+  const int left = work.left + (workWidth - width) / 2;
+  const int top = work.top + (workHeight - height) / 2;
+  fit.place = PixelRect{left, top, left + width, top + height};
+  return fit;
+}

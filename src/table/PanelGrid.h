@@ -16,6 +16,7 @@ struct PixelRect {
   int top = 0;
   int right = 0;
   int bottom = 0;
+  bool operator==(const PixelRect&) const = default;
   long long Area() const {
     return right > left && bottom > top ? static_cast<long long>(right - left) * (bottom - top) : 0;
   }
@@ -39,3 +40,14 @@ class PanelGrid {
   int columns_;
   int rows_;
 };
+
+// Where the edit window goes in the work area of a screen, given its outer
+// size: centred where it fits. A side that does not fit takes the work area's
+// whole length and scrolls; its scroll bar takes room from the other side,
+// which may then need one too.
+struct WindowFit {
+  PixelRect place;
+  bool horizontalBar = false;
+  bool verticalBar = false;
+};
+WindowFit FitInWorkArea(int width, int height, const PixelRect& work, int verticalBarWidth, int horizontalBarHeight);

@@ -1,5 +1,8 @@
 #include "table/PublishHistory.h"
 
+#include "table/SjisPath.h"
+#include "table/TableChecks.h"
+
 #include <algorithm>
 #include <set>
 #include <utility>
@@ -58,4 +61,88 @@ std::vector<std::string> HistoryEntriesToPrune(const std::vector<std::string>& e
   if (entries.size() <= kept) return {};
   entries.resize(entries.size() - kept);
   return entries;
+}
+
+namespace {
+
+bool EndsWithTbl(std::string_view name) {
+  if (name.size() < 5) return false;
+  std::string ext(name.substr(name.size() - 4));
+  for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return ext == ".tbl";
+}
+
+std::string HistoryRoot(const std::string& work) { return work + "\\" + kHistoryFolderName; }
+
+}  // namespace
+
+std::vector<std::string> HistoryEntryFiles(IFolderFiles& files, const std::string& entryPath) {
+  std::vector<std::string> tables;
+  for (const std::string& name : files.FolderNames(entryPath)) {
+    if (EndsWithTbl(name) && !IsTemporaryName(name)) tables.push_back(name);
+  }
+  if (tables.size() != 1) return {};
+  const std::optional<std::string> bytes = files.ReadWholeFile(entryPath + "\\" + tables[0]);
+  if (!bytes) return {};
+  const std::string bitmap = bytes->substr(0, bytes->find_first_of("\r\n"));
+  if (bitmap.size() == bytes->size() || !IsNameInsideFolder(bitmap) || !files.FileExists(entryPath + "\\" + bitmap)) {
+    return {};
+  }
+  return {tables[0], bitmap};
+}
+
+std::vector<std::string> CompleteHistoryEntries(IFolderFiles& files, const std::string& work) {
+  const std::string root = HistoryRoot(work);
+  std::vector<std::string> complete;
+  const std::vector<std::string> entries = HistoryEntriesOldestFirst(files.FolderNames(root));
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+    if (!HistoryEntryFiles(files, root + "\\" + *entry).empty()) complete.push_back(*entry);
+  }
+  return complete;
+}
+
+KeptVersion PrepareHistoryEntry(IFolderFiles& files, const std::string& work, const std::string& host,
+                                const std::vector<std::string>& names) {
+  std::vector<std::string> present;
+  for (const std::string& name : names) {
+    if (files.FileExists(host + "\\" + name)) present.push_back(name);
+  }
+  if (present.empty()) return {};
+  const std::string root = HistoryRoot(work);
+  if (!files.MakeFolder(root)) return {"", root};
+  const std::string entry = root + "\\" + NewHistoryEntryName(files.Timestamp(), files.FolderNames(root));
+  const std::string writing = TemporaryPathOf(entry);
+  files.RemoveTree(writing);
+  std::string failed = files.MakeFolder(writing) ? "" : writing;
+  for (size_t i = 0; i < present.size() && failed.empty(); ++i) {
+    failed = MakeSubfolders(files, writing, present[i]);
+    if (failed.empty() && !files.CopyReplacing(host + "\\" + present[i], writing + "\\" + present[i])) {
+      failed = entry + "\\" + present[i];
+    }
+  }
+  if (!failed.empty()) {
+    files.RemoveTree(writing);
+    return {"", failed};
+  }
+  return {entry, ""};
+}
+
+bool CommitHistoryEntry(IFolderFiles& files, const std::string& entry) {
+  const std::string writing = TemporaryPathOf(entry);
+  const std::string root = entry.substr(0, entry.size() - FileNameOfSjisPath(entry).size() - 1);
+  const std::vector<std::string> names = files.FolderNames(root);
+  if (std::find(names.begin(), names.end(), FileNameOfSjisPath(writing)) == names.end()) {
+    return std::find(names.begin(), names.end(), FileNameOfSjisPath(entry)) != names.end();
+  }
+  return files.MoveReplacing(writing, entry);
+}
+
+void PruneHistory(IFolderFiles& files, const std::string& work) {
+  const std::string root = HistoryRoot(work);
+  std::vector<std::string> complete, doomed;
+  for (const std::string& entry : HistoryEntriesOldestFirst(files.FolderNames(root))) {
+    (HistoryEntryFiles(files, root + "\\" + entry).empty() ? doomed : complete).push_back(entry);
+  }
+  for (const std::string& old : HistoryEntriesToPrune(complete)) doomed.push_back(old);
+  for (const std::string& entry : doomed) files.RemoveTree(root + "\\" + entry);
 }

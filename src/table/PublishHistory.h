@@ -1,10 +1,15 @@
 #pragma once
 // The versions a publication replaced, kept in the work folder: one folder per
-// publication, named by its date and time, the newest ten kept.
+// publication, named by its date and time, the newest ten kept. An entry is
+// written under a temporary name and renamed once whole, and it counts only
+// while it holds one table and the bitmap that table names.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "table/FolderFiles.h"
 
 // "公開履歴": the history's folder inside the work folder.
 inline constexpr char kHistoryFolderName[] = "\x8c\xf6\x8a\x4a\x97\x9a\x97\xf0";
@@ -29,3 +34,26 @@ std::vector<std::string> HistoryEntriesOldestFirst(const std::vector<std::string
 // Folders of other names are never touched.
 std::vector<std::string> HistoryEntriesToPrune(const std::vector<std::string>& existing,
                                                std::size_t kept = kHistoryKept);
+
+// The files of a complete entry, the table first; none when the entry lacks
+// either file.
+std::vector<std::string> HistoryEntryFiles(IFolderFiles& files, const std::string& entryPath);
+
+// The complete entries of the work folder's history, newest first.
+std::vector<std::string> CompleteHistoryEntries(IFolderFiles& files, const std::string& work);
+
+struct KeptVersion {
+  std::string entry;   // the new entry's path; "" when the host had none of the files
+  std::string failed;  // "" or the folder or file that could not be written
+};
+// Copies those of the host's files `names` that are there into a new entry,
+// written whole under TemporaryPathOf(entry); it counts once
+// CommitHistoryEntry has renamed it. Failed, it leaves nothing.
+KeptVersion PrepareHistoryEntry(IFolderFiles& files, const std::string& work, const std::string& host,
+                                const std::vector<std::string>& names);
+// Renames a prepared entry to its name; true when it is there by that name.
+bool CommitHistoryEntry(IFolderFiles& files, const std::string& entry);
+
+// Removes entries that can never be put back and the complete ones beyond
+// the newest ten.
+void PruneHistory(IFolderFiles& files, const std::string& work);

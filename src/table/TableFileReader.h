@@ -22,6 +22,11 @@ inline constexpr std::size_t kMaxTableFileBytes = std::size_t{32} << 20;
 // cannot be held in memory is kTableFileInvalid.
 std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask);
 
+// Where the first line feed of `bytes` is, or bytes.size() when there is none.
+// The reader's own scan, so that reading does not depend on the C runtime's
+// memchr (Wine's searches byte by byte); the benchmark sets the two side by side.
+std::size_t FindLineFeed(std::string_view bytes);
+
 // Decimal field of the header line: leading blanks, an optional sign, digits;
 // no digits gives 0, and values beyond 32 bits saturate.
 int ParseDecimalField(std::string_view field);

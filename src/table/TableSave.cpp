@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "table/PublishHistory.h"
+#include "table/HostStep.h"
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
 #include "table/TableTexts.h"
@@ -19,21 +19,6 @@ std::optional<UnsavableReason> FindUnsavable(const CPanelTable& table) {
   return UnsavableReason::InfraredKeyClash;
 }
 
-// The subfolders of a bitmap name such as "a\b\panel.bmp", outermost first.
-bool MakeBitmapFolders(const std::string& base, const std::string& bitmapName, ISaveEnvironment& env) {
-  size_t end = 0;
-  for (size_t cut; (cut = FirstSjisBackslash(std::string_view(bitmapName).substr(end))) != std::string::npos;) {
-    end += cut;
-    const std::string folder = base + "\\" + bitmapName.substr(0, end);
-    if (!env.MakeFolder(folder)) {
-      env.ReportPublishFailed(folder);
-      return false;
-    }
-    ++end;
-  }
-  return true;
-}
-
 class PublishTarget : public IPublishTarget {
  public:
   PublishTarget(const std::string& work, const std::string& host, ISaveEnvironment& env)
@@ -48,39 +33,6 @@ class PublishTarget : public IPublishTarget {
   ISaveEnvironment& env_;
 };
 
-// The host's table and bitmap as they are now, copied into a new history
-// entry; older entries beyond the newest ten go. Nothing to keep, nothing made.
-bool KeepHistory(const CPanelTable& table, const std::string& work, const std::string& host,
-                 ISaveEnvironment& env) {
-  std::vector<std::string> present;
-  for (const std::string& name : {FileNameOfSjisPath(table.TablePath()), table.BitmapName()}) {
-    if (env.FileExists(host + "\\" + name)) present.push_back(name);
-  }
-  if (present.empty()) return true;
-  const std::string root = work + "\\" + kHistoryFolderName;
-  const std::string entry = root + "\\" + NewHistoryEntryName(env.Timestamp(), env.FolderNames(root));
-  for (const std::string& folder : {root, entry}) {
-    if (!env.MakeFolder(folder)) {
-      env.ReportPublishFailed(folder);
-      return false;
-    }
-  }
-  for (const std::string& name : present) {
-    const std::string target = entry + "\\" + name;
-    if (!MakeBitmapFolders(entry, name, env)) {
-      env.RemoveTree(entry);
-      return false;
-    }
-    if (!env.CopyReplacing(host + "\\" + name, target)) {
-      env.ReportPublishFailed(target);
-      env.RemoveTree(entry);
-      return false;
-    }
-  }
-  for (const std::string& old : HistoryEntriesToPrune(env.FolderNames(root))) env.RemoveTree(root + "\\" + old);
-  return true;
-}
-
 enum class PublishOutcome { Published, Declined, Failed };
 
 PublishOutcome Publish(const CPanelTable& table, const std::string& work, const std::string& bitmapPath,
@@ -90,21 +42,14 @@ PublishOutcome Publish(const CPanelTable& table, const std::string& work, const 
   const std::vector<PanelFinding> findings =
       CheckPanelForPublishing(table, env.PanelPictureSize(), PublishTarget(work, *host, env));
   if (!findings.empty() && !env.PublishDespite(findings)) return PublishOutcome::Declined;
-  if (!KeepHistory(table, work, *host, env)) return PublishOutcome::Failed;
-  // Before the table is copied, so that a folder that cannot be made leaves
-  // the host folder as it was.
-  if (!MakeBitmapFolders(*host, table.BitmapName(), env)) return PublishOutcome::Failed;
-  const std::string tableTarget = *host + "\\" + FileNameOfSjisPath(table.TablePath());
-  if (!env.CopyReplacing(table.TablePath(), tableTarget)) {
-    env.ReportPublishFailed(tableTarget);
-    return PublishOutcome::Failed;
+  const std::vector<HostStepFile> files = {{FileNameOfSjisPath(table.TablePath()), table.TablePath()},
+                                           {table.BitmapName(), bitmapPath}};
+  const HostStepResult result = ReplaceHostFiles(env, work, *host, files);
+  switch (result.outcome) {
+    case HostStepOutcome::Done:
+    case HostStepOutcome::Unchanged: return PublishOutcome::Published;
+    default: env.ReportPublishFailed(result.failed, HostLeftAfter(result.outcome)); return PublishOutcome::Failed;
   }
-  const std::string bitmapTarget = *host + "\\" + table.BitmapName();
-  if (!env.CopyReplacing(bitmapPath, bitmapTarget)) {
-    env.ReportPublishFailed(bitmapTarget);
-    return PublishOutcome::Failed;
-  }
-  return PublishOutcome::Published;
 }
 
 }  // namespace
@@ -128,6 +73,7 @@ SaveResult SaveTable(CPanelTable& table, ISaveEnvironment& env, IAskUser& ask) {
   for (const CButtonInfo& cell : table.Cells()) codesBefore.push_back(cell.GetCode());
   const std::optional<std::string> bytes = FormatTableFile(table);
   if (!bytes || !env.WriteWholeFile(table.TablePath(), *bytes)) {
+    if (bytes) env.ReportNotSaved(table.TablePath());
     for (size_t i = 0; i < codesBefore.size(); ++i) table.Cells()[i].ReplaceCode(codesBefore[i]);
     return SaveResult::NotSaved;
   }

@@ -3,8 +3,9 @@
 #include <new>
 #include <utility>
 
-#include "winui/BitmapFile.h"
+#include "bitmap/BitmapFile.h"
 #include "winui/SafeFile.h"
+#include "winui/TextConv.h"
 
 namespace winui {
 
@@ -15,8 +16,8 @@ int StrideOf(int width) { return (width * 3 + 3) & ~3; }
 }  // namespace
 
 bool Picture::CreateSection(int width, int height) {
-  if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
-      static_cast<std::int64_t>(width) * height > kMaxPicturePixels) {
+  if (width <= 0 || height <= 0 || width > bmp::kMaxPictureSide || height > bmp::kMaxPictureSide ||
+      static_cast<std::int64_t>(width) * height > bmp::kMaxPicturePixels) {
     return false;
   }
   BITMAPINFO info{};
@@ -64,14 +65,15 @@ std::wstring Picture::Load(const std::string& pathSjis) {
   if (!path) return SystemErrorText(ERROR_INVALID_NAME);
   std::vector<std::uint8_t> bytes;
   if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
-  DibData dib;
-  if (std::wstring reason = ParseBitmapFile(bytes, dib); !reason.empty()) return reason;
+  bmp::DibData dib;
+  if (std::string reason = bmp::ParseBitmapFile(bytes, dib); !reason.empty()) return SjisToWide(reason);
 
   Picture loaded;
   if (!loaded.CreateSection(dib.width, dib.height)) return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
   MemoryDc dc;
   if (!dc) return SystemErrorText(GetLastError());
-  if (SetDIBits(dc.Get(), loaded.Handle(), 0, static_cast<UINT>(dib.height), dib.bits.data(), dib.Info(),
+  if (SetDIBits(dc.Get(), loaded.Handle(), 0, static_cast<UINT>(dib.height), dib.Bits().data(),
+                reinterpret_cast<const BITMAPINFO*>(dib.info.data()),
                 DIB_RGB_COLORS) == 0) {
     return L"ビットマップを展開できません";
   }
@@ -91,7 +93,7 @@ std::wstring Picture::SaveToFile(const std::string& pathSjis) const {
 std::vector<std::uint8_t> Picture::FileBytes() const {
   if (Empty()) return {};
   GdiFlush();  // drawing may still be queued
-  return EncodeBitmapFile24(width_, height_, bits_, StrideOf(width_));
+  return bmp::EncodeBitmapFile24(width_, height_, bits_, StrideOf(width_));
 }
 
 COLORREF Picture::PixelAt(int x, int y) const {

@@ -158,6 +158,25 @@ std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to)
   return WriteFileReplacing(to, bytes.data(), bytes.size());
 }
 
+std::wstring MoveReplacing(const std::wstring& from, const std::wstring& to) {
+  const DWORD attributes = GetFileAttributesW(from.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return MoveFileExW(from.c_str(), to.c_str(), 0) ? std::wstring() : LastErrorReason();
+  }
+  if (const DWORD error = CheckReplaceable(to)) return Reason(error);
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return LastErrorReason();
+  }
+  return {};
+}
+
+std::wstring RemoveFile(const std::wstring& path) {
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return {};
+  return LastErrorReason();
+}
+
 std::wstring MakeFolder(const std::wstring& path) {
   if (CreateDirectoryW(path.c_str(), nullptr)) return {};
   const DWORD error = GetLastError();

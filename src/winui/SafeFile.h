@@ -26,6 +26,12 @@ std::wstring SystemErrorText(DWORD code);
 std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes);
 std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size);
 std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to);
+// A file moved over its target in one step (refused, as a replacing write
+// is, when the target is read-only or held open), or a folder renamed to a
+// name that is free.
+std::wstring MoveReplacing(const std::wstring& from, const std::wstring& to);
+// A file removed, read-only too; one that is not there counts as removed.
+std::wstring RemoveFile(const std::wstring& path);
 // A folder that is there already counts as made.
 std::wstring MakeFolder(const std::wstring& path);
 

@@ -19,3 +19,20 @@ TEST(PanelGrid, StepsStopAtTheEdges) {
   EXPECT_EQ(grid.Step(GridCell{2, 1}, 1, 1), (GridCell{2, 1}));
   EXPECT_EQ(grid.Step(GridCell{1, 0}, 1, 1), (GridCell{2, 1}));
 }
+
+TEST(PanelGrid, EditWindowFitsTheWorkAreaAndScrollsWhatDoesNot) {
+  // 1366 x 768 with a taskbar of 40 at the bottom; scroll bars 17 wide.
+  const PixelRect work{0, 0, 1366, 728};
+  auto fit = [&](int width, int height) { return FitInWorkArea(width, height, work, 17, 17); };
+  const WindowFit small = fit(646, 680);
+  EXPECT_EQ(small.place, (PixelRect{360, 24, 1006, 704}));
+  EXPECT_FALSE(small.horizontalBar || small.verticalBar);
+  const WindowFit tall = fit(646, 900);  // centred across, full height, a bar beside the picture
+  EXPECT_EQ(tall.place, (PixelRect{351, 0, 1014, 728}));
+  EXPECT_TRUE(tall.verticalBar && !tall.horizontalBar);
+  const WindowFit wide = fit(1400, 720);  // the bar below makes it too tall as well
+  EXPECT_EQ(wide.place, (PixelRect{0, 0, 1366, 728}));
+  EXPECT_TRUE(wide.verticalBar && wide.horizontalBar);
+  // A work area that does not start at 0 (a second monitor, a taskbar at the top).
+  EXPECT_EQ(FitInWorkArea(100, 50, PixelRect{1366, 40, 2366, 840}, 17, 17).place, (PixelRect{1816, 415, 1916, 465}));
+}

@@ -167,6 +167,20 @@ TEST(Reader, LongLinesAreReadWhole) {
   EXPECT_EQ(r.table.CellCount(), 100);
 }
 
+TEST(Reader, LineFeedFoundAtEveryPlaceOfABlockAndItsTail) {
+  // Bytes that differ from a line feed in one bit only, around it.
+  for (size_t size = 0; size <= 70; ++size) {
+    std::string bytes(size, '\x8a');
+    EXPECT_EQ(FindLineFeed(bytes), size);
+    for (size_t at = 0; at < size; ++at) {
+      std::string with = bytes;
+      with[at] = '\n';
+      if (at + 1 < size) with[size - 1] = '\n';
+      EXPECT_EQ(FindLineFeed(with), at) << size;
+    }
+  }
+}
+
 TEST(Reader, ReadTableFileReportsAMissingFile) {
   CPanelTable table;
   ScriptedAsk ask;

@@ -59,7 +59,7 @@ int wmain(int argc, wchar_t** argv) {
     ok = Shoot(dialog.Handle(), folder + L"\\" + name + L".bmp") && ok;
   }
   Choose(dialog, 2);
-  for (char c : std::string("12345")) dialog.Learned.RemoconBaseFrame.AddRow("    1.50,  120.25," + std::string(40, c));
+  for (char c : std::string("12345")) dialog.GroupLearned.RemoconBaseFrame.AddRow("    1.50,  120.25," + std::string(40, c));
   ok = Shoot(dialog.Handle(), folder + L"\\learning-scrolling.bmp") && ok;
   return ok ? 0 : 1;
 }

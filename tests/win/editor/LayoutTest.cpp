@@ -27,7 +27,7 @@ TEST_F(EditorTest, DialogAndRowLayout) {
       L"    Button 117,18 105x17 11 \"On/Offの切替\"\n"
       L"    Button 226,18 105x17 11 \"クリックまでそのまま\"\n"
       L"  Button 256,16 75x25 11 \"テスト\"\n"
-      L"Button 183,35 378x249 11 \"Ｂｕｆｆａｌｏ学習リモコンオプション\"\n"
+      L"Button 183,35 378x249 11 \"学習リモコンオプション\"\n"
       L"  Static 16,16 11 \"メモ\"\n"
       L"  TRemoconBaseFr -1,40 358x130 0 \"\"\n"
       L"  Button 18,221 105x25 11 \"リモコン学習追加\"\n"
@@ -41,8 +41,8 @@ TEST_F(EditorTest, DialogAndRowLayout) {
       L"Button 8,200 145x41 11 \"中止\"\n"
       L"Button 182,320 379x57 11 \"外部プログラム実行\"\n"
       L"  Edit 24,33 352x21 11 \"\"\n");
-  dialog->Learned.RemoconBaseFrame.AddRow(LearnedCode('1'));
-  EXPECT_EQ(LayoutDump(dialog->Learned.RemoconBaseFrame.Handle()),
+  dialog->GroupLearned.RemoconBaseFrame.AddRow(LearnedCode('1'));
+  EXPECT_EQ(LayoutDump(dialog->GroupLearned.RemoconBaseFrame.Handle()),
       L"TRemoconFr 0,0 335x42 0 \"\"\n"
       L"  Static 16,3 12 \"メモ\"\n"
       L"  Edit 48,5 74x21 11 \"\"\n"

@@ -20,7 +20,7 @@ bool ScrollBarShown(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) 
 TEST_F(EditorTest, RowsStackScrollAndStopAtTen) {
   Open(9, "    ");
   Choose(2);
-  auto& list = dialog->Learned.RemoconBaseFrame;
+  auto& list = dialog->GroupLearned.RemoconBaseFrame;
   for (char c : std::string("123")) list.AddRow(LearnedCode(c));
   EXPECT_EQ(TopOf(list.RowAt(2)), 84);
   EXPECT_FALSE(ScrollBarShown(list.Handle()));  // 126 of 130 pixels
@@ -48,7 +48,7 @@ TEST_F(EditorTest, RowsStackScrollAndStopAtTen) {
 TEST_F(EditorTest, RowButtonsRelearnTestAndDeleteThemselves) {
   sim.Set(L"USBIRSIM_SIGNAL", std::wstring(40, L'D'));
   Open(7, "07  ", {"a\t" + LearnedCode('1'), "b\t" + LearnedCode('2'), "c\t" + LearnedCode('3')});
-  auto& list = dialog->Learned.RemoconBaseFrame;
+  auto& list = dialog->GroupLearned.RemoconBaseFrame;
   BoxRecorder boxes({false, true, true});
   Click(list.RowAt(1).Gakusyuu);
   EXPECT_EQ(list.RowAt(1).CodeText(), "    1.50,  120.25," + std::string(40, 'D'));

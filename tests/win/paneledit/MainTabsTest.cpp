@@ -15,8 +15,11 @@
 #include "data/OptionMdl.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
+#include "table/TableFileWriter.h"
+#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/Form.h"
+#include "winui/MessagePump.h"
 
 using storage_test::BoxRecorder;
 using storage_test::Exists;
@@ -52,6 +55,12 @@ class MainTabs : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(main_.CreateForm({[this](HWND) { return work_.Sjis(); }, [this](HWND) { return kurovan_.Sjis(); }}));
     main_.SetDataModule(options_);
+    // What the window does once it is first on the screen: the 既存ファイル page.
+    // Its focus goes to that page's list, which leaves nothing to check behind.
+    winui::SelectTab(main_.PageControl1, 1);
+    SendMessageW(main_.Handle(), winui::kMsgFocusFirstField, 0, 0);
+    winui::SelectTab(main_.PageControl1, 0);
+    SetFocus(nullptr);
   }
   // Creation points the DLL search at the device software's folder.
   void TearDown() override { SetDllDirectoryW(nullptr); }
@@ -161,6 +170,33 @@ TEST_F(MainTabs, PreviewKeepsTheLastGoodPicture) {
   EXPECT_EQ(previewPixel(), RGB(0, 0, 255));
 }
 
+TEST_F(MainTabs, PreviewShowsThePictureAnewWhenTheEditorClosesAndOnRefresh) {
+  CPanelTable table;
+  ASSERT_TRUE(table.CreateGrid(10, 10, 1, 1));
+  table.SetBitmapName("p.bmp");
+  WriteText(work_ / L"機器操作A.tbl", *FormatTableFile(table));
+  WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(255, 0, 0));
+  SendMessageW(main_.ExistingFiles.UpdateList, BM_CLICK, 0, 0);
+  HWND list = main_.ExistingFiles.FileListBox;
+  Select(list, L"機器操作A.tbl");
+  SendMessageW(main_.Handle(), WM_COMMAND, MAKEWPARAM(ExistingFilesTab::kFileListBox, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  auto shown = [&] { return main_.ExistingFiles.PreviewPicture().PixelAt(5, 5); };
+  ASSERT_EQ(shown(), RGB(255, 0, 0));
+  {
+    // The picture saved while the editor is open.
+    winui::ScopedModalHook editor(TPanelEditFm::kClassName, [&](winui::Form& form) {
+      WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(0, 0, 255));
+      form.SetModalResult(winui::ModalResult::Cancel);
+    });
+    SendMessageW(main_.ExistingFiles.OpenButton, BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(shown(), RGB(0, 0, 255));
+  WriteBitmap(work_ / L"p.bmp", 10, 10, RGB(0, 255, 0));
+  SendMessageW(main_.ExistingFiles.UpdateList, BM_CLICK, 0, 0);
+  EXPECT_EQ(shown(), RGB(0, 255, 0));
+}
+
 TEST_F(MainTabs, CreationChecksComeInOrderAndWriteNothing) {
   Fill(L"", L"", L"3", L"2", L"40", L"30");
   EXPECT_EQ(Create({}), std::vector<std::wstring>{L"警告|ファイル識別子が不正です"});
@@ -203,12 +239,22 @@ TEST_F(MainTabs, WorkedExampleWritesTheGridAndTheInitialTableThenOpensIt) {
   EXPECT_EQ(Create({}), std::vector<std::wstring>{L"警告|すでにファイルがあります"});
 }
 
-TEST_F(MainTabs, AKeptBitmapMustFitTheGrid) {
+TEST_F(MainTabs, TheQuestionNamesTheBitmapAndItsTablesAndAKeptOneMustFit) {
   WriteBitmap(work_ / L"kept.bmp", 121, 61, RGB(0, 255, 0));
   WriteText(work_ / L"bad.bmp", "not a picture");
   Fill(L"A", L"bad.bmp", L"3", L"2", L"40", L"30");
   EXPECT_EQ(Create({false}),
-            (std::vector<std::wstring>{L"注意|bmpファイルも新規に作り直しますか?|YesNo", L"警告|ＢＭＰファイルが読めません"}));
+            (std::vector<std::wstring>{L"注意|ビットマップファイル「bad.bmp」はすでにあります。\n"
+                                       L"作業フォルダのテーブルはこのファイルを使っていません。\n\n"
+                                       L"bmpファイルも新規に作り直しますか?|YesNo, No first",
+                                       L"警告|ＢＭＰファイルが読めません"}));
+  WriteText(work_ / L"機器操作Z.tbl", "KEPT.bmp\r\n40,30,3,2\r\n");
+  Fill(L"A", L"kept.bmp", L"3", L"2", L"40", L"30");
+  EXPECT_EQ(Create({true, false})[0],
+            L"注意|ビットマップファイル「kept.bmp」はすでにあります。\n次のテーブルが使っています：\n　機器操作Z.tbl\n"
+            L"作り直すとそのパネルの絵が消えます。作り直さなければ、このパネルと共有になります。\n\n"
+            L"bmpファイルも新規に作り直しますか?|YesNo, No first");
+  DeleteFileW((work_ / L"機器操作Z.tbl").c_str());
   Fill(L"A", L"kept.bmp", L"3", L"3", L"40", L"30");
   EXPECT_EQ(Create({false}).back(), L"警告|画像のサイズと合いません");
   EXPECT_FALSE(Exists(work_ / L"機器操作A.tbl"));
@@ -219,6 +265,31 @@ TEST_F(MainTabs, AKeptBitmapMustFitTheGrid) {
   winui::Picture kept;
   ASSERT_EQ(kept.LoadFromFile(work_.Sjis() + "\\kept.bmp"), L"");
   EXPECT_EQ(kept.PixelAt(1, 1), RGB(0, 255, 0));
+}
+
+TEST_F(MainTabs, LeavingTheIdentifierFillsTheBitmapNameUnlessTheUserTypedOne) {
+  NewPanelTab& tab = main_.NewPanel;
+  BoxRecorder boxes;  // showing also starts the device library, which may miss and say so
+  ShowWindow(main_.Handle(), SW_SHOW);
+  winui::PumpUntil([&] { return GetFocus() == tab.FileName; }, 5000);
+  const size_t atStart = boxes.boxes.size();
+  SetFocus(tab.FileName);
+  SetFocus(main_.ExistingFiles.FileListBox);  // empty, but left for the other tab: no trap
+  SetFocus(tab.FileName);
+  SetFocus(tab.YokoSuu);
+  EXPECT_EQ(GetFocus(), tab.FileName);
+  winui::SetText(tab.FileName, L"A");
+  SetFocus(tab.YokoSuu);
+  EXPECT_EQ(winui::GetText(tab.BmpFileName), L"機器操作A.bmp");
+  EXPECT_TRUE(IsWindowVisible(tab.CanChange));
+  winui::SetText(tab.BmpFileName, L"mine.bmp");
+  winui::SetText(tab.FileName, L"B");
+  SetFocus(tab.FileName);
+  SetFocus(tab.YokoSuu);
+  EXPECT_EQ(winui::GetText(tab.BmpFileName), L"mine.bmp");
+  const std::vector<std::wstring> lines = boxes.Lines();
+  EXPECT_EQ(std::vector<std::wstring>(lines.begin() + static_cast<std::ptrdiff_t>(atStart), lines.end()),
+            std::vector<std::wstring>{L"警告|識別子が未入力"});
 }
 
 TEST_F(MainTabs, DuplicateCopiesTableAndBitmapOrNothing) {
@@ -296,9 +367,11 @@ TEST_F(MainTabs, RestorePutsTheChosenVersionBack) {
   for (const wchar_t* entry : {L"20001208-101500", L"20001209-093000"}) {
     CreateDirectoryW((work_ / L"公開履歴").c_str(), nullptr);
     CreateDirectoryW((work_ / (L"公開履歴\\" + std::wstring(entry))).c_str(), nullptr);
-    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\機器操作A.tbl"), *winui::WideToSjis(entry));
+    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\機器操作A.tbl"), "a.bmp\r\n" + *winui::WideToSjis(entry));
+    WriteText(work_ / (L"公開履歴\\" + std::wstring(entry) + L"\\a.bmp"), *winui::WideToSjis(entry));
   }
-  WriteText(kurovan_ / L"機器操作A.tbl", "current");
+  WriteText(kurovan_ / L"機器操作A.tbl", "a.bmp\r\ncurrent");
+  WriteText(kurovan_ / L"a.bmp", "current");
   std::vector<std::wstring> lines;
   const std::vector<std::wstring> boxes =
       Click(main_.ExistingFiles.RestoreButton, {true}, TRestoreVersionFm::kClassName, [&](winui::Form& form) {
@@ -306,17 +379,17 @@ TEST_F(MainTabs, RestorePutsTheChosenVersionBack) {
         SendMessageW(GetDlgItem(form.Handle(), TRestoreVersionFm::kVersionList), LB_SETCURSEL, 1, 0);
         SendMessageW(GetDlgItem(form.Handle(), TRestoreVersionFm::kRestoreButton), BM_CLICK, 0, 0);
       });
-  EXPECT_EQ(lines, (std::vector<std::wstring>{L"2000/12/09 09:30:00 まで公開していた版：機器操作A.tbl",
-                                              L"2000/12/08 10:15:00 まで公開していた版：機器操作A.tbl"}));
+  EXPECT_EQ(lines, (std::vector<std::wstring>{L"2000/12/09 09:30:00 まで公開していた版：機器操作A.tbl、a.bmp",
+                                              L"2000/12/08 10:15:00 まで公開していた版：機器操作A.tbl、a.bmp"}));
   EXPECT_EQ(boxes, (std::vector<std::wstring>{L"注意|次の版をクロヴァンに戻しますか？\n2000/12/08 10:15:00 まで公開して"
-                                              L"いた版：\n機器操作A.tbl\n\n同じ名前のファイルと置き換えます。\n今の版は公開履歴に残ります。|YesNo",
+                                              L"いた版：\n機器操作A.tbl\na.bmp\n\n同じ名前のファイルと置き換えます。\n今の版は公開履歴に残ります。|YesNo",
                                               L"|クロヴァンに戻しました。"}));
   const std::vector<std::uint8_t> restored = ReadBytes(kurovan_ / L"機器操作A.tbl");
-  EXPECT_EQ(std::string(restored.begin(), restored.end()), "20001208-101500");
+  EXPECT_EQ(std::string(restored.begin(), restored.end()), "a.bmp\r\n20001208-101500");
   // The version it replaced is kept, newest.
   const std::vector<std::string> entries = PublishHistoryEntries(nullptr, {[this](HWND) { return work_.Sjis(); }, {}});
   ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(ReadBytes(work_ / (L"公開履歴\\" + winui::SjisToWide(entries[0]) + L"\\機器操作A.tbl")).size(), 7u);
+  EXPECT_EQ(ReadBytes(work_ / (L"公開履歴\\" + winui::SjisToWide(entries[0]) + L"\\a.bmp")).size(), 7u);
 }
 
 }  // namespace

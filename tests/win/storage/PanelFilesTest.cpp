@@ -235,7 +235,7 @@ TEST_F(PanelFiles, FindingsAreListedAndPublishNotLeavesTheHostAlone) {
 
 TEST_F(PanelFiles, PreviousPublishedVersionIsKeptAndCanBeRestored) {
   CPanelTable table = ReadTable();
-  WriteText(host / L"機器操作A.tbl", "old table");
+  WriteText(host / L"機器操作A.tbl", "機器操作A.bmp\r\nold table");
   WriteText(host / L"機器操作A.bmp", "old bitmap");
   const auto oldTable = ReadBytes(host / L"機器操作A.tbl");
   const auto oldBitmap = ReadBytes(host / L"機器操作A.bmp");
@@ -430,6 +430,23 @@ TEST_F(PanelFiles, FailedPublishingIsReportedAndTheWorkFilesStaySaved) {
     EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), std::vector<std::uint8_t>({'o', 'l', 'd', ' ', 't', 'a', 'b', 'l', 'e'}));
     EXPECT_EQ(ReadBytes(host / L"機器操作A.bmp").size(), 10u);
     EXPECT_EQ(host.Names().size(), 2u) << "no temporary file is left";
+  }
+  {
+    // The host's bitmap is read-only: the table already replaced goes back.
+    CPanelTable table = ReadTable();
+    WriteText(host / L"機器操作A.tbl", "機器操作A.bmp\r\nold table");
+    const auto before = ReadBytes(host / L"機器操作A.tbl");
+    SetFileAttributesW((host / L"機器操作A.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    winui::Picture image = Image();
+    BoxRecorder script({true});
+    EXPECT_EQ(SaveTable(table, nullptr, image, Folders(), ConfirmPublishDespite), SaveResult::PublishFailed);
+    SetFileAttributesW((host / L"機器操作A.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(script.boxes.size(), 2u);
+    EXPECT_TRUE(Mentions(script.boxes[1], L"クロヴァンのファイルは反映する前のままです。")) << script.boxes[1].text;
+    EXPECT_EQ(ReadBytes(host / L"機器操作A.tbl"), before);
+    EXPECT_EQ(host.Names().size(), 2u);
+    EXPECT_FALSE(Exists(work / L"~host-step.txt"));
+    EXPECT_TRUE(PublishHistoryEntries(nullptr, Folders()).empty()) << "a failed publication adds no entry";
   }
 }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "BmpFixtures.h"
+#include "bitmap/BitmapFile.h"
 #include "StorageTestSupport.h"
-#include "winui/BitmapFile.h"
 #include "winui/Gdi.h"
 #include "winui/Picture.h"
 
@@ -54,8 +54,8 @@ TEST(Picture, EveryTruncationFailsCleanly) {
     const bool rle = form.compression == BI_RLE4 || form.compression == BI_RLE8;
     const size_t shortest = rle ? whole.size() - 2 : whole.size();
     for (size_t n = 0; n < shortest; ++n) {
-      winui::DibData dib;
-      EXPECT_NE(winui::ParseBitmapFile(std::span(whole.data(), n), dib), L"") << "cut to " << n;
+      bmp::DibData dib;
+      EXPECT_NE(bmp::ParseBitmapFile(std::span(whole.data(), n), dib), "") << "cut to " << n;
     }
   }
   // Through the file too, which is what users have.
@@ -89,17 +89,17 @@ TEST(Picture, HostileHeadersAreRefused) {
       {"pixels inside the header", patched(10, 20, 4)},
   };
   for (const auto& c : cases) {
-    winui::DibData dib;
-    EXPECT_NE(winui::ParseBitmapFile(c.bytes, dib), L"") << c.what;
+    bmp::DibData dib;
+    EXPECT_NE(bmp::ParseBitmapFile(c.bytes, dib), "") << c.what;
   }
   // Too many colours claimed: only those before the pixels are read.
-  winui::DibData dib;
-  EXPECT_EQ(winui::ParseBitmapFile(patched(46, 100000, 4), dib), L"");
+  bmp::DibData dib;
+  EXPECT_EQ(bmp::ParseBitmapFile(patched(46, 100000, 4), dib), "");
   // An RLE stream that runs off its end.
   std::vector<std::uint8_t> rle = MakeBmp({8, HeaderKind::Info40, false, BI_RLE8}, 7, 5);
   rle.resize(rle.size() - 3);
   rle.insert(rle.end(), {0, 200});  // an absolute run of 200 bytes that are not there
-  EXPECT_NE(winui::ParseBitmapFile(rle, dib), L"");
+  EXPECT_NE(bmp::ParseBitmapFile(rle, dib), "");
 }
 
 TEST(Picture, SavesABitmapOthersRead) {

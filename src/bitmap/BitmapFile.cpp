@@ -1,10 +1,9 @@
-#include "winui/BitmapFile.h"
+#include "bitmap/BitmapFile.h"
 
-#include <cstring>
-
+#include "bitmap/BitmapTexts.h"
 #include "bitmap/DibChecks.h"
 
-namespace winui {
+namespace bmp {
 
 namespace {
 
@@ -27,15 +26,14 @@ void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
   for (int i = 0; i < 4; ++i) v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
 }
 
-const wchar_t kNotBitmap[] = L"ビットマップファイルではありません";
-const wchar_t kTruncated[] = L"ファイルが途中で切れています";
-const wchar_t kUnsupported[] = L"対応していないビットマップ形式です";
-const wchar_t kTooLarge[] = L"画像が大きすぎます";
-const wchar_t kBadRle[] = L"ランレングス圧縮のデータが壊れています";
+// The compression field's values.
+constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+
+using namespace text;
 
 }  // namespace
 
-std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
+std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return kNotBitmap;
   if (file.size() < kFileHeaderSize + 4) return kTruncated;
   const std::uint32_t pixelOffset = U32(file, 10);
@@ -48,7 +46,7 @@ std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
 
   std::int64_t width, height;
   int bitsPerPixel;
-  std::uint32_t compression = BI_RGB, sizeImage = 0, colorsUsed = 0;
+  std::uint32_t compression = kRgb, sizeImage = 0, colorsUsed = 0;
   if (core) {
     width = U16(file, 18);
     height = U16(file, 20);
@@ -71,17 +69,17 @@ std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   if (width <= 0 || rows <= 0) return kUnsupported;
   if (width > kMaxPictureSide || rows > kMaxPictureSide || width * rows > kMaxPicturePixels) return kTooLarge;
 
-  const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
-  if (compression == BI_RLE8 && bitsPerPixel != 8) return kUnsupported;
-  if (compression == BI_RLE4 && bitsPerPixel != 4) return kUnsupported;
+  const bool rle = compression == kRle8 || compression == kRle4;
+  if (compression == kRle8 && bitsPerPixel != 8) return kUnsupported;
+  if (compression == kRle4 && bitsPerPixel != 4) return kUnsupported;
   if (rle && topDown) return kUnsupported;
-  if (compression == BI_BITFIELDS && bitsPerPixel != 16 && bitsPerPixel != 32) return kUnsupported;
-  if (compression != BI_RGB && !rle && compression != BI_BITFIELDS) return kUnsupported;
+  if (compression == kBitFields && bitsPerPixel != 16 && bitsPerPixel != 32) return kUnsupported;
+  if (compression != kRgb && !rle && compression != kBitFields) return kUnsupported;
 
   // Bit-field masks sit right after the 40-byte part of every header, inside
   // the longer headers and after the 40-byte one; the colours come next.
   size_t tableAt = kFileHeaderSize + headerSize;
-  if (compression == BI_BITFIELDS) {
+  if (compression == kBitFields) {
     if (file.size() < kFileHeaderSize + kInfoHeaderSize + 12) return kTruncated;
     if (headerSize == kInfoHeaderSize) tableAt += 12;
   }
@@ -104,29 +102,35 @@ std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   if (rle) {
     std::span<const std::uint8_t> stream = data;
     if (sizeImage != 0 && sizeImage < stream.size()) stream = stream.first(sizeImage);
-    const bmp::RleCheck checked = bmp::CheckRleStream(stream, bitsPerPixel, dib.width, dib.height);
+    const bmp::RleCheck checked = CheckRleStream(stream, bitsPerPixel, dib.width, dib.height);
     if (checked.length == 0) return kBadRle;
-    dib.bits.assign(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(checked.length));
-    if (checked.needsEndMark) dib.bits.insert(dib.bits.end(), {0, 1});
+    dib.fileBits = stream.first(checked.length);
+    if (checked.needsEndMark) {
+      dib.ownBits.assign(dib.fileBits.begin(), dib.fileBits.end());
+      dib.ownBits.insert(dib.ownBits.end(), {0, 1});
+    }
   } else {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32) * 4;
     const std::uint64_t needed = stride * static_cast<std::uint64_t>(rows);
     if (data.size() < needed) return kTruncated;
-    dib.bits.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(needed));
+    dib.fileBits = data.first(static_cast<size_t>(needed));
   }
 
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof(BITMAPINFOHEADER);
-  header.biWidth = dib.width;
-  header.biHeight = core ? dib.height : static_cast<LONG>(height);
-  header.biPlanes = 1;
-  header.biBitCount = static_cast<WORD>(bitsPerPixel);
-  header.biCompression = compression;
-  header.biSizeImage = rle ? static_cast<DWORD>(dib.bits.size()) : 0;
-  header.biClrUsed = static_cast<DWORD>(maxColors);
-  dib.info.resize(sizeof header);
-  std::memcpy(dib.info.data(), &header, sizeof header);
-  if (compression == BI_BITFIELDS) {
+  // BITMAPINFOHEADER: size, width, height, planes, bit count, compression,
+  // image size, two densities, colours used, colours important.
+  std::vector<std::uint8_t>& info = dib.info;
+  Put32(info, kInfoHeaderSize);
+  Put32(info, static_cast<std::uint32_t>(dib.width));
+  Put32(info, static_cast<std::uint32_t>(core ? dib.height : height));
+  Put16(info, 1);
+  Put16(info, static_cast<std::uint16_t>(bitsPerPixel));
+  Put32(info, compression);
+  Put32(info, rle ? static_cast<std::uint32_t>(dib.Bits().size()) : 0);
+  Put32(info, 0);
+  Put32(info, 0);
+  Put32(info, static_cast<std::uint32_t>(maxColors));
+  Put32(info, 0);
+  if (compression == kBitFields) {
     const auto masks = file.subspan(kFileHeaderSize + kInfoHeaderSize, 12);
     dib.info.insert(dib.info.end(), masks.begin(), masks.end());
   }
@@ -134,7 +138,7 @@ std::wstring ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
     // Every index a pixel can hold gets a colour, so that none is left to
     // the platform's choice.
     const std::vector<std::uint8_t> table =
-        bmp::FullColourTable(file.subspan(tableAt, colors * entrySize), entrySize, bitsPerPixel);
+        FullColourTable(file.subspan(tableAt, colors * entrySize), entrySize, bitsPerPixel);
     dib.info.insert(dib.info.end(), table.begin(), table.end());
   }
   out = std::move(dib);
@@ -157,7 +161,7 @@ std::vector<std::uint8_t> EncodeBitmapFile24(int width, int height, const std::u
   Put32(file, static_cast<std::uint32_t>(height));  // bottom-up, which every reader takes
   Put16(file, 1);
   Put16(file, 24);
-  Put32(file, BI_RGB);
+  Put32(file, kRgb);
   Put32(file, imageBytes);
   Put32(file, 2835);  // 72 dots per inch
   Put32(file, 2835);
@@ -171,4 +175,4 @@ std::vector<std::uint8_t> EncodeBitmapFile24(int width, int height, const std::u
   return file;
 }
 
-}  // namespace winui
+}  // namespace bmp

@@ -1,0 +1,44 @@
+#pragma once
+// The Windows bitmap file format, taken apart and put together in memory. The
+// platform draws the pixels (every bit depth, RLE, bit fields); this only makes
+// sure it never reads past what the file holds, never draws outside the
+// picture and never picks a colour of its own (bitmap/DibChecks.h).
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace bmp {
+
+// A bitmap ready for the platform's SetDIBits: a 40-byte info header with its
+// masks or colour table, and exactly the pixel bytes the platform will read.
+// The pixel bytes are not copied: they are read from the parsed file's bytes,
+// which must outlive the DibData, unless an RLE stream needed its missing end
+// mark added.
+struct DibData {
+  std::vector<std::uint8_t> info;
+  std::span<const std::uint8_t> fileBits;
+  std::vector<std::uint8_t> ownBits;
+  int width = 0;
+  int height = 0;  // always positive; the header keeps the file's direction
+
+  std::span<const std::uint8_t> Bits() const { return ownBits.empty() ? fileBits : std::span(ownBits); }
+};
+
+// Limits for a picture we keep in memory in a 32-bit process.
+inline constexpr int kMaxPictureSide = 32767;
+inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 26;
+
+// "" and `out` filled, or why (Shift-JIS, bitmap/BitmapTexts.h) the bytes are
+// no bitmap we can show. Accepts the OS/2 core header and the Windows headers
+// of 40, 52, 56, 108 and 124 bytes; 1, 4, 8, 16, 24 and 32 bits per pixel;
+// bottom-up and top-down; RLE4, RLE8 and bit fields. The file size, planes,
+// densities, important colours and, without RLE, the image size fields are
+// not looked at: the pixels are defined without them.
+std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out);
+
+// A 24-bit bottom-up bitmap file. `topDownRows` holds `height` rows of
+// `stride` bytes, blue-green-red per pixel, top row first.
+std::vector<std::uint8_t> EncodeBitmapFile24(int width, int height, const std::uint8_t* topDownRows, int stride);
+
+}  // namespace bmp
