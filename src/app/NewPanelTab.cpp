@@ -122,7 +122,8 @@ std::wstring NewPanelTab::ExistingBitmapQuestion(const std::string& bitmapName) 
   } else {
     text += L"次のテーブルが使っています：\n";
     for (const std::string& user : users) text += L"　" + winui::SjisToWide(user) + L"\n";
-    text += L"作り直すとそのパネルの絵が消えます。作り直さなければ、このパネルと共有になります。\n";
+    text += L"「はい」：白紙の絵で置き換えます。そのパネルの絵は消えます。\n"
+            L"「いいえ」：今の絵をそのまま使います。そのパネルと共有になり、どちらかに書き込むと両方が変わります。\n";
   }
   return text + L"\nbmpファイルも新規に作り直しますか?";
 }

@@ -33,16 +33,15 @@ void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePath
   CPanelTable table;
   MessageBoxAsk ask(owner);
   std::string failure = ReadTableFile(table, tablePathSjis, ask);
-  if (failure.empty()) failure = CheckTableBitmap(table, owner);
+  // The picture is loaded once, by the check, and handed on to the editor.
+  winui::Picture picture;
+  if (failure.empty()) failure = CheckTableBitmap(table, owner, &picture);
   if (!failure.empty()) {
     winui::ShowMessageSjis(owner, failure, "Error", winui::MsgButtons::Ok);
     return;
   }
   winui::Owned<TPanelEditFm> editor(options);
   if (!editor.CreateForm(owner)) return;
-  if (std::wstring why = editor.LoadPanel(table); !why.empty()) {
-    winui::ShowMessage(owner, why, L"Error", winui::MsgButtons::Ok);
-    return;
-  }
+  editor.LoadPanel(table, std::move(picture));
   winui::ShowModal(editor, owner);
 }

@@ -41,7 +41,7 @@ int RunApplication(int showCommand) {
     mainForm->SetDataModule(*options);
     // Before any panel is listed or published: a kill may have cut a
     // publication off half way.
-    TidyPanelFolders();
+    TidyDocumentsPanelFolders();
 
     // Showing the window runs its FormShow (setting, device library).
     ShowWindow(mainForm->Handle(), showCommand);

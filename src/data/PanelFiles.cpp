@@ -170,12 +170,15 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName, const Pan
   return RestoreVersion(entryName, env);
 }
 
-void TidyPanelFolders() {
+void TidyPanelFolders(const std::string& work, const std::string& host) {
+  WinFolderFiles<IFolderFiles> files;
+  TidyAfterInterruption(files, work, host);
+}
+
+void TidyDocumentsPanelFolders() {
   const std::optional<std::wstring> documents = ShellDocumentsFolder(nullptr);
   if (!documents) return;
   const std::optional<std::string> work = winui::WideToSjis(*documents + kWorkFolderTail);
   const std::optional<std::string> host = winui::WideToSjis(*documents + kHostPanelFolderTail);
-  if (!work || !host) return;
-  WinFolderFiles<IFolderFiles> files;
-  TidyAfterInterruption(files, *work, *host);
+  if (work && host) TidyPanelFolders(*work, *host);
 }

@@ -63,5 +63,7 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName,
 
 // At start: finishes or undoes a publication or restore a kill cut off, and
 // removes the temporaries such a kill left in the work and host folders.
-// Quiet: the main window has told about missing folders already.
-void TidyPanelFolders();
+void TidyPanelFolders(const std::string& work, const std::string& host);
+// The same for the folders under the documents folder; quiet, as the main
+// window has told about missing folders already.
+void TidyDocumentsPanelFolders();

@@ -19,10 +19,11 @@ std::wstring InvalidName() { return winui::SystemErrorText(ERROR_INVALID_NAME); 
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& pathSjis) {
+std::optional<std::string> ReadWholeFile(const std::string& pathSjis, std::wstring& why) {
   const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
   std::vector<std::uint8_t> bytes;
-  if (!path || !winui::ReadWholeFile(*path, bytes, kMaxReadBytes).empty()) return std::nullopt;
+  why = path ? winui::ReadWholeFile(*path, bytes, kMaxReadBytes) : InvalidName();
+  if (!why.empty()) return std::nullopt;
   return std::string(bytes.begin(), bytes.end());
 }
 

@@ -11,7 +11,8 @@
 
 namespace winfiles {
 
-std::optional<std::string> ReadWholeFile(const std::string& pathSjis);
+// Nothing, with the system's reason in `why`, when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& pathSjis, std::wstring& why);
 // Each returns "" or the system's reason.
 std::wstring WriteWholeFile(const std::string& pathSjis, const std::string& bytes);
 std::wstring CopyReplacing(const std::string& fromSjis, const std::string& toSjis);
@@ -28,7 +29,12 @@ std::string LocalTimestamp();
 template <class Interface>
 class WinFolderFiles : public Interface {
  public:
-  std::optional<std::string> ReadWholeFile(const std::string& path) override { return winfiles::ReadWholeFile(path); }
+  std::optional<std::string> ReadWholeFile(const std::string& path) override {
+    std::wstring why;
+    std::optional<std::string> bytes = winfiles::ReadWholeFile(path, why);
+    Kept(std::move(why));
+    return bytes;
+  }
   bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
     return Kept(winfiles::WriteWholeFile(path, bytes));
   }

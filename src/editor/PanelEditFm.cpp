@@ -9,6 +9,7 @@
 #include "editor/PublishCheckFm.h"
 #include "table/CommandWords.h"
 #include "table/PanelCheck.h"
+#include "table/SjisPath.h"
 #include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
@@ -28,6 +29,11 @@ constexpr int kStatusHeight = 56;
 // A picture narrower than the bar's buttons would cut them off; the window is
 // then wider than the picture.
 constexpr int kMinClientWidth = kSecondColumnLeft + 75 + 8;
+// The status line follows the pointer once it has rested on a cell this long:
+// redrawn on every move, the line at the bottom would take the window's whole
+// height between it and the frame to the screen with each cell crossed.
+constexpr UINT kStatusRestMs = 150;
+constexpr UINT_PTR kStatusTimer = 1;
 
 RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top - dy, r.right - dx, r.bottom - dy}; }
 
@@ -37,7 +43,7 @@ TPanelEditFm::TPanelEditFm(TOptionMdl& options) : Clipboard(&options.Clipboard()
 
 bool TPanelEditFm::CreateForm(HWND owner) {
   // LoadPanel gives the bitmap's size and the place.
-  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"PanelEditFm", 200, kBarHeight, owner);
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"パネル編集", 200, kBarHeight, owner);
   formSpec.style = kStyle;
   formSpec.exStyle = kExStyle;
   return Create(formSpec);
@@ -58,15 +64,20 @@ void TPanelEditFm::OnCreate() {
 }
 
 std::wstring TPanelEditFm::LoadPanel(CPanelTable& table) {
+  winui::Picture picture;
+  if (std::wstring why = picture.LoadFromFile(table.Folder() + "\\" + table.BitmapName()); !why.empty()) return why;
+  LoadPanel(table, std::move(picture));
+  return {};
+}
+
+void TPanelEditFm::LoadPanel(CPanelTable& table, winui::Picture picture) {
   table_ = &table;
-  if (std::wstring why = panelImage_.LoadFromFile(table.Folder() + "\\" + table.BitmapName()); !why.empty()) {
-    return why;
-  }
+  panelImage_ = std::move(picture);
   cellWidth_ = table.CellWidth();
   cellHeight_ = table.CellHeight();
   PlaceWindow();
   Modified = false;
-  return {};
+  UpdateStatus();
 }
 
 PanelGrid TPanelEditFm::Grid() const {
@@ -79,33 +90,24 @@ int TPanelEditFm::ViewHeight() const {
   return std::max(0L, client.bottom - kBarHeight);
 }
 
-// Centred on the screen by the outer size. A panel larger than the screen
-// would put its bar and title off screen: it then fills the work area and
-// its bitmap scrolls above the bar, which stays in sight.
+// Fitted and centred in the work area of the monitor the main window is on,
+// so that the taskbar covers none of it. A panel larger than that area
+// scrolls its bitmap above the bar, which stays in sight.
 void TPanelEditFm::PlaceWindow() {
   RECT frame{0, 0, std::max(panelImage_.Width(), kMinClientWidth), panelImage_.Height() + kBarHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  int width = frame.right - frame.left;
-  int height = frame.bottom - frame.top;
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  if (width <= screenWidth && height <= screenHeight) {
-    ShowScrollBar(Handle(), SB_BOTH, FALSE);
-    SetWindowPos(Handle(), nullptr, (screenWidth - width) / 2, (screenHeight - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int workWidth = work.right - work.left;
-    const int workHeight = work.bottom - work.top;
-    const bool needVertical = height > workHeight;
-    const bool needHorizontal = width + (needVertical ? GetSystemMetrics(SM_CXVSCROLL) : 0) > workWidth;
-    width = std::min(width + (needVertical ? GetSystemMetrics(SM_CXVSCROLL) : 0), workWidth);
-    height = std::min(height + (needHorizontal ? GetSystemMetrics(SM_CYHSCROLL) : 0), workHeight);
-    ShowScrollBar(Handle(), SB_VERT, needVertical);
-    ShowScrollBar(Handle(), SB_HORZ, needHorizontal);
-    SetWindowPos(Handle(), nullptr, work.left, work.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  HWND owner = GetWindow(Handle(), GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(owner ? owner : Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  const WindowFit fit = FitInWorkArea(frame.right - frame.left, frame.bottom - frame.top,
+                                      PixelRect{work.left, work.top, work.right, work.bottom},
+                                      GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL));
+  ShowScrollBar(Handle(), SB_VERT, fit.verticalBar);
+  ShowScrollBar(Handle(), SB_HORZ, fit.horizontalBar);
+  SetWindowPos(Handle(), nullptr, fit.place.left, fit.place.top, fit.place.right - fit.place.left,
+               fit.place.bottom - fit.place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client{};
   GetClientRect(Handle(), &client);
   MoveWindow(Panel1.Handle(), 0, client.bottom - kBarHeight, client.right, kBarHeight, TRUE);
@@ -169,7 +171,7 @@ void TPanelEditFm::RestoreCell(HDC dc, GridCell cell) {
   hoverPixelsDrawn_ += r.Area();
 }
 
-void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell) {
+void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell, StatusTiming timing) {
   if (cell == hover_ && (framed_ || !cell)) return;  // moving within a cell draws nothing
   winui::WindowDc dc(Handle());
   // Only the old cell is restored from the picture: the rest of the window
@@ -181,6 +183,16 @@ void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell) {
     framed_ = true;
   }
   hover_ = cell;
+  if (timing == StatusTiming::OnceRested) {
+    statusTimer_.Start(Handle(), kStatusTimer, kStatusRestMs);
+  } else {
+    UpdateStatus();
+  }
+}
+
+void TPanelEditFm::OnTimer(UINT_PTR id) {
+  if (id != kStatusTimer) return;
+  statusTimer_.Stop();
   UpdateStatus();
 }
 
@@ -207,20 +219,31 @@ void TPanelEditFm::ScrollIntoView(GridCell cell) {
 }
 
 void TPanelEditFm::UpdateStatus() {
+  statusTimer_.Stop();
   if (!StatusLabel) return;
   std::wstring text = L"矢印キーでボタンを選べます（Enter: コマンド登録、F5: 動作確認）";
   if (const std::optional<GridCell> cell = FramedCell(); cell && table_) {
     const int ordinal = Grid().Ordinal(*cell);
     text = winui::SjisToWide(CellLabel(ordinal, table_->Columns()) + DescribeCommand(table_->Cell(ordinal)));
   }
-  // The caption is fixed, so unsaved work is told here.
-  winui::SetText(StatusLabel, (Modified ? L"（未保存）" : L"") + text);
+  // Unsaved work is told beside the framed button too, where the eye is.
+  SetTextIfChanged(StatusLabel, (Modified ? L"（未保存）" : L"") + text);
+  // As Windows editors do: the file, a mark while it has unsaved work, the program.
+  std::wstring caption = L"パネル編集";
+  if (table_) caption = winui::SjisToWide(FileNameOfSjisPath(table_->TablePath())) + (Modified ? L" *" : L"") + L" - " + caption;
+  SetTextIfChanged(Handle(), caption);
+}
+
+void TPanelEditFm::SetTextIfChanged(HWND window, const std::wstring& text) {
+  if (winui::GetText(window) == text) return;
+  winui::SetText(window, text);
+  ++textsSet_;
 }
 
 void TPanelEditFm::FormMouseMove(int x, int y) {
   std::optional<GridCell> cell;
   if (y >= 0 && y < ViewHeight()) cell = Grid().CellAt(x + scrollX_, y + scrollY_);
-  MoveFrameTo(cell);
+  MoveFrameTo(cell, StatusTiming::OnceRested);
 }
 
 void TPanelEditFm::FormMouseDown(MouseButton button) {

@@ -18,6 +18,7 @@
 #include "winui/Form.h"
 #include "winui/Gdi.h"
 #include "winui/Picture.h"
+#include "winui/Timer.h"
 
 class TOptionMdl;
 
@@ -32,8 +33,10 @@ class TPanelEditFm : public winui::Form {
 
   bool CreateForm(HWND owner);
   // Loads the bitmap named by the table, sizes and centres the window. "" or
-  // why the bitmap cannot be loaded (the opening checks loaded it just before).
+  // why the bitmap cannot be loaded.
   std::wstring LoadPanel(CPanelTable& table);
+  // The same with the picture the opening checks loaded.
+  void LoadPanel(CPanelTable& table, winui::Picture picture);
 
   const winui::Picture& PanelImage() const { return panelImage_; }
   // The cell a click acts on; nothing while the pointer is beyond the grid.
@@ -43,6 +46,9 @@ class TPanelEditFm : public winui::Form {
   // Pixels drawn on the window for the hover frame since loading (restored
   // cells and frames); the figure behind the cost of moving the pointer.
   long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
+  // Texts of the status line and the caption set since loading: what else
+  // pointer moves cost on the screen.
+  int TextsSet() const { return textsSet_; }
 
   // Unsaved registrations or stamped texts.
   bool Modified = false;
@@ -63,6 +69,7 @@ class TPanelEditFm : public winui::Form {
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
+  void OnTimer(UINT_PTR id) override;
   LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;  // the preview keys
   void OnPaint(HDC dc, const RECT& dirty) override;
   // The picture covers the view; the bar paints itself.
@@ -83,10 +90,15 @@ class TPanelEditFm : public winui::Form {
   void DrawFrame(HDC dc, GridCell cell);
   void RestoreCell(HDC dc, GridCell cell);
 
-  void MoveFrameTo(std::optional<GridCell> cell);
+  // The status line names the framed cell at once, or (for the pointer)
+  // once it has rested there.
+  enum class StatusTiming { Now, OnceRested };
+  void MoveFrameTo(std::optional<GridCell> cell, StatusTiming timing = StatusTiming::Now);
   void FrameOrdinal(int ordinal);
   void ScrollIntoView(GridCell cell);
+  // The status line and the caption (table name, unsaved mark).
   void UpdateStatus();
+  void SetTextIfChanged(HWND window, const std::wstring& text);
 
   void FormMouseMove(int x, int y);
   void FormMouseDown(MouseButton button);
@@ -116,4 +128,6 @@ class TPanelEditFm : public winui::Form {
   int scrollX_ = 0;  // only a panel larger than the screen scrolls
   int scrollY_ = 0;
   long long hoverPixelsDrawn_ = 0;
+  int textsSet_ = 0;
+  winui::Timer statusTimer_;
 };

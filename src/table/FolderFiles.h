@@ -25,9 +25,11 @@ class IFolderFiles {
   virtual bool FileExists(const std::string& pathSjis) = 0;
   // Names of the files and folders in a folder; none when it cannot be read.
   virtual std::vector<std::string> FolderNames(const std::string& folderSjis) = 0;
-  // Removes a file, read-only too; true when it is gone (or was never there).
+  // Removes a file as the system does (a read-only one stays); true when it
+  // is gone or was never there.
   virtual bool RemoveFile(const std::string& pathSjis) = 0;
-  // Removes a file or a folder with everything in it, as far as it can.
+  // Removes a file or a folder with everything in it, read-only files too, as
+  // far as it can: for our own temporaries and history entries.
   virtual void RemoveTree(const std::string& pathSjis) = 0;
   // The local date and time as "YYYYMMDD-HHMMSS".
   virtual std::string Timestamp() = 0;

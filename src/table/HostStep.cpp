@@ -53,7 +53,7 @@ std::optional<StepRecord> Parse(const std::string& text) {
 std::string Target(const StepRecord& record, const std::string& name) { return record.host + "\\" + name; }
 
 void RemoveTemporaries(IFolderFiles& fs, const StepRecord& record) {
-  for (const std::string& name : record.names) fs.RemoveFile(TemporaryPathOf(Target(record, name)));
+  for (const std::string& name : record.names) fs.RemoveTree(TemporaryPathOf(Target(record, name)));
 }
 
 // Every file already moved into place back as the history kept it, or gone
@@ -140,7 +140,8 @@ HostStepResult ReplaceHostFiles(IFolderFiles& fs, const std::string& work, const
       return {HostStepOutcome::NotStarted, folder};
     }
     const std::string temporary = TemporaryPathOf(target);
-    if (!fs.RemoveFile(temporary) || !fs.CopyReplacing(file.source, temporary)) {
+    fs.RemoveTree(temporary);
+    if (!fs.CopyReplacing(file.source, temporary)) {
       RemoveTemporaries(fs, record);
       return {HostStepOutcome::NotStarted, target};
     }
@@ -180,6 +181,7 @@ HostLeft HostLeftAfter(HostStepOutcome failure) {
 
 void TidyAfterInterruption(IFolderFiles& fs, const std::string& work, const std::string& host) {
   RecoverHostStep(fs, work);
+  PruneHistory(fs, work);
   for (const std::string& folder : {work, host, work + "\\" + kHistoryFolderName}) {
     for (const std::string& name : fs.FolderNames(folder)) {
       if (IsTemporaryName(name)) fs.RemoveTree(folder + "\\" + name);

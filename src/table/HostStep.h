@@ -57,6 +57,7 @@ HostStepResult ReplaceHostFiles(IFolderFiles& fs, const std::string& work, const
 // The record stays when the host could not be brought to one version.
 void RecoverHostStep(IFolderFiles& fs, const std::string& work);
 
-// At start: a step cut off is finished, then our temporaries left in the
-// given folders (and in the history) are removed.
+// At start: a step cut off is finished, the history pruned (a kill may have
+// come before), then our temporaries left in the given folders (and in the
+// history) are removed.
 void TidyAfterInterruption(IFolderFiles& fs, const std::string& work, const std::string& host);

@@ -172,7 +172,6 @@ std::wstring MoveReplacing(const std::wstring& from, const std::wstring& to) {
 
 std::wstring RemoveFile(const std::wstring& path) {
   if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return {};
   return LastErrorReason();
 }

@@ -30,7 +30,8 @@ std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to)
 // is, when the target is read-only or held open), or a folder renamed to a
 // name that is free.
 std::wstring MoveReplacing(const std::wstring& from, const std::wstring& to);
-// A file removed, read-only too; one that is not there counts as removed.
+// A file removed as the system does (a read-only one stays); one that is not
+// there counts as removed.
 std::wstring RemoveFile(const std::wstring& path);
 // A folder that is there already counts as made.
 std::wstring MakeFolder(const std::wstring& path);

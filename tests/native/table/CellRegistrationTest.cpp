@@ -53,26 +53,4 @@ TEST(CellRegistration, SixtyTwoExternalProgramsFillTheTable) {
   EXPECT_TRUE(ExternalProgramFits(table, 62));
 }
 
-TEST(CellRegistration, AnUnchangedCellIsTheSameCommandWhateverItsExternalNumber) {
-  CButtonInfo before;
-  before.ReplaceCode(MakeCellCode("R5  "));
-  before.AddText("calc.exe");
-  CButtonInfo after = before;
-  after.ReplaceCode(ExternalProgramCode());
-  EXPECT_TRUE(SameCommand(before, after));
-  after.AddText("'memo");
-  EXPECT_FALSE(SameCommand(before, after));
-  after = before;
-  after.SetCommandText("notepad.exe");
-  EXPECT_FALSE(SameCommand(before, after));
-  after = before;
-  after.ReplaceCode(MakeCellCode("X5  "));
-  EXPECT_FALSE(SameCommand(before, after));
-}
-
-TEST(CellRegistration, AnEnteredRelayNumberHasDigitsFromZeroToThirtyOne) {
-  for (const char* good : {"0", " 7", "+31", "12x"}) EXPECT_TRUE(IsEnteredRelayNumber(good)) << good;
-  for (const char* bad : {"", " ", "-", "x1", "32", "-1"}) EXPECT_FALSE(IsEnteredRelayNumber(bad)) << bad;
-}
-
 }  // namespace

@@ -3,6 +3,7 @@
 // kill injected: `failAt` names target paths (or whole steps, "move a > b")
 // whose write, copy, move, removal or folder fails; after `killAfter` changing steps every further one throws
 // Killed, as if the process had ended there.
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -83,7 +84,10 @@ struct FakeFolderFiles : Interface {
     return true;
   }
   void RemoveTree(const std::string& path) override {
-    if (!Step("remove " + path, path)) return;
+    const bool there = folders.count(path) || std::any_of(files.begin(), files.end(), [&](const auto& file) {
+      return file.first == path || file.first.rfind(path + "\\", 0) == 0;
+    });
+    if (!there || !Step("remove " + path, path)) return;
     std::erase_if(files, [&](const auto& file) { return file.first == path || file.first.rfind(path + "\\", 0) == 0; });
     std::erase_if(folders, [&](const std::string& f) { return f == path || f.rfind(path + "\\", 0) == 0; });
   }

@@ -1,8 +1,8 @@
 // Finds a control of the program under test for the end-to-end scripts, so
 // that they click controls by their id or caption, not by copied coordinates.
-//   e2e_probe at <window caption> <control id or text>
+//   e2e_probe at <end of window caption> <control id or text>
 //     prints the screen position of the middle of the visible control
-//   e2e_probe wait <window caption> <control id or text> <seconds>
+//   e2e_probe wait <end of window caption> <control id or text> <seconds>
 //     waits until that control is there and visible
 // Exit 0 when found, 1 when not.
 #include <windows.h>
@@ -35,9 +35,31 @@ BOOL CALLBACK Check(HWND child, LPARAM data) {
   return TRUE;
 }
 
+struct TopLevel {
+  std::wstring captionEnd;
+  HWND found = nullptr;
+};
+
+// A visible window whose caption ends with the text given (the edit window's
+// caption begins with the table's name).
+BOOL CALLBACK CheckTop(HWND window, LPARAM data) {
+  auto& wanted = *reinterpret_cast<TopLevel*>(data);
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  const std::wstring caption = text;
+  if (!IsWindowVisible(window) || caption.size() < wanted.captionEnd.size() ||
+      caption.compare(caption.size() - wanted.captionEnd.size(), std::wstring::npos, wanted.captionEnd) != 0) {
+    return TRUE;
+  }
+  wanted.found = window;
+  return FALSE;
+}
+
 HWND Find(const wchar_t* caption, const std::wstring& control) {
-  HWND window = FindWindowW(nullptr, caption);
-  if (!window || !IsWindowVisible(window)) return nullptr;
+  TopLevel top{caption};
+  EnumWindows(CheckTop, reinterpret_cast<LPARAM>(&top));
+  HWND window = top.found;
+  if (!window) return nullptr;
   Wanted wanted;
   if (!control.empty() && std::iswdigit(control[0])) {
     wanted.id = std::stoi(control);

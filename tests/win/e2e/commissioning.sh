@@ -53,7 +53,7 @@ done
 ((answers == 5)) || fail "$answers questions for five buttons with a command"
 answer_box '^注意$' 'n'  # ブラウザで開きますか? No
 xdotool key Escape
-wait_for_no_window '^PanelEditFm$' 5 || fail "Esc left the edit window open"
+wait_for_no_window ' - パネル編集$' 5 || fail "Esc left the edit window open"
 
 sheet="$(ls "$work"/機器操作A_動作確認_*.html)" || fail "no sheet saved beside the table"
 grep -q 'too far' "$sheet" || fail "the note is not on the sheet"

@@ -62,7 +62,7 @@ client_origin() {  # window, client width, client height
 click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"; sleep 0.3; }
 
 # Controls are found by their id or their caption (Probe.cpp), in the visible
-# window of that exact caption.
+# window whose caption ends as given.
 probe="${BUILD_DIR}/tests/win/e2e/e2e_probe.exe"
 click_control() {  # window caption, control id or text, [mouse button]
   local at
@@ -155,6 +155,6 @@ open_first_table() {  # [shot name]
   sleep 0.3
   [ -z "${1:-}" ] || shot "$1"
   click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
-  editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "開く did not open the edit window"
+  editor="$(wait_for_window ' - パネル編集$' 10)" || fail "開く did not open the edit window"
   sleep 0.5
 }

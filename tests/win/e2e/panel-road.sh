@@ -30,8 +30,8 @@ wait_for_window '^注意$' 10 >/dev/null || fail "no question after 作成"
 shot road-create-question
 answer_box '^注意$' Return                      # これで作成しても良いですか? Yes
 
-editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "the edit window did not open"
-wait_for_control PanelEditFm 保存 5
+editor="$(wait_for_window ' - パネル編集$' 10)" || fail "the edit window did not open"
+wait_for_control ' - パネル編集' 保存 5
 client_origin "$editor" 240 $((120 + 98))
 edit_x=$client_x edit_y=$client_y
 
@@ -95,7 +95,7 @@ xdotool key Return
 wait_for_no_window '^文字列入力$' 5 || fail "Enter left the string input open"
 xdotool mousemove $((edit_x + 120)) $((edit_y + 90))  # the red frame back, on cell 4
 shot road-edit-window "$editor"
-click_control PanelEditFm 保存して終了
+click_control ' - パネル編集' 保存して終了
 question="$(wait_for_window '^注意$' 10)" || fail "no publishing question"
 shot road-publish-question "$editor" "$question"
 answer_box '^注意$' Return              # クロヴァンに反映させますか? Yes
@@ -103,14 +103,14 @@ answer_box '^注意$' Return              # クロヴァンに反映させます
 check="$(wait_for_window '^公開前の確認$' 10)" || fail "no check before publishing"
 shot road-publish-check "$check"
 xdotool key shift+Tab space     # 公開する
-wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
+wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the edit window open"
 
 # 既存ファイル: reopen it from the list.
 open_first_table road-existing
 shot road-reopened
 client_x=$edit_x client_y=$edit_y
-click_control PanelEditFm キャンセル  # nothing changed, no question
-wait_for_no_window '^PanelEditFm$' 5 || fail "キャンセル asked or stayed open"
+click_control ' - パネル編集' キャンセル  # nothing changed, no question
+wait_for_no_window ' - パネル編集$' 5 || fail "キャンセル asked or stayed open"
 
 # What the run entered, byte for byte (Shift-JIS, CR LF).
 code="    1.50,  120.25,$signal"
@@ -135,5 +135,36 @@ awk -v m="$mean" 'BEGIN { exit !(m < 0.999) }' || fail "no stamped text in cell 
 grep -q "byte=39 kind=pulse relay=7" "$relay_log" || fail "the relay test did not reach the relay unit"
 grep -c 'USBIrStartReceive' "$out/road-usbir.log" | grep -qx 1 || fail "learning did not start receive once"
 
+# 新規作成 again: the bitmap name follows the identifier until edited by hand, a
+# table's name is refused, and a bitmap in use is named in a question Enter answers No.
+retype() {  # field x, y on the tab; what is typed over its text
+  client_x=$main_x client_y=$main_y
+  click $((35 + $1)) $((29 + $2)); xdotool key End shift+Home BackSpace; [ -z "$3" ] || xdotool type "$3"
+}
+create() { client_x=$main_x client_y=$main_y; click $((35 + 176)) $((29 + 247)); }
+close_new() {  # キャンセル in the new panel's edit window
+  wait_for_window ' - パネル編集$' 10 >/dev/null || fail "the new panel did not open"
+  wait_for_control ' - パネル編集' キャンセル 5
+  click_control ' - パネル編集' キャンセル
+  wait_for_no_window ' - パネル編集$' 5 || fail "the new panel did not close"
+}
+first_line() { head -n 1 "$work/機器操作$1.tbl" | iconv -f SHIFT_JIS -t UTF-8 | tr -d '\r'; }
+client_x=$main_x client_y=$main_y; click $((32 + 30)) $((8 + 10))  # the tab
+retype 152 25 A; xdotool key Tab; retype 152 25 B; xdotool key Tab; sleep 0.2; shot road-new-follows "$main"
+create; answer_box '^注意$' Return; close_new  # これで作成しても良いですか? Yes
+[ "$(first_line B)" = 機器操作B.bmp ] && [ -f "$work/機器操作B.bmp" ] || fail "panel B has not its own bitmap"
+retype 152 25 C; xdotool key Tab; retype 194 53 x.TBL; create
+box="$(wait_for_window '^警告$' 10)" || fail "a table's name as the bitmap was not refused"
+sleep 0.3; shot road-new-table-name "$main" "$box"; xdotool key Return; sleep 0.3
+if [ -e "$work/x.TBL" ] || [ -e "$work/機器操作C.tbl" ]; then fail "the refused name wrote a file"; fi
+retype 194 53 ''; retype 152 25 C; xdotool key Tab  # emptied, the field takes C's name again
+click $((35 + 194)) $((29 + 53)); xdotool key End Left Left Left Left BackSpace; xdotool type B  # B's by hand
+cp "$work/機器操作B.bmp" "$out/road-b.bmp"; create
+question="$(wait_for_window '^注意$' 10)" || fail "no question about the bitmap in use"
+sleep 0.3; shot road-new-bitmap-question "$main" "$question"
+xdotool key Return; sleep 0.5; xdotool key Return; close_new  # No, then ＢＭＰファイルはすでにあるので作りません
+[ "$(first_line C)" = 機器操作B.bmp ] && cmp -s "$work/機器操作B.bmp" "$out/road-b.bmp" || fail "C did not keep B's bitmap"
+rm -f "$out/road-b.bmp"
+
 quit_editor
-echo "e2e: created, registered five kinds, stamped, saved, published and reopened panel A; files as entered"
+echo "e2e: panel A created, registered, stamped, saved, published and reopened as entered; B's bitmap name followed, C kept B's"

@@ -35,7 +35,7 @@ click $((page_x + 20)) $((page_y + 3 + 8))            # 機器操作A.tbl, the o
 publish() {  # stamp text or "", screenshot name or ""
   client_x=$main_x client_y=$main_y
   click $((page_x + 3 + 48)) $((page_y + 251 + 20))   # 開く
-  editor="$(wait_for_window '^PanelEditFm$' 10)" || fail "開く did not open the edit window"
+  editor="$(wait_for_window ' - パネル編集$' 10)" || fail "開く did not open the edit window"
   sleep 0.5
   client_origin "$editor" 240 $((120 + 98))
   if [ -n "$1" ]; then
@@ -51,7 +51,7 @@ publish() {  # stamp text or "", screenshot name or ""
   sleep 0.3
   [ -z "$2" ] || shot "$2"
   xdotool key shift+Tab space; sleep 0.3              # 公開する
-  wait_for_no_window '^PanelEditFm$' 10 || fail "保存して終了 left the edit window open"
+  wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the edit window open"
 }
 
 publish "" history-findings

@@ -8,6 +8,7 @@
 #include "editor/EditCommandFm.h"
 #include "editor/InputStringFm.h"
 #include "winui/Controls.h"
+#include "winui/MessagePump.h"
 
 using paneledit_test::At;
 using paneledit_test::PanelEdit;
@@ -47,10 +48,12 @@ TEST_F(PanelKeys, ArrowsMoveTheFrameWithinTheGridAndTheStatusFollows) {
   EXPECT_EQ(FramedOrdinal(), 5);
   Press(VK_LEFT);
   EXPECT_EQ(Status(), L"ボタン5（2行目・2列目）：リレー 7: 1秒間ON");
-  // The pointer takes the frame where it goes, and the status with it.
+  // The pointer takes the frame where it goes, and the status once it rests
+  // there (the real pointer kept off the window while messages are pumped).
+  SetCursorPos(0, 0);
   SendMessageW(Window(), WM_MOUSEMOVE, 0, At(5, 5));
   EXPECT_EQ(FramedOrdinal(), 0);
-  EXPECT_EQ(Status(), L"ボタン1（1行目・1列目）：なし");
+  EXPECT_TRUE(winui::PumpUntil([&] { return Status() == L"ボタン1（1行目・1列目）：なし"; }, 5000));
 }
 
 TEST_F(PanelKeys, EnterAndShiftF10ActOnTheFramedCellCtrlSSaves) {

@@ -10,6 +10,7 @@
 #include "editor/EditCommandFm.h"
 #include "editor/InputStringFm.h"
 #include "winui/Controls.h"
+#include "winui/MessagePump.h"
 
 using storage_test::BoxRecorder;
 
@@ -63,15 +64,35 @@ TEST_F(PanelEdit, HoverRepaintsOnlyTheOldAndTheNewCell) {
   SendMessageW(Window(), WM_MOUSEMOVE, 0, At(150, 150));  // same cell: nothing
   EXPECT_EQ(window_->HoverPixelsDrawn(), start);
   constexpr int kChanges = 20;
+  const int texts = window_->TextsSet();
   for (int i = 1; i <= kChanges; ++i) SendMessageW(Window(), WM_MOUSEMOVE, 0, At(100 + 80 * (i % 20), 100 + 80 * (i % 7)));
   const long long perChange = (window_->HoverPixelsDrawn() - start) / kChanges;
-  std::printf("hover on 24 x 10 cells of 80 x 80: %lld pixels drawn per cell change; whole bitmap %d\n", perChange,
-              window_->PanelImage().Width() * window_->PanelImage().Height());
+  std::printf("hover on 24 x 10 cells of 80 x 80: %lld pixels drawn per cell change; whole bitmap %d;"
+              " status line set %d times in %d changes\n",
+              perChange, window_->PanelImage().Width() * window_->PanelImage().Height(), window_->TextsSet() - texts,
+              kChanges);
   EXPECT_LE(perChange, 2 * 80 * 80);
+  // The status line waits until the pointer rests (what it then says: PanelKeys).
+  EXPECT_EQ(window_->TextsSet(), texts);
+  EXPECT_TRUE(winui::PumpUntil([&] { return window_->TextsSet() > texts; }, 5000));
 }
 
 TEST_F(PanelEdit, APanelLargerThanTheScreenScrollsBothWaysWithinItsPicture) {
   Open(100, 100, 40, 30);
+  // Inside the work area, the bar and all its buttons in sight.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT outer{}, clip{};
+  GetWindowRect(Window(), &outer);
+  EXPECT_TRUE(EqualRect(&outer, &monitor.rcWork));
+  EXPECT_TRUE(GetWindowLongPtrW(Window(), GWL_STYLE) & WS_HSCROLL);
+  EXPECT_TRUE(GetWindowLongPtrW(Window(), GWL_STYLE) & WS_VSCROLL);
+  for (HWND button : {window_->SaveButton, window_->SaveQuit, window_->TyuusiButton, window_->CheckButton}) {
+    RECT r{};
+    GetWindowRect(button, &r);
+    EXPECT_TRUE(IntersectRect(&clip, &r, &monitor.rcWork) && EqualRect(&clip, &r)) << winui::GetText(button);
+  }
   SendMessageW(Window(), WM_HSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(GetScrollPos(Window(), SB_HORZ), 40);
   SendMessageW(Window(), WM_VSCROLL, SB_BOTTOM, 0);
@@ -102,6 +123,7 @@ TEST_F(PanelEdit, StampDrawsIntoThePictureAndCountsAsUnsavedWork) {
   EXPECT_EQ(window_->PanelImage().PixelAt(10, 10), kWhite);
   EXPECT_EQ(Shown(41, 31), kWhite);                            // the repaint took the frame away
   EXPECT_TRUE(window_->Modified);
+  EXPECT_EQ(winui::GetText(Window()), L"機器操作A.tbl * - パネル編集");
 
   BoxRecorder boxes({false});  // キャンセル asks; No keeps the window
   SendMessageW(window_->TyuusiButton, BM_CLICK, 0, 0);
@@ -128,6 +150,7 @@ TEST_F(PanelEdit, OnlyASuccessfulSaveClearsModifiedOrCloses) {
   BoxRecorder boxes({false});  // not published
   SendMessageW(window_->SaveButton, BM_CLICK, 0, 0);
   EXPECT_FALSE(window_->Modified);
+  EXPECT_EQ(winui::GetText(Window()), L"機器操作A.tbl - パネル編集");
   EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{L"注意|クロヴァンに反映させますか？|YesNo"});
   EXPECT_TRUE(storage_test::Exists(folder_ / L"機器操作A.tbl"));
   SendMessageW(window_->TyuusiButton, BM_CLICK, 0, 0);  // saved: closes without asking

@@ -1,0 +1,75 @@
+#include "table/ManagePanelSteps.h"
+
+#include "table/ManagePanels.h"
+#include "table/PanelCheckTexts.h"
+
+std::optional<std::string> DuplicatePanel(const std::string& work, const std::string& tableName,
+                                          IPanelFilesEnvironment& env) {
+  const std::optional<char> identifier = env.AskIdentifier(tableName);
+  if (!identifier) return std::nullopt;
+  const std::string copyName = kTableFilePrefix + std::string(1, *identifier) + ".tbl";
+  const std::string tablePath = work + "\\" + copyName;
+  if (env.FileExists(tablePath)) {
+    env.Report(PanelFileProblem::TableExists, tablePath);
+    return std::nullopt;
+  }
+  const std::string sourcePath = work + "\\" + tableName;
+  const std::optional<std::string> source = env.ReadWholeFile(sourcePath);
+  if (!source) {
+    env.Report(PanelFileProblem::SourceUnreadable, sourcePath);
+    return std::nullopt;
+  }
+  const std::optional<DuplicatePlan> plan = PlanDuplicate(*source, *identifier);
+  if (!plan) {
+    env.Report(PanelFileProblem::NotDuplicable, sourcePath);
+    return std::nullopt;
+  }
+  const std::string bitmapTo = work + "\\" + plan->bitmapTo;
+  const bool bitmapExisted = env.FileExists(bitmapTo);
+  if (plan->copyBitmap) {
+    if (bitmapExisted && !env.ConfirmReplaceBitmap(plan->bitmapTo)) return std::nullopt;
+    const std::string bitmapFrom = work + "\\" + plan->bitmapFrom;
+    if (!env.CopyReplacing(bitmapFrom, bitmapTo)) {
+      env.Report(PanelFileProblem::BitmapNotCopied, bitmapFrom, bitmapTo);
+      return std::nullopt;
+    }
+  }
+  if (!env.WriteWholeFile(tablePath, plan->tableBytes)) {
+    if (plan->copyBitmap && !bitmapExisted) env.RemoveFile(bitmapTo);
+    env.Report(PanelFileProblem::TableNotMade, tablePath);
+    return std::nullopt;
+  }
+  return copyName;
+}
+
+bool DeletePanel(const std::string& work, const std::string& tableName, IPanelFilesEnvironment& env) {
+  std::vector<FolderTable> tables;
+  std::vector<std::string> unreadable;
+  for (const std::string& name : env.TableFileNames(work)) {
+    const std::optional<std::string> bytes = env.ReadWholeFile(work + "\\" + name);
+    if (!bytes && !SameFileName(name, tableName)) unreadable.push_back(name);
+    tables.push_back(DescribeTable(name, bytes.value_or("")));
+  }
+  const DeletePlan plan = PlanDelete(tables, tableName);
+  const std::string bitmapPath = work + "\\" + plan.bitmapName;
+  DeleteQuestion question{tableName, "", plan.removeBitmap && unreadable.empty(), plan.bitmapUsers, false,
+                          plan.switchingHere};
+  if (!plan.bitmapName.empty() && env.FileExists(bitmapPath)) {
+    question.bitmapName = plan.bitmapName;
+    if (plan.removeBitmap && !unreadable.empty()) {
+      question.keptFor = unreadable;
+      question.keptForUnreadable = true;
+    }
+  } else {
+    question.removeBitmap = false;
+  }
+  if (!env.ConfirmDelete(question)) return false;
+
+  const std::string tablePath = work + "\\" + tableName;
+  if (!env.RemoveFile(tablePath)) {
+    env.Report(PanelFileProblem::TableNotDeleted, tablePath);
+    return false;
+  }
+  if (question.removeBitmap && !env.RemoveFile(bitmapPath)) env.Report(PanelFileProblem::BitmapNotDeleted, bitmapPath);
+  return true;
+}
