@@ -10,9 +10,10 @@ echo "== native build (sanitizers)"
 configure_native
 cmake --build "$native" -j "$jobs"
 
-echo "== fuzzer build (clang)"
+echo "== fuzzers and the portable libraries with clang"
 configure_fuzz
-cmake --build "$fuzz" -j "$jobs" --target table_reader_fuzzer bitmap_file_fuzzer
+cmake --build "$fuzz" -j "$jobs" --target table_reader_fuzzer bitmap_file_fuzzer \
+  table_core bitmap_core commissioning_core devices_core
 
 echo "== Windows build (mingw-w64, i686)"
 configure_win

@@ -37,7 +37,8 @@ void ExistingFilesTab::Create(HWND page, HFONT font, HWND owner, std::string wor
   DeleteButton = winui::CreateButton(page, kDeleteButton, L"削除(&D)", {278, 279, 75, 25}, font);
   RestoreButton = winui::CreateButton(page, kRestoreButton, L"以前の版に戻す(&R)", {397, 279, 150, 25}, font);
   winui::SetPictureBoxPicture(Preview, &previewPicture_);
-  ReadFileList();
+  // No list yet: the page is hidden at start, and showing it reads the list,
+  // so the work folder is not read before the main window's first paint.
 }
 
 bool ExistingFilesTab::OnCommand(int id, int code) {

@@ -24,6 +24,7 @@ class ExistingFilesTab {
   };
 
   // `workFolder` is "" when there is none (already reported once): the tab then stays empty and inert.
+  // The list is read when the tab is shown, not here.
   // `hostFolder` gives the host program's folder for putting a version back.
   void Create(HWND page, HFONT font, HWND owner, std::string workFolder,
               std::function<std::string(HWND)> hostFolder = DocumentsPanelFolders().hostPanel);

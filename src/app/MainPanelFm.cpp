@@ -8,6 +8,7 @@
 #include "app/UserGuide.h"
 #include "data/OptionMdl.h"
 #include "data/RelayPortSetting.h"
+#include "table/PanelNames.h"
 #include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
@@ -87,18 +88,11 @@ void TMainPanelFm::SetUpWorkFolder() {
   // cannot be made is reported by whatever later needs it.
   if (!workFolder_.empty()) CreateDirectoryW(winui::SjisToWide(workFolder_).c_str(), nullptr);
   NewPanel.Create(TabSheet1, FontHandle(), Handle(), workFolder_);
-}
-
-// The 既存ファイル page is hidden at start: its controls and its list of the
-// work folder wait until the window is on the screen.
-void TMainPanelFm::FinishAfterFirstPaint() {
-  if (ExistingFiles.FileListBox) return;
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_, folders_.hostPanel);
 }
 
 void TMainPanelFm::OpenTable(char identifier) {
-  if (!workFolder_.empty()) OpenTableFile(Handle(), DataModuleOf(options_), TablePathFor(workFolder_, identifier));
+  if (!workFolder_.empty()) OpenTableFile(Handle(), DataModuleOf(options_), TablePathIn(workFolder_, identifier));
 }
 
 void TMainPanelFm::FocusFirstFieldOfShownTab() {
@@ -149,10 +143,7 @@ LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
 }
 
 LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == winui::kMsgFocusFirstField) {
-    FinishAfterFirstPaint();
-    FocusFirstFieldOfShownTab();
-  }
+  if (msg == winui::kMsgFocusFirstField) FocusFirstFieldOfShownTab();
   if (msg == winui::kMsgPreviewKey && wParam == VK_F1 && lParam == 0) {
     OpenUserGuide(Handle());
     return 1;

@@ -53,9 +53,8 @@ class TMainPanelFm : public winui::Form {
 
  private:
   void CreateControls();
-  // Creates the work folder (one level) and points the new-panel tab at it.
+  // Creates the work folder (one level) and points both tabs at it.
   void SetUpWorkFolder();
-  void FinishAfterFirstPaint();
   void FocusFirstFieldOfShownTab();
   void CancelButtonClick();
   void Button1Click();

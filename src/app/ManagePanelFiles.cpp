@@ -4,13 +4,14 @@
 #include "app/OpenTable.h"
 #include "data/WinFolderFiles.h"
 #include "table/ManagePanelSteps.h"
+#include "table/ManagePanels.h"
+#include "table/PanelNames.h"
 #include "winui/FolderTree.h"
 #include "winui/MessageBox.h"
+#include "winui/PathNames.h"
 #include "winui/TextConv.h"
 
 namespace {
-
-constexpr wchar_t kTablePrefix[] = L"機器操作";
 
 std::wstring Wide(const std::string& sjis) { return winui::SjisToWide(sjis); }
 
@@ -22,7 +23,9 @@ std::wstring Joined(const std::vector<std::string>& names) {
 
 class PanelFilesEnvironment : public WinFolderFiles<IPanelFilesEnvironment> {
  public:
-  explicit PanelFilesEnvironment(HWND owner) : owner_(owner) {}
+  PanelFilesEnvironment(HWND owner, const std::string& work) : owner_(owner), names_(work) {}
+
+  bool SameFile(std::string_view a, std::string_view b) const override { return names_.SameFile(a, b); }
 
   std::optional<char> AskIdentifier(const std::string& tableName) override {
     winui::Owned<TDuplicatePanelFm> form;
@@ -95,6 +98,7 @@ class PanelFilesEnvironment : public WinFolderFiles<IPanelFilesEnvironment> {
 
  private:
   HWND owner_;
+  winui::FolderFileNames names_;
 };
 
 }  // namespace
@@ -104,7 +108,7 @@ std::vector<std::wstring> TableFileNames(const std::string& workFolder) {
   // The system's '?' also matches no character at all, and a name that
   // cannot be written in code page 932 cannot be opened by its Shift-JIS
   // path, so both are left out.
-  const std::wstring pattern = Wide(workFolder) + L"\\" + kTablePrefix + L"?.tbl";
+  const std::wstring pattern = Wide(workFolder) + L"\\" + Wide(TableFileName('?'));
   WIN32_FIND_DATAW found{};
   const winui::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
   if (search.Get() == INVALID_HANDLE_VALUE) return names;
@@ -118,22 +122,24 @@ std::vector<std::wstring> TableFileNames(const std::string& workFolder) {
 }
 
 std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFolder, const std::string& tableName) {
-  PanelFilesEnvironment env(owner);
+  PanelFilesEnvironment env(owner, workFolder);
   return DuplicatePanel(workFolder, tableName, env);
 }
 
 bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& tableName) {
-  PanelFilesEnvironment env(owner);
+  PanelFilesEnvironment env(owner, workFolder);
   return DeletePanel(workFolder, tableName, env);
 }
 
 std::vector<std::string> TablesNamingBitmap(const std::string& workFolder, const std::string& bitmapName) {
   std::vector<std::string> users;
+  const winui::FolderFileNames names(workFolder);
   for (const std::wstring& name : TableFileNames(workFolder)) {
     const std::string nameSjis = *winui::WideToSjis(name);
-    std::string bytes;
-    if (!ReadTable(workFolder + "\\" + nameSjis, bytes).empty()) continue;
-    if (SameFileName(DescribeTable(nameSjis, bytes).bitmapName, bitmapName)) users.push_back(nameSjis);
+    std::wstring why;
+    const std::optional<std::string> bytes = winfiles::ReadWholeFile(workFolder + "\\" + nameSjis, why);
+    if (!bytes) continue;
+    if (names.SameFile(DescribeTable(nameSjis, *bytes).bitmapName, bitmapName)) users.push_back(nameSjis);
   }
   return users;
 }

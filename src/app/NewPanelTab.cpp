@@ -3,7 +3,7 @@
 #include "app/ManagePanelFiles.h"
 #include "app/OpenTable.h"
 #include "table/NewPanel.h"
-#include "table/PlatformFile.h"
+#include "table/PanelNames.h"
 #include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 #include "winui/Controls.h"
@@ -17,8 +17,8 @@ namespace {
 
 constexpr wchar_t kBadIdentifier[] = L"ファイル識別子が不正です";
 constexpr wchar_t kBadSize[] = L"ボタンサイズが不正です";
-
-bool FileExists(const std::string& pathSjis) { return UniqueFile(OpenFileSjis(pathSjis, "rb")) != nullptr; }
+constexpr wchar_t kDeviceName[] = L"ビットマップファイル名に機器の名前（CON、PRN、AUX、NUL、COM1～COM9、LPT1～LPT9、CONIN$、CONOUT$）は使えません。\n"
+                                  L"拡張子を付けても機器を指します。別の名前にしてください。";
 
 int ReadNumber(HWND edit) { return ParseDecimalField(winui::WideToSjis(winui::GetText(edit)).value_or("")); }
 
@@ -32,6 +32,8 @@ const wchar_t* RefusalText(NewPanelRefusal refusal) {
       return L"パネルが大きすぎます。\n縦横それぞれ256個・32767ピクセルまで、全体で約6700万ピクセルまでにしてください。";
     case NewPanelRefusal::BitmapNameTooLong:
       return L"ビットマップファイル名が長すぎます。\n98バイト（全角49文字）までにしてください。";
+    case NewPanelRefusal::BitmapNameIsDevice:
+      return kDeviceName;
     case NewPanelRefusal::BitmapNameNotInside:
       return L"ビットマップファイル名が不正です。\n作業フォルダの中のファイル名にしてください。";
     case NewPanelRefusal::BitmapNameIsTable:
@@ -100,16 +102,17 @@ void NewPanelTab::FileNameExit() {
     SetFocus(FileName);
     return;
   }
-  if (!TableIdentifierOf(text)) return;
+  const std::optional<char> identifier = TableIdentifierOf(text);
+  if (!identifier) return;
   if (winui::GetText(BmpFileName).empty()) autoBitmapName_.clear();
-  FollowIdentifier(text);
+  FollowIdentifier(*identifier);
 }
 
-void NewPanelTab::FollowIdentifier(const std::wstring& identifier) {
+void NewPanelTab::FollowIdentifier(char identifier) {
   // A name the user typed is theirs; only the one put in here follows.
   const std::wstring current = winui::GetText(BmpFileName);
   if (current != autoBitmapName_) return;
-  autoBitmapName_ = L"機器操作" + identifier + L".bmp";
+  autoBitmapName_ = winui::SjisToWide(DefaultBitmapName(identifier));
   winui::SetText(BmpFileName, autoBitmapName_);
   ShowWindow(CanChange, SW_SHOW);
 }
@@ -135,10 +138,10 @@ void NewPanelTab::OK_ButtonClick() {
     return;
   }
   // Changed and not left yet (Enter on 作成): the name still follows.
-  if (!autoBitmapName_.empty()) FollowIdentifier(winui::GetText(FileName));
+  if (!autoBitmapName_.empty()) FollowIdentifier(*identifier);
   if (workFolder_.empty()) return;  // no documents folder: said once at start
-  const std::string tablePath = TablePathFor(workFolder_, *identifier);
-  if (FileExists(tablePath)) {
+  const std::string tablePath = TablePathIn(workFolder_, *identifier);
+  if (winui::FileExistsSjis(tablePath)) {
     winui::ShowWarning(owner_, L"すでにファイルがあります");
     return;
   }
@@ -150,7 +153,7 @@ void NewPanelTab::OK_ButtonClick() {
   const std::string bitmapName = CompleteBitmapName(*typedBitmapName);
   winui::SetText(BmpFileName, winui::SjisToWide(bitmapName));
   const std::string bitmapPath = workFolder_ + "\\" + bitmapName;
-  bool bitmapExists = FileExists(bitmapPath);
+  bool bitmapExists = winui::FileExistsSjis(bitmapPath);
 
   const int columns = ReadNumber(YokoSuu);
   const int rows = ReadNumber(TateSuu);

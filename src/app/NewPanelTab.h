@@ -50,7 +50,7 @@ class NewPanelTab {
 
  private:
   // Puts the identifier's bitmap name into BmpFileName unless the user has changed it.
-  void FollowIdentifier(const std::wstring& identifier);
+  void FollowIdentifier(char identifier);
   // Names the file and the tables of the work folder that use it.
   std::wstring ExistingBitmapQuestion(const std::string& bitmapName) const;
   bool DrawGrid(int columns, int rows, int cellWidth, int cellHeight);

@@ -5,9 +5,9 @@
 #include "data/PanelFiles.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
-#include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
 #include "winui/MessageBox.h"
+#include "winui/PathNames.h"
 #include "winui/TextConv.h"
 
 std::optional<char> TableIdentifierOf(const std::wstring& typed) {
@@ -16,17 +16,13 @@ std::optional<char> TableIdentifierOf(const std::wstring& typed) {
   return (*sjis)[0];
 }
 
-std::string TablePathFor(const std::string& workFolderSjis, char identifier) {
-  return workFolderSjis + "\\\x8b\x40\x8a\xed\x91\x80\x8d\xec" + identifier + ".tbl";  // \機器操作X.tbl
-}
-
 TOptionMdl& DataModuleOf(TOptionMdl* options) {
   if (!options) throw std::logic_error("the data module was not passed in");
   return *options;
 }
 
 void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis) {
-  if (!UniqueFile(OpenFileSjis(tablePathSjis, "rb"))) {
+  if (!winui::FileExistsSjis(tablePathSjis)) {
     winui::ShowWarning(owner, L"指定されたファイルがありません");
     return;
   }

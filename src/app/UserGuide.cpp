@@ -6,6 +6,7 @@
 #include <string>
 
 #include "winui/MessageBox.h"
+#include "winui/PathNames.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ std::wstring GuidePath() {
 
 void OpenUserGuide(HWND owner) {
   const std::wstring path = GuidePath();
-  if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (path.empty() || !winui::FileExists(path)) {
     winui::ShowWarning(owner, L"使い方ガイドが見つかりません。\n" + path);
     return;
   }

@@ -81,6 +81,10 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   size_t tableAt = kFileHeaderSize + headerSize;
   if (compression == kBitFields) {
     if (file.size() < kFileHeaderSize + kInfoHeaderSize + 12) return kTruncated;
+    // A channel without bits has no colour the platform would draw: it refuses the picture.
+    for (size_t at = kFileHeaderSize + kInfoHeaderSize; at < kFileHeaderSize + kInfoHeaderSize + 12; at += 4) {
+      if (U32(file, at) == 0) return kUnsupported;
+    }
     if (headerSize == kInfoHeaderSize) tableAt += 12;
   }
   if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > file.size()) return kTruncated;

@@ -3,6 +3,7 @@
 #include "commissioning/CommissioningTexts.h"
 #include "devices/core/RelayCommand.h"
 #include "table/CommandWords.h"
+#include "table/PanelNames.h"
 
 namespace commissioning {
 namespace {
@@ -64,29 +65,18 @@ std::vector<Step> PlanSteps(const CPanelTable& table) {
       case CommandKind::PanelSwitch:
         if (IsPanelIdentifier(code[1])) {
           step.action = StepAction::CheckPanelTable;
-          step.fileName = std::string("機器操作") + code[1] + ".tbl";
+          step.fileName = TableFileName(code[1]);
         }
         break;
       case CommandKind::ExternalProgram:
         step.action = StepAction::CheckProgram;
-        step.fileName = ProgramOfCommandLine(cell.GetCommandText());
+        step.commandLine = cell.GetCommandText();
         break;
       default: break;
     }
     steps.push_back(std::move(step));
   }
   return steps;
-}
-
-std::string ProgramOfCommandLine(std::string_view commandLine) {
-  // Quotes and blanks are below 0x40, so no double-byte character hides one.
-  size_t start = commandLine.find_first_not_of(' ');
-  if (start == std::string_view::npos) return {};
-  if (commandLine[start] == '"') {
-    const size_t close = commandLine.find('"', start + 1);
-    return std::string(commandLine.substr(start + 1, close == std::string_view::npos ? close : close - start - 1));
-  }
-  return std::string(commandLine.substr(start, commandLine.find(' ', start) - start));
 }
 
 void Record::Answer(size_t step, Outcome outcome, std::string note) {

@@ -34,14 +34,11 @@ struct Step {
   std::vector<std::string> codeTexts;      // learned codes in order
   bool holdUntilStopped = false;           // the single code repeats until stopped
   bool waitForNext = false;                // a prompt between codes
-  std::string fileName;  // panel switch: "機器操作B.tbl"; external program: the program as written
+  std::string fileName;     // panel switch: "機器操作B.tbl"
+  std::string commandLine;  // external program: its line, whose program is looked for (table/CommandProgram.h)
 };
 
 std::vector<Step> PlanSteps(const CPanelTable& table);
-
-// The program of a command line: a quoted first word without its quotes,
-// otherwise everything up to the first blank.
-std::string ProgramOfCommandLine(std::string_view commandLine);
 
 enum class Outcome { NotTried, Worked, DidNotWork, Skipped };
 

@@ -134,7 +134,12 @@ std::string SheetHtml(const CPanelTable& table, const Record& record, const Shee
 
 std::string SheetFileName(std::string_view tableFileName, const DateTime& when, int attempt) {
   std::string stem(tableFileName);
-  if (stem.size() >= 4 && stem.compare(stem.size() - 4, 4, ".tbl") == 0) stem.resize(stem.size() - 4);
+  // The system keeps the extension's letter case as typed: ".TBL" is a table too.
+  if (stem.size() >= 4) {
+    std::string extension = stem.substr(stem.size() - 4);
+    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (extension == ".tbl") stem.resize(stem.size() - 4);
+  }
   std::string name = stem + text::kSheetFileTag + Format("%04d%02d%02d_", when.year, when.month, when.day) +
                      Format("%02d%02d%02d", when.hour, when.minute, when.second);
   if (attempt > 1) name += "_" + std::to_string(attempt);

@@ -1,60 +1,86 @@
 #pragma once
-// Fixed texts of the commissioning run and its sheet (Shift-JIS narrow literals).
-
-static_assert(sizeof("動") == 3, "narrow literals must be Shift-JIS (-fexec-charset=CP932)");
+// Fixed texts of the commissioning run and its sheet, spelt as Shift-JIS bytes
+// like every fixed text of the portable core (clang cannot encode narrow
+// literals as CP932), with the readable text beside each.
 
 namespace commissioning::text {
 
-inline constexpr char kWorked[] = "動いた";
-inline constexpr char kDidNotWork[] = "動かない";
-inline constexpr char kSkipped[] = "飛ばした";
-inline constexpr char kNotTried[] = "未確認";
+inline constexpr char kWorked[] = "\x93\xae\x82\xa2\x82\xbd";  // "動いた"
+inline constexpr char kDidNotWork[] = "\x93\xae\x82\xa9\x82\xc8\x82\xa2";  // "動かない"
+inline constexpr char kSkipped[] = "\x94\xf2\x82\xce\x82\xb5\x82\xbd";  // "飛ばした"
+inline constexpr char kNotTried[] = "\x96\xa2\x8a\x6d\x94\x46";  // "未確認"
 
-inline constexpr char kTableFound[] = "テーブルあり";
-inline constexpr char kTableMissing[] = "テーブルなし";
-inline constexpr char kInWorkFolder[] = "作業フォルダ: ";
-inline constexpr char kInHostFolder[] = "クロヴァン: ";
-inline constexpr char kHostFolderUnknown[] = "クロヴァン: 確認できません";
-inline constexpr char kProgramFound[] = "ファイルあり: ";
-inline constexpr char kProgramMissing[] = "ファイルが見つかりません: ";
-inline constexpr char kProgramNotRun[] = " (実行はしていません)";
-inline constexpr char kCloseNoted[] = "パネルを閉じる命令です (実行はしていません)";
-inline constexpr char kNothingToTry[] = "確認できる内容がありません";
-inline constexpr char kNoCodes[] = "送信するコードがありません";
-inline constexpr char kSent[] = "送信しました";
-inline constexpr char kNotSent[] = "送信できませんでした";
-inline constexpr char kRelaySent[] = "リレーに送りました (COM";
-inline constexpr char kRelayReleased[] = "、回答の後に元に戻しました";
-inline constexpr char kRelayNotSent[] = "通信ポートが開けません (COM";
+inline constexpr char kTableFound[] = "\x83\x65\x81\x5b\x83\x75\x83\x8b\x82\xa0\x82\xe8";  // "テーブルあり"
+inline constexpr char kTableMissing[] = "\x83\x65\x81\x5b\x83\x75\x83\x8b\x82\xc8\x82\xb5";  // "テーブルなし"
+inline constexpr char kInWorkFolder[] = "\x8d\xec\x8b\xc6\x83\x74\x83\x48\x83\x8b\x83\x5f: ";  // "作業フォルダ: "
+inline constexpr char kInHostFolder[] = "\x83\x4e\x83\x8d\x83\x94\x83\x40\x83\x93: ";  // "クロヴァン: "
+// "クロヴァン: 確認できません"
+inline constexpr char kHostFolderUnknown[] =
+    "\x83\x4e\x83\x8d\x83\x94\x83\x40\x83\x93: \x8a\x6d\x94\x46\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1";
+inline constexpr char kProgramFound[] = "\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xa0\x82\xe8: ";  // "ファイルあり: "
+// "ファイルが見つかりません: "
+inline constexpr char kProgramMissing[] =
+    "\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1: ";
+// " (実行はしていません)"
+inline constexpr char kProgramNotRun[] =
+    " (\x8e\xc0\x8d\x73\x82\xcd\x82\xb5\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1)";
+// "パネルを閉じる命令です (実行はしていません)"
+inline constexpr char kCloseNoted[] =
+    "\x83\x70\x83\x6c\x83\x8b\x82\xf0\x95\xc2\x82\xb6\x82\xe9\x96\xbd\x97\xdf\x82\xc5\x82\xb7 (\x8e"
+    "\xc0\x8d\x73\x82\xcd\x82\xb5\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1)";
+// "確認できる内容がありません"
+inline constexpr char kNothingToTry[] =
+    "\x8a\x6d\x94\x46\x82\xc5\x82\xab\x82\xe9\x93\xe0\x97\x65\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1";
+// "送信するコードがありません"
+inline constexpr char kNoCodes[] =
+    "\x91\x97\x90\x4d\x82\xb7\x82\xe9\x83\x52\x81\x5b\x83\x68\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1";
+inline constexpr char kSent[] = "\x91\x97\x90\x4d\x82\xb5\x82\xdc\x82\xb5\x82\xbd";  // "送信しました"
+// "送信できませんでした"
+inline constexpr char kNotSent[] =
+    "\x91\x97\x90\x4d\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd";
+// "リレーに送りました (COM"
+inline constexpr char kRelaySent[] =
+    "\x83\x8a\x83\x8c\x81\x5b\x82\xc9\x91\x97\x82\xe8\x82\xdc\x82\xb5\x82\xbd (COM";
+// "、回答の後に元に戻しました"
+inline constexpr char kRelayReleased[] =
+    "\x81\x41\x89\xf1\x93\x9a\x82\xcc\x8c\xe3\x82\xc9\x8c\xb3\x82\xc9\x96\xdf\x82\xb5\x82\xdc\x82\xb5\x82\xbd";
+// "通信ポートが開けません (COM"
+inline constexpr char kRelayNotSent[] =
+    "\x92\xca\x90\x4d\x83\x7c\x81\x5b\x83\x67\x82\xaa\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1 (COM";
 
-inline constexpr char kSheetFileTag[] = "_動作確認_";
+inline constexpr char kSheetFileTag[] = "_\x93\xae\x8d\xec\x8a\x6d\x94\x46_";  // "_動作確認_"
 
 }  // namespace commissioning::text
 
 namespace commissioning::text {
 
-inline constexpr char kSheetTitle[] = "動作確認シート";
-inline constexpr char kPanel[] = "パネル";
-inline constexpr char kDate[] = "日時";
-inline constexpr char kRelayPort[] = "リレーのポート";
-inline constexpr char kSummary[] = "結果";
-inline constexpr char kButtons[] = "ボタン ";
-inline constexpr char kPieces[] = "個";
-inline constexpr char kStopped[] = " 途中で中止しました";
-inline constexpr char kPictureAlt[] = "パネルの絵";
-inline constexpr char kNumber[] = "番号";
-inline constexpr char kRow[] = "行";
-inline constexpr char kColumn[] = "列";
-inline constexpr char kCommand[] = "命令";
-inline constexpr char kOutcome[] = "結果";
-inline constexpr char kFinding[] = "確認した内容";
-inline constexpr char kNote[] = "メモ";
-inline constexpr char kNoButtons[] = "命令のあるボタンはありません。";
+inline constexpr char kSheetTitle[] = "\x93\xae\x8d\xec\x8a\x6d\x94\x46\x83\x56\x81\x5b\x83\x67";  // "動作確認シート"
+inline constexpr char kPanel[] = "\x83\x70\x83\x6c\x83\x8b";  // "パネル"
+inline constexpr char kDate[] = "\x93\xfa\x8e\x9e";  // "日時"
+inline constexpr char kRelayPort[] = "\x83\x8a\x83\x8c\x81\x5b\x82\xcc\x83\x7c\x81\x5b\x83\x67";  // "リレーのポート"
+inline constexpr char kSummary[] = "\x8c\x8b\x89\xca";  // "結果"
+inline constexpr char kButtons[] = "\x83\x7b\x83\x5e\x83\x93 ";  // "ボタン "
+inline constexpr char kPieces[] = "\x8c\xc2";  // "個"
+// " 途中で中止しました"
+inline constexpr char kStopped[] =
+    " \x93\x72\x92\x86\x82\xc5\x92\x86\x8e\x7e\x82\xb5\x82\xdc\x82\xb5\x82\xbd";
+inline constexpr char kPictureAlt[] = "\x83\x70\x83\x6c\x83\x8b\x82\xcc\x8a\x47";  // "パネルの絵"
+inline constexpr char kNumber[] = "\x94\xd4\x8d\x86";  // "番号"
+inline constexpr char kRow[] = "\x8d\x73";  // "行"
+inline constexpr char kColumn[] = "\x97\xf1";  // "列"
+inline constexpr char kCommand[] = "\x96\xbd\x97\xdf";  // "命令"
+inline constexpr char kOutcome[] = "\x8c\x8b\x89\xca";  // "結果"
+inline constexpr char kFinding[] = "\x8a\x6d\x94\x46\x82\xb5\x82\xbd\x93\xe0\x97\x65";  // "確認した内容"
+inline constexpr char kNote[] = "\x83\x81\x83\x82";  // "メモ"
+// "命令のあるボタンはありません。"
+inline constexpr char kNoButtons[] =
+    "\x96\xbd\x97\xdf\x82\xcc\x82\xa0\x82\xe9\x83\x7b\x83\x5e\x83\x93\x82\xcd\x82\xa0\x82\xe8\x82\xdc"
+    "\x82\xb9\x82\xf1\x81\x42";
 
 // Marks that still tell the outcomes apart on a black-and-white print.
-inline constexpr char kMarkWorked[] = "○";
-inline constexpr char kMarkDidNotWork[] = "×";
-inline constexpr char kMarkSkipped[] = "△";
-inline constexpr char kMarkNotTried[] = "－";
+inline constexpr char kMarkWorked[] = "\x81\x9b";  // "○"
+inline constexpr char kMarkDidNotWork[] = "\x81\x7e";  // "×"
+inline constexpr char kMarkSkipped[] = "\x81\xa2";  // "△"
+inline constexpr char kMarkNotTried[] = "\x81\x7c";  // "－"
 
 }  // namespace commissioning::text

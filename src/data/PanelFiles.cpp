@@ -11,6 +11,7 @@
 #include "table/PublishHistory.h"
 #include "table/RestoreVersion.h"
 #include "winui/MessageBox.h"
+#include "winui/PathNames.h"
 #include "winui/TextConv.h"
 
 bool MessageBoxAsk::AskYesNo(const std::string& textSjis, const std::string& captionSjis) {
@@ -43,13 +44,19 @@ class SaveEnvironment : public WinFolderFiles<ISaveEnvironment> {
                   const PublishConfirm& confirm)
       : owner_(owner), table_(table), picture_(picture), folders_(folders), confirm_(confirm) {}
 
-  std::optional<std::string> WorkFolder() override { return Folder(folders_.work, owner_); }
+  std::optional<std::string> WorkFolder() override {
+    work_ = Folder(folders_.work, owner_);
+    return work_;
+  }
   std::optional<std::string> HostPanelFolder() override { return Folder(folders_.hostPanel, owner_); }
 
   bool SavePicture(const std::string& pathSjis) override {
     return Succeeded(pathSjis, picture_.SaveToFile(pathSjis));
   }
 
+  bool SameFile(std::string_view aSjis, std::string_view bSjis) const override {
+    return winui::FolderFileNames(work_.value_or(std::string())).SameFile(aSjis, bSjis);
+  }
 
   PictureSize PanelPictureSize() override { return {picture_.Width(), picture_.Height()}; }
 
@@ -62,6 +69,9 @@ class SaveEnvironment : public WinFolderFiles<ISaveEnvironment> {
     switch (reason) {
       case UnsavableReason::BitmapNameOutsideFolder:
         why = L"ビットマップファイル名が作業フォルダの外を指しています。\n" + winui::SjisToWide(table_.BitmapName());
+        break;
+      case UnsavableReason::BitmapNameIsDevice:
+        why = L"ビットマップファイル名が機器の名前（CON、NUL、COM1 など）です。\n" + winui::SjisToWide(table_.BitmapName());
         break;
       case UnsavableReason::TooManyExternalPrograms:
         why = L"外部プログラムの実行ボタンは６２個までです。";
@@ -95,6 +105,7 @@ class SaveEnvironment : public WinFolderFiles<ISaveEnvironment> {
   const winui::Picture& picture_;
   const PanelFolders& folders_;
   const PublishConfirm& confirm_;
+  std::optional<std::string> work_;
 };
 
 }  // namespace

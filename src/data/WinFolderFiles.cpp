@@ -54,12 +54,7 @@ std::wstring RemoveFile(const std::string& pathSjis) {
   return path ? winui::RemoveFile(*path) : InvalidName();
 }
 
-bool FileExists(const std::string& pathSjis) {
-  const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
-  if (!path) return false;
-  const DWORD attributes = GetFileAttributesW(path->c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool FileExists(const std::string& pathSjis) { return winui::FileExistsSjis(pathSjis); }
 
 std::vector<std::string> FolderNames(const std::string& folderSjis) {
   std::vector<std::string> names;

@@ -9,6 +9,7 @@
 #include "devices/win/IrTestSend.h"
 #include "devices/win/RelaySend.h"
 #include "editor/CommissioningFm.h"
+#include "table/CommandProgram.h"
 #include "table/SjisPath.h"
 #include "winui/MessageBox.h"
 #include "winui/SafeFile.h"
@@ -20,29 +21,19 @@ using commissioning::StepAction;
 
 namespace {
 
-bool FileExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExistsSjis(const std::string& pathSjis) {
-  const auto path = winui::SjisPathToWide(pathSjis);
-  return path && FileExists(*path);
-}
-
-// The program as the system would find it: a path as given, a bare name along
-// the search path (with ".exe" when it has no extension).
-std::optional<std::string> FindProgram(const std::string& programSjis) {
-  const auto program = winui::SjisPathToWide(programSjis);
-  if (!program || program->empty()) return std::nullopt;
-  if (program->find_first_of(L"\\/:") != std::wstring::npos) {
-    if (!FileExists(*program)) return std::nullopt;
-    return programSjis;
-  }
+// The program of a command line as the system would find it: a full path as
+// the host starts it, another name along the search path (with ".exe" when it
+// has no extension).
+CommandProgram FindProgram(const std::string& commandLine) {
+  CommandProgram program = ResolveProgram(commandLine, [](const std::string& path) { return winui::FileExistsSjis(path); });
+  const auto name = program.fullPath ? std::nullopt : winui::SjisPathToWide(program.program);
+  if (!name) return program;
   wchar_t found[MAX_PATH] = {};
-  const DWORD length = SearchPathW(nullptr, program->c_str(), L".exe", MAX_PATH, found, nullptr);
-  if (length == 0 || length >= MAX_PATH || !FileExists(found)) return std::nullopt;
-  return winui::WideToSjis(found).value_or(programSjis);
+  const DWORD length = SearchPathW(nullptr, name->c_str(), L".exe", MAX_PATH, found, nullptr);
+  if (length == 0 || length >= MAX_PATH || !winui::FileExists(found)) return program;
+  program.found = true;
+  program.program = winui::WideToSjis(found).value_or(program.program);
+  return program;
 }
 
 // A note keeps every character the sheet's code page has; any other becomes '?'.
@@ -79,14 +70,14 @@ class StepRunner {
                    ? commissioning::text::kSent
                    : commissioning::text::kNotSent;
       case StepAction::CheckPanelTable: {
-        const bool inWork = FileExistsSjis(table_.Folder() + "\\" + step.fileName);
+        const bool inWork = winui::FileExistsSjis(table_.Folder() + "\\" + step.fileName);
         const std::string host = HostFolder();
         return commissioning::TableFinding(
-            inWork, host.empty() ? std::nullopt : std::optional<bool>(FileExistsSjis(host + "\\" + step.fileName)));
+            inWork, host.empty() ? std::nullopt : std::optional<bool>(winui::FileExistsSjis(host + "\\" + step.fileName)));
       }
       case StepAction::CheckProgram: {
-        const auto found = FindProgram(step.fileName);
-        return commissioning::ProgramFinding(found.has_value(), found.value_or(step.fileName));
+        const CommandProgram program = FindProgram(step.commandLine);
+        return commissioning::ProgramFinding(program.found, program.program);
       }
       case StepAction::NoteOnly: break;
     }
@@ -172,7 +163,7 @@ std::string SaveCommissioningSheet(HWND owner, const CPanelTable& table, const R
   std::string path;
   for (int attempt = 1; attempt <= 100; ++attempt) {
     path = table.Folder() + "\\" + commissioning::SheetFileName(tableName, when, attempt);
-    if (!FileExistsSjis(path)) break;
+    if (!winui::FileExistsSjis(path)) break;
   }
   const auto widePath = winui::SjisPathToWide(path);
   const std::wstring failure = widePath ? winui::WriteFileReplacing(*widePath, html.data(), html.size())

@@ -2,6 +2,7 @@
 
 #include "table/CellRegistration.h"
 #include "table/CommandCode.h"
+#include "table/PanelCheck.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
 
@@ -17,7 +18,9 @@ void ExternalProgramGroup::Create(HWND form, HFONT font) {
   using winui::Rect;
   form_ = form;
   box_ = winui::CreateGroupBox(form, kBox, L"外部プログラム実行", Rect{182, 320, 379, 57}, font);
-  GaibuCommand = winui::CreateEdit(box_, kGaibuCommand, L"", Rect{24, 33, 352, 21}, font);
+  // Typing stops where the host stops reading; a longer line from a file stays as it is.
+  GaibuCommand = winui::CreateEdit(box_, kGaibuCommand, L"", Rect{24, 33, 352, 21}, font,
+                                   static_cast<int>(kHostMaxCommandLine));
 }
 
 void ExternalProgramGroup::Load(const CButtonInfo& cell) { gaibuCommand_.Set(GaibuCommand, cell.GetCommandText()); }

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "table/PanelNames.h"
+
 namespace {
 
 // Spelt as bytes for the same reason as TableTexts.h; tests hold the readable forms.
@@ -21,8 +23,7 @@ constexpr std::string_view kWaitForNext =                                       
     " (\x8e\x9f\x82\xcc\x91\x97\x90\x4d\x82\xf0\x91\xd2\x82\xc2)";
 constexpr std::string_view kMemoOpen = " \x81\x75";  // " 「"
 constexpr std::string_view kMemoClose = "\x81\x76";  // "」"
-constexpr std::string_view kPanelSwitch =            // "パネル切替: 機器操作"
-    "\x83\x70\x83\x6c\x83\x8b\x90\xd8\x91\xd6: \x8b\x40\x8a\xed\x91\x80\x8d\xec";
+constexpr std::string_view kPanelSwitch = "\x83\x70\x83\x6c\x83\x8b\x90\xd8\x91\xd6: ";  // "パネル切替: "
 constexpr std::string_view kExternal =  // "外部プログラム: "
     "\x8a\x4f\x95\x94\x83\x76\x83\x8d\x83\x4f\x83\x89\x83\x80: ";
 constexpr std::string_view kClose = "\x95\xc2\x82\xb6\x82\xe9";                                // "閉じる"
@@ -72,7 +73,7 @@ std::string DescribeCommand(const CButtonInfo& cell) {
     case CommandKind::Relay: return Relay(code);
     case CommandKind::InfraredSend: return Learned(cell);
     case CommandKind::PanelSwitch:
-      return std::string(kPanelSwitch) + (IsPanelIdentifier(code[1]) ? code[1] : '?') + ".tbl";
+      return std::string(kPanelSwitch) + TableFileName(IsPanelIdentifier(code[1]) ? code[1] : '?');
     case CommandKind::ExternalProgram: return std::string(kExternal) + cell.GetCommandText();
     case CommandKind::Close: return std::string(kClose);
     case CommandKind::Unknown: break;

@@ -1,13 +1,13 @@
 #include "table/ManagePanelSteps.h"
 
 #include "table/ManagePanels.h"
-#include "table/PanelCheckTexts.h"
+#include "table/PanelNames.h"
 
 std::optional<std::string> DuplicatePanel(const std::string& work, const std::string& tableName,
                                           IPanelFilesEnvironment& env) {
   const std::optional<char> identifier = env.AskIdentifier(tableName);
   if (!identifier) return std::nullopt;
-  const std::string copyName = kTableFilePrefix + std::string(1, *identifier) + ".tbl";
+  const std::string copyName = TableFileName(*identifier);
   const std::string tablePath = work + "\\" + copyName;
   if (env.FileExists(tablePath)) {
     env.Report(PanelFileProblem::TableExists, tablePath);
@@ -19,7 +19,7 @@ std::optional<std::string> DuplicatePanel(const std::string& work, const std::st
     env.Report(PanelFileProblem::SourceUnreadable, sourcePath);
     return std::nullopt;
   }
-  const std::optional<DuplicatePlan> plan = PlanDuplicate(*source, *identifier);
+  const std::optional<DuplicatePlan> plan = PlanDuplicate(*source, *identifier, env);
   if (!plan) {
     env.Report(PanelFileProblem::NotDuplicable, sourcePath);
     return std::nullopt;
@@ -47,10 +47,10 @@ bool DeletePanel(const std::string& work, const std::string& tableName, IPanelFi
   std::vector<std::string> unreadable;
   for (const std::string& name : env.TableFileNames(work)) {
     const std::optional<std::string> bytes = env.ReadWholeFile(work + "\\" + name);
-    if (!bytes && !SameFileName(name, tableName)) unreadable.push_back(name);
+    if (!bytes && !env.SameFile(name, tableName)) unreadable.push_back(name);
     tables.push_back(DescribeTable(name, bytes.value_or("")));
   }
-  const DeletePlan plan = PlanDelete(tables, tableName);
+  const DeletePlan plan = PlanDelete(tables, tableName, env);
   const std::string bitmapPath = work + "\\" + plan.bitmapName;
   DeleteQuestion question{tableName, "", plan.removeBitmap && unreadable.empty(), plan.bitmapUsers, false,
                           plan.switchingHere};

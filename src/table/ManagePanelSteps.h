@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "table/FileNames.h"
 #include "table/FolderFiles.h"
 
 enum class PanelFileProblem {
@@ -28,7 +29,8 @@ struct DeleteQuestion {
   std::vector<std::string> switchingHere;  // tables with buttons switching to this panel
 };
 
-class IPanelFilesEnvironment : public IFolderFiles {
+// Names are compared as in the work folder.
+class IPanelFilesEnvironment : public IFolderFiles, public IFileNames {
  public:
   // The copy's identifier; nothing when cancelled or refused (already said).
   virtual std::optional<char> AskIdentifier(const std::string& tableName) = 0;

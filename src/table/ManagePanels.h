@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "table/FileNames.h"
+
 // What the decisions need of one table of the work folder.
 struct FolderTable {
   std::string fileName;           // "機器操作X.tbl"
@@ -17,12 +19,6 @@ struct FolderTable {
 // From the bytes of a table file. The switch buttons come from the grid as
 // the reader takes it; a table the reader refuses has none.
 FolderTable DescribeTable(std::string fileName, std::string_view bytes);
-
-// The system compares file names without regard to the case of letters.
-bool SameFileName(std::string_view aSjis, std::string_view bSjis);
-
-// "機器操作" + identifier + ".bmp": a duplicate's bitmap is named like a new panel's.
-std::string PanelBitmapName(char identifier);
 
 struct DuplicatePlan {
   std::string tableBytes;      // the new table file
@@ -35,7 +31,7 @@ struct DuplicatePlan {
 // bitmap, every other byte stays as it is (cells, texts, codes, and
 // panel-switch buttons too). Nothing when the source has no bitmap line or
 // names a bitmap outside the folder.
-std::optional<DuplicatePlan> PlanDuplicate(std::string_view sourceBytes, char identifier);
+std::optional<DuplicatePlan> PlanDuplicate(std::string_view sourceBytes, char identifier, const IFileNames& names);
 
 struct DeletePlan {
   std::string tableFile;
@@ -45,5 +41,6 @@ struct DeletePlan {
   std::vector<std::string> switchingHere; // tables whose buttons switch to this panel
 };
 
-// `tables` is the whole work folder, the deleted one among them.
-DeletePlan PlanDelete(const std::vector<FolderTable>& tables, const std::string& fileName);
+// `tables` is the whole work folder, the deleted one among them; `names`
+// compares names of that folder.
+DeletePlan PlanDelete(const std::vector<FolderTable>& tables, const std::string& fileName, const IFileNames& names);

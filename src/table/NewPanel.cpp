@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "table/FileNames.h"
 #include "table/PanelTable.h"
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
@@ -48,6 +49,7 @@ NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, in
     return NewPanelRefusal::TooLarge;
   }
   if (bitmapNameSjis.size() > kHostMaxBitmapName) return NewPanelRefusal::BitmapNameTooLong;
+  if (NamesDevice(bitmapNameSjis)) return NewPanelRefusal::BitmapNameIsDevice;
   if (!IsNameInsideFolder(bitmapNameSjis)) return NewPanelRefusal::BitmapNameNotInside;
   if (IsTableFileName(bitmapNameSjis)) return NewPanelRefusal::BitmapNameIsTable;
   return NewPanelRefusal::None;

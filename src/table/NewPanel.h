@@ -23,6 +23,7 @@ enum class NewPanelRefusal {
   TooManyColumns,      // more than the host reads (kHostMaxColumns)
   TooLarge,            // over the grid or picture limits
   BitmapNameTooLong,   // over kHostMaxBitmapName
+  BitmapNameIsDevice,  // names a device such as COM1 (see NamesDevice)
   BitmapNameNotInside, // leaves the work folder, or is no file name at all
   BitmapNameIsTable,   // would overwrite a table file with bitmap data
 };

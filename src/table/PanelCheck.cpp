@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <initializer_list>
 #include <string_view>
 
 #include "devices/core/IrCodeText.h"
+#include "table/CommandProgram.h"
 #include "table/PanelCheckTexts.h"
+#include "table/PanelNames.h"
 #include "table/SjisPath.h"
 
 namespace {
@@ -58,9 +61,9 @@ bool IsPanelIdentifier(char c) {
 
 void CheckPanelSwitch(Findings& findings, int ordinal, char id, const CPanelTable& table,
                       const IPublishTarget& target) {
-  const std::string name = kTableFilePrefix + std::string(1, id) + ".tbl";
+  const std::string name = TableFileName(id);
   if (IsPanelIdentifier(id)) {
-    if (name == FileNameOfSjisPath(table.TablePath())) return;  // this very panel, published now
+    if (target.SameFile(name, FileNameOfSjisPath(table.TablePath()))) return;  // this very panel, published now
     if (target.FileExists(target.HostFolder() + "\\" + name)) return;
     if (target.FileExists(target.WorkFolder() + "\\" + name)) {
       findings.Cell(ordinal, Fill(kSwitchTargetUnpublished, {name}));
@@ -71,7 +74,7 @@ void CheckPanelSwitch(Findings& findings, int ordinal, char id, const CPanelTabl
 }
 
 void CheckInfrared(Findings& findings, int ordinal, const CButtonInfo& cell) {
-  if (cell.GetMemo().size() + 1 > kHostMaxInfraredText) {
+  if (cell.GetMemo().size() > kHostMaxMemo) {
     findings.Cell(ordinal, Fill(kMemoTooLong, {Number(static_cast<std::int64_t>(cell.GetMemo().size()))}));
   }
   if (cell.GetCount() == 0) findings.Cell(ordinal, kIrNoCode);
@@ -87,52 +90,15 @@ void CheckInfrared(Findings& findings, int ordinal, const CButtonInfo& cell) {
   }
 }
 
-// The files a command line may run: the quoted program, or, unquoted, the
-// text up to each blank in turn, as the system tries them ("C:\Program
-// Files\a.exe /x"). Only full paths ("C:\..." or "\\server\...") are looked
-// for; a bare name is found by the system's search when the host runs it.
-std::vector<std::string> ProgramCandidates(std::string_view command) {
-  const size_t start = command.find_first_not_of(' ');
-  if (start == std::string_view::npos) return {};
-  command.remove_prefix(start);
-  if (command.front() == '"') {
-    command.remove_prefix(1);
-    return {std::string(command.substr(0, command.find('"')))};
-  }
-  std::vector<std::string> candidates;
-  for (size_t blank = command.find(' '); blank != std::string_view::npos; blank = command.find(' ', blank + 1)) {
-    candidates.emplace_back(command.substr(0, blank));
-  }
-  candidates.emplace_back(command);
-  return candidates;
-}
-
-// The candidate to name when none exists: the first that ends like a
-// program ("C:\Program Files\a.exe"), else the text up to the first blank.
-std::string ProgramName(const std::vector<std::string>& candidates) {
-  for (const std::string& path : candidates) {
-    std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
-    for (char& c : end) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (end == ".exe" || end == ".com" || end == ".bat" || end == ".cmd") return path;
-  }
-  return candidates.front();
-}
-
-bool IsFullPath(std::string_view path) {
-  const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
-                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-  return drive || path.substr(0, 2) == "\\\\";
-}
-
 void CheckExternalProgram(Findings& findings, int ordinal, const CButtonInfo& cell, const IPublishTarget& target) {
   const std::string& command = cell.GetCommandText();
-  const std::vector<std::string> candidates = ProgramCandidates(command);
-  if (candidates.empty() || candidates.front().empty()) {
+  // A bare name is found by the system's search when the host runs the line.
+  const CommandProgram program =
+      ResolveProgram(command, [&](const std::string& path) { return target.FileExists(path); });
+  if (program.program.empty()) {
     findings.Cell(ordinal, kNoProgram);
-  } else if (IsFullPath(candidates.front()) &&
-             std::none_of(candidates.begin(), candidates.end(),
-                          [&](const std::string& path) { return target.FileExists(path); })) {
-    findings.Cell(ordinal, Fill(kProgramNotFound, {ProgramName(candidates)}));
+  } else if (program.fullPath && !program.found) {
+    findings.Cell(ordinal, Fill(kProgramNotFound, {program.program}));
   }
   if (command.size() > kHostMaxCommandLine) {
     findings.Cell(ordinal, Fill(kCommandTooLong, {Number(static_cast<std::int64_t>(command.size()))}));
@@ -143,8 +109,9 @@ bool Fits(std::int64_t actual, std::int64_t expected) { return std::llabs(actual
 
 }  // namespace
 
-std::vector<PanelFinding> CheckPanelForPublishing(const CPanelTable& table, PictureSize picture,
-                                                  const IPublishTarget& target) {
+namespace {
+
+std::vector<PanelFinding> CheckPanel(const CPanelTable& table, PictureSize picture, const IPublishTarget& target) {
   Findings findings(table);
   bool wayOut = false;
   for (const CButtonInfo& cell : table.Cells()) wayOut = wayOut || cell.GetCode()[0] == 'Q' || cell.GetCode()[0] == 'G';
@@ -172,4 +139,16 @@ std::vector<PanelFinding> CheckPanelForPublishing(const CPanelTable& table, Pict
     if (code[0] == 'R') CheckExternalProgram(findings, ordinal, cell, target);
   }
   return findings.Take();
+}
+
+}  // namespace
+
+std::vector<PanelFinding> CheckPanelForPublishing(const CPanelTable& table, PictureSize picture,
+                                                  const IPublishTarget& target) {
+  try {
+    return CheckPanel(table, picture, target);
+  } catch (const std::exception&) {
+    // The work folder is saved by now: the user decides, told that the check is incomplete.
+    return {{-1, kCheckIncomplete}};
+  }
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "table/FileNames.h"
 #include "table/PanelTable.h"
 #include "table/TableChecks.h"
 
@@ -14,19 +15,25 @@ struct PanelFinding {
 };
 
 // Where the panel goes and what is there. Folder paths without a trailing
-// separator.
-struct IPublishTarget {
+// separator; names are compared as in the work folder.
+struct IPublishTarget : IFileNames {
   virtual ~IPublishTarget() = default;
   virtual const std::string& WorkFolder() const = 0;
   virtual const std::string& HostFolder() const = 0;
   virtual bool FileExists(const std::string& pathSjis) const = 0;
 };
 
-// The host program's reader takes lines of fixed sizes.
+// The host program's reader takes lines of fixed sizes: at most 3999 bytes of
+// an infrared-section line and 999 of an external-command line at a time. A
+// line whose line end is left over is still read whole: the line end then
+// reads as an empty line, which changes nothing.
 inline constexpr int kHostMaxColumns = 24;
 inline constexpr size_t kHostMaxBitmapName = 98;
-inline constexpr size_t kHostMaxInfraredText = 3991;  // memo with its apostrophe, or row name, TAB and code
-inline constexpr size_t kHostMaxCommandLine = 996;
+// 3999 - 7 for the four blanks, the two key bytes and "=" before the text.
+inline constexpr size_t kHostMaxInfraredText = 3992;  // row name, TAB and code; or the memo's apostrophe and memo
+inline constexpr size_t kHostMaxMemo = kHostMaxInfraredText - 1;
+// 999 - 2 for the identifier and "=" before the command line.
+inline constexpr size_t kHostMaxCommandLine = 997;
 
 // How the findings and the edit window name a cell: "ボタン3（1行目・3列目）："
 // for ordinal 2 of a three-column panel.

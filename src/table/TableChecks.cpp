@@ -4,12 +4,13 @@
 #include <cstdlib>
 #include <exception>
 
+#include "table/FileNames.h"
 #include "table/SjisPath.h"
 #include "table/TableTexts.h"
 
 bool IsNameInsideFolder(std::string_view nameSjis) {
   // '/' and ':' are never trail bytes of a double-byte character; '\' can be.
-  if (nameSjis.find_first_of("/:") != std::string_view::npos) return false;
+  if (nameSjis.find_first_of("/:") != std::string_view::npos || NamesDevice(nameSjis)) return false;
   std::string_view rest = nameSjis;
   for (;;) {
     const size_t cut = FirstSjisBackslash(rest);

@@ -41,6 +41,8 @@ struct IPictureProbe {
 // them at a part's end, so ".. " would be ".."). '/' is refused too: the host
 // program separates with '\' only. A table naming "..\x.bmp" would otherwise
 // make the save write, and publishing copy, outside the two data folders.
+// A name that reaches a device (NamesDevice, "COM1.bmp") is no file inside
+// either.
 bool IsNameInsideFolder(std::string_view nameSjis);
 
 // The table's folder, '\' and its bitmap name; nothing when the name would

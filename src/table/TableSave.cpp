@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "table/FileNames.h"
 #include "table/HostStep.h"
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
@@ -10,6 +11,7 @@
 namespace {
 
 std::optional<UnsavableReason> FindUnsavable(const CPanelTable& table) {
+  if (NamesDevice(table.BitmapName())) return UnsavableReason::BitmapNameIsDevice;
   if (!IsNameInsideFolder(table.BitmapName())) return UnsavableReason::BitmapNameOutsideFolder;
   switch (FindEncodeProblem(table)) {
     case TableEncodeProblem::None: return std::nullopt;
@@ -26,6 +28,7 @@ class PublishTarget : public IPublishTarget {
   const std::string& WorkFolder() const override { return work_; }
   const std::string& HostFolder() const override { return host_; }
   bool FileExists(const std::string& pathSjis) const override { return env_.FileExists(pathSjis); }
+  bool SameFile(std::string_view aSjis, std::string_view bSjis) const override { return env_.SameFile(aSjis, bSjis); }
 
  private:
   const std::string& work_;

@@ -19,10 +19,12 @@ enum class UnsavableReason {
   BitmapNameOutsideFolder,  // the bitmap name would leave the folder (see IsNameInsideFolder)
   TooManyExternalPrograms,  // see TableEncodeProblem
   InfraredKeyClash,
+  BitmapNameIsDevice,       // the bitmap name reaches a device such as COM1 (see NamesDevice)
 };
 
-// What the save needs from the platform besides the file primitives.
-class ISaveEnvironment : public IFolderFiles {
+// What the save needs from the platform besides the file primitives. Names are
+// compared as in the work folder.
+class ISaveEnvironment : public IFolderFiles, public IFileNames {
  public:
   // Folder paths without a trailing separator; nothing when unavailable (the
   // platform has said why).

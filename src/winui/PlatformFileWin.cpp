@@ -9,24 +9,11 @@
 #include "table/PlatformFile.h"
 #include "winui/SafeFile.h"
 
-namespace {
-std::wstring Widen(const std::string& sjis) {
-  if (sjis.empty()) return {};
-  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data(), static_cast<int>(sjis.size()), out.data(), n);
-  return out;
-}
-}  // namespace
-
 std::FILE* OpenFileSjis(const std::string& pathSjis, const char* mode) {
-  // A NUL inside would silently name a different, shorter path.
-  if (pathSjis.find('\0') != std::string::npos) return nullptr;
-  const std::wstring path = Widen(pathSjis);
-  if (path.empty()) return nullptr;
+  const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
+  if (!path) return nullptr;
   const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(path.c_str(), wideMode.c_str());
+  return _wfopen(path->c_str(), wideMode.c_str());
 }
 
 bool WriteFileReplacingSjis(const std::string& pathSjis, std::string_view bytes) {

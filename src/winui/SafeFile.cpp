@@ -88,17 +88,6 @@ std::wstring WriteAll(const std::wstring& path, const void* data, std::size_t si
 
 }  // namespace
 
-std::optional<std::wstring> SjisPathToWide(std::string_view pathSjis) {
-  if (pathSjis.empty()) return std::nullopt;
-  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pathSjis.data(), static_cast<int>(pathSjis.size()),
-                                    nullptr, 0);
-  if (n <= 0) return std::nullopt;
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pathSjis.data(), static_cast<int>(pathSjis.size()), out.data(), n);
-  if (out.find(L'\0') != std::wstring::npos) return std::nullopt;
-  return out;
-}
-
 std::wstring SystemErrorText(DWORD code) {
   wchar_t* buffer = nullptr;
   const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |

@@ -13,11 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace winui {
+#include "winui/PathNames.h"
 
-// Shift-JIS path to UTF-16; nothing when the bytes are not valid Shift-JIS,
-// so that no file is ever opened under a mangled name.
-std::optional<std::wstring> SjisPathToWide(std::string_view pathSjis);
+namespace winui {
 
 // The system's text for an error code, without its trailing line end.
 std::wstring SystemErrorText(DWORD code);

@@ -6,15 +6,21 @@ namespace winui {
 
 namespace {
 constexpr UINT kShiftJis = 932;
-}
 
-std::wstring SjisToWide(std::string_view sjis) {
-  if (sjis.empty()) return {};
-  const int n = MultiByteToWideChar(kShiftJis, 0, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
+std::optional<std::wstring> Widen(std::string_view sjis, DWORD flags) {
+  if (sjis.empty()) return std::wstring();
+  const int n = MultiByteToWideChar(kShiftJis, flags, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
+  if (n <= 0) return std::nullopt;
   std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(kShiftJis, 0, sjis.data(), static_cast<int>(sjis.size()), out.data(), n);
+  MultiByteToWideChar(kShiftJis, flags, sjis.data(), static_cast<int>(sjis.size()), out.data(), n);
   return out;
 }
+
+}  // namespace
+
+std::wstring SjisToWide(std::string_view sjis) { return Widen(sjis, 0).value_or(std::wstring()); }
+
+std::optional<std::wstring> SjisToWideStrict(std::string_view sjis) { return Widen(sjis, MB_ERR_INVALID_CHARS); }
 
 std::optional<std::string> WideToSjis(std::wstring_view wide) {
   if (wide.empty()) return std::string();

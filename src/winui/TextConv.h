@@ -8,6 +8,8 @@
 namespace winui {
 
 std::wstring SjisToWide(std::string_view sjis);
+// Empty optional when the bytes are not valid Shift-JIS.
+std::optional<std::wstring> SjisToWideStrict(std::string_view sjis);
 
 // Empty optional when some character has no code page 932 form: a path or text
 // that would otherwise be silently mangled into '?'.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "bitmap/BitmapFile.h"
+#include "bitmap/BitmapTexts.h"
 #include "bitmap/DibChecks.h"
 
 using Bytes = std::vector<std::uint8_t>;
@@ -43,4 +46,19 @@ TEST(ColourTable, IndicesPastTheStoredColoursAreBlack) {
   Bytes expected = {1, 2, 3, 0, 4, 5, 6, 0};
   expected.resize(16 * 4, 0);
   EXPECT_EQ(bmp::FullColourTable(Bytes{1, 2, 3, 4, 5, 6}, 3, 4), expected);
+}
+
+TEST(BitmapFile, AColourMaskWithoutBitsIsRefusedByTheCheck) {
+  // 16 bits, 1 x 1, bit fields 5-6-5: file header, info header, three masks, one padded pixel.
+  Bytes file = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 66, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 16, 0,
+                3, 0, 0, 0};
+  file.resize(54, 0);
+  file.insert(file.end(), {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0, 0xFF, 0xFF, 0, 0});
+  bmp::DibData dib;
+  EXPECT_EQ(bmp::ParseBitmapFile(file, dib), "");
+  for (size_t mask : {54, 58, 62}) {
+    Bytes zero = file;
+    std::fill_n(zero.begin() + static_cast<std::ptrdiff_t>(mask), 4, 0);
+    EXPECT_EQ(bmp::ParseBitmapFile(zero, dib), bmp::text::kUnsupported) << mask;
+  }
 }

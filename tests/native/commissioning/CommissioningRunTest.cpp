@@ -24,7 +24,7 @@ TEST(CommissioningRun, OneStepPerCommandInCellOrder) {
   EXPECT_EQ(steps[2].action, StepAction::CheckPanelTable);
   EXPECT_EQ(steps[2].fileName, "機器操作B.tbl");
   EXPECT_EQ(steps[3].action, StepAction::CheckProgram);
-  EXPECT_EQ(steps[3].fileName, "C:\\Program Files\\メモ帳.exe");
+  EXPECT_EQ(steps[3].commandLine, table.Cell(5).GetCommandText());
   EXPECT_EQ(steps[4].action, StepAction::NoteOnly);
 
   // A toggled relay is toggled back after the answer, so the run leaves it as it found it.
@@ -51,11 +51,4 @@ TEST(CommissioningRun, HoldsAndFlagsFollowTheHostProgram) {
   EXPECT_TRUE(steps[1].holdUntilStopped);
   EXPECT_EQ(steps[2].action, StepAction::NoteOnly);
   EXPECT_TRUE(steps[2].bytesBefore.empty());
-}
-
-TEST(CommissioningRun, ProgramOfACommandLine) {
-  EXPECT_EQ(ProgramOfCommandLine("notepad.exe memo.txt"), "notepad.exe");
-  EXPECT_EQ(ProgramOfCommandLine("  \"C:\\a b\\ソフト.exe\" x"), "C:\\a b\\ソフト.exe");
-  EXPECT_EQ(ProgramOfCommandLine("\"C:\\unclosed"), "C:\\unclosed");
-  EXPECT_EQ(ProgramOfCommandLine("   "), "");
 }

@@ -58,6 +58,7 @@ TEST(CommissioningSheet, FileNameAndEncodings) {
   const DateTime when{2026, 12, 8, 2, 5, 9};
   EXPECT_EQ(SheetFileName("機器操作A.tbl", when), "機器操作A_動作確認_20261208_020509.html");
   EXPECT_EQ(SheetFileName("機器操作A.tbl", when, 2), "機器操作A_動作確認_20261208_020509_2.html");
+  EXPECT_EQ(SheetFileName("機器操作A.TBL", when), "機器操作A_動作確認_20261208_020509.html");
   const std::uint8_t man[] = {'M', 'a', 'n'};
   EXPECT_EQ(Base64(man), "TWFu");
   EXPECT_EQ(Base64(std::span(man, 2)), "TWE=");

@@ -4,10 +4,13 @@
 
 #include <utility>
 
+#include "../FoldingFileNames.h"
 #include "table/PublishHistory.h"
 #include "table/TableFileReader.h"
 
 namespace {
+
+const FoldingFileNames kNames;
 
 struct Yes : IAskUser {
   bool AskYesNo(const std::string&, const std::string&) override { return true; }
@@ -23,7 +26,7 @@ const std::string kSource =
     "<END>\r\n\r\n<外部コマンド>\r\n9=notepad.exe\r\n<END>\r\n<other>\r\nkept\r\n";
 
 TEST(ManagePanels, DuplicateNamesItsOwnBitmapAndKeepsEverythingElse) {
-  const std::optional<DuplicatePlan> plan = PlanDuplicate(kSource, 'C');
+  const std::optional<DuplicatePlan> plan = PlanDuplicate(kSource, 'C', kNames);
   ASSERT_TRUE(plan);
   EXPECT_EQ(plan->bitmapFrom, "sub\\panel.bmp");
   EXPECT_EQ(plan->bitmapTo, "機器操作C.bmp");
@@ -45,10 +48,10 @@ TEST(ManagePanels, DuplicateNamesItsOwnBitmapAndKeepsEverythingElse) {
   EXPECT_EQ(copy.Cell(1).GetText(0), "電源\t  12.50,   3.00,A0FF");
 
   // A table already naming the duplicate's bitmap shares it instead of copying it onto itself.
-  EXPECT_FALSE(PlanDuplicate("機器操作c.BMP\r\n1,1,1,1\r\n    \r\n", 'C')->copyBitmap);
-  EXPECT_FALSE(PlanDuplicate("..\\x.bmp\r\n1,1,1,1\r\n", 'C'));
-  EXPECT_FALSE(PlanDuplicate("no line end", 'C'));
-  EXPECT_FALSE(PlanDuplicate("\r\n1,1,1,1\r\n", 'C'));
+  EXPECT_FALSE(PlanDuplicate("機器操作c.BMP.\r\n1,1,1,1\r\n    \r\n", 'C', kNames)->copyBitmap);
+  EXPECT_FALSE(PlanDuplicate("..\\x.bmp\r\n1,1,1,1\r\n", 'C', kNames));
+  EXPECT_FALSE(PlanDuplicate("no line end", 'C', kNames));
+  EXPECT_FALSE(PlanDuplicate("\r\n1,1,1,1\r\n", 'C', kNames));
 }
 
 TEST(ManagePanels, DeleteKeepsASharedBitmapAndNamesTheTablesSwitchingHere) {
@@ -57,37 +60,30 @@ TEST(ManagePanels, DeleteKeepsASharedBitmapAndNamesTheTablesSwitchingHere) {
   EXPECT_EQ(source.switchesTo, (std::vector<char>{'B', 'b'}));
   const std::vector<FolderTable> folder = {
       source,
-      DescribeTable("機器操作B.tbl", "SUB\\Panel.bmp\r\n1,1,1,1\r\nGA  \r\n"),
+      DescribeTable("機器操作B.tbl", "SUB\\Panel.bmp \r\n1,1,1,1\r\nGA  \r\n"),
       DescribeTable("機器操作C.tbl", "c.bmp\r\n1,1,2,1\r\nGA  GB  \r\n"),
       DescribeTable("機器操作D.tbl", "d.bmp\r\ndamaged"),
   };
-  DeletePlan plan = PlanDelete(folder, "機器操作A.tbl");
+  DeletePlan plan = PlanDelete(folder, "機器操作A.tbl", kNames);
   EXPECT_EQ(plan.bitmapName, "sub\\panel.bmp");
   EXPECT_FALSE(plan.removeBitmap);
   EXPECT_EQ(plan.bitmapUsers, std::vector<std::string>{"機器操作B.tbl"});
   EXPECT_EQ(plan.switchingHere, (std::vector<std::string>{"機器操作B.tbl", "機器操作C.tbl"}));
 
   // B is switched to by A (as B and as b: one file to the system) and by C.
-  plan = PlanDelete(folder, "機器操作B.tbl");
+  plan = PlanDelete(folder, "機器操作B.tbl", kNames);
   EXPECT_FALSE(plan.removeBitmap);
   EXPECT_EQ(plan.switchingHere, (std::vector<std::string>{"機器操作A.tbl", "機器操作C.tbl"}));
 
-  plan = PlanDelete(folder, "機器操作D.tbl");
+  plan = PlanDelete(folder, "機器操作D.tbl", kNames);
   EXPECT_TRUE(plan.removeBitmap);
   EXPECT_EQ(plan.bitmapName, "d.bmp");
   EXPECT_TRUE(plan.switchingHere.empty());
 
   // A bitmap outside the folder, or none, is never removed.
-  plan = PlanDelete({DescribeTable("機器操作E.tbl", "..\\e.bmp\r\n")}, "機器操作E.tbl");
+  plan = PlanDelete({DescribeTable("機器操作E.tbl", "..\\e.bmp\r\n")}, "機器操作E.tbl", kNames);
   EXPECT_FALSE(plan.removeBitmap);
   EXPECT_EQ(plan.bitmapName, "");
-}
-
-TEST(ManagePanels, FileNamesCompareAsTheSystemDoes) {
-  EXPECT_TRUE(SameFileName("Sub\\A.bmp", "sub\\a.BMP"));
-  EXPECT_TRUE(SameFileName("\x82\x60.bmp", "\x82\x81.bmp"));     // full-width Ａ and ａ
-  EXPECT_FALSE(SameFileName("\x83\x41.bmp", "\x83\x61.bmp"));    // ア and ャ: trail bytes are not letters
-  EXPECT_FALSE(SameFileName("a.bmp", "b.bmp"));
 }
 
 TEST(PublishHistory, EntriesReadAsDateAndTime) {

@@ -29,6 +29,7 @@ TEST(NewPanel, RefusesWhatCouldNotBeOpenedOrReadByTheHost) {
   EXPECT_EQ(CheckNewPanel("a.bmp", 20, 20, 1000, 1000), NewPanelRefusal::TooLarge);  // pixels in all
   EXPECT_EQ(CheckNewPanel(std::string(95, 'a') + ".bmp", 1, 1, 10, 10), NewPanelRefusal::BitmapNameTooLong);
   EXPECT_EQ(CheckNewPanel("..\\a.bmp", 1, 1, 10, 10), NewPanelRefusal::BitmapNameNotInside);
+  EXPECT_EQ(CheckNewPanel("nul.bmp", 1, 1, 10, 10), NewPanelRefusal::BitmapNameIsDevice);
   // A table's name, as the file system takes it: any case, trailing dots and blanks dropped.
   for (const char* table : {"\x8b\x40\x8a\xed\x91\x80\x8d\xec" "B.TbL", "a.tbl. .", ".tbl"}) {
     EXPECT_EQ(CheckNewPanel(table, 1, 1, 10, 10), NewPanelRefusal::BitmapNameIsTable) << table;

@@ -1,9 +1,8 @@
 #pragma once
 // Files in memory behind the core's file primitives, with failures and a
 // kill injected: `failAt` names target paths (or whole steps, "move a > b")
-// whose write, copy, move, removal or folder fails; after `killAfter` changing steps every further one throws
-// Killed, as if the process had ended there.
-#include <algorithm>
+// that fail; after `killAfter` changing steps the next one throws Killed, as
+// if the process had ended there.
 #include <map>
 #include <optional>
 #include <set>
@@ -24,72 +23,40 @@ struct FakeFolderFiles : Interface {
   int killAfter = -1;
 
   std::optional<std::string> ReadWholeFile(const std::string& path) override {
-    const auto found = files.find(path);
-    if (found == files.end()) return std::nullopt;
-    return found->second;
+    return files.count(path) ? std::optional(files.at(path)) : std::nullopt;
   }
   bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
-    if (!Step("write " + path, path)) return false;
-    files[path] = bytes;
-    return true;
+    return Step("write " + path, path) && (files[path] = bytes, true);
   }
   bool CopyReplacing(const std::string& from, const std::string& to) override {
-    if (!files.count(from) || !Step("copy " + from + " > " + to, to)) return false;
-    files[to] = files.at(from);
-    return true;
+    return files.count(from) && Step("copy " + from + " > " + to, to) && (files[to] = files.at(from), true);
   }
+  // A file, or a folder with everything under it.
   bool MoveReplacing(const std::string& from, const std::string& to) override {
-    if (!Step("move " + from + " > " + to, to)) return false;
-    if (files.count(from)) {
-      files[to] = files.at(from);
-      files.erase(from);
-      return true;
+    if (!Step("move " + from + " > " + to, to) || !(files.count(from) || folders.erase(from))) return false;
+    for (const std::string& path : Under(from)) {
+      files[to + path.substr(from.size())] = files.at(path);
+      files.erase(path);
     }
-    if (!folders.count(from) || folders.count(to)) return false;
-    std::map<std::string, std::string> moved;
-    for (auto it = files.begin(); it != files.end();) {
-      if (it->first.rfind(from + "\\", 0) == 0) {
-        moved[to + it->first.substr(from.size())] = it->second;
-        it = files.erase(it);
-      } else {
-        ++it;
-      }
-    }
-    files.merge(moved);
-    folders.erase(from);
-    folders.insert(to);
+    if (!files.count(to)) folders.insert(to);
     return true;
   }
-  bool MakeFolder(const std::string& path) override {
-    if (!Step("make " + path, path)) return false;
-    folders.insert(path);
-    return true;
-  }
+  bool MakeFolder(const std::string& path) override { return Step("make " + path, path) && (folders.insert(path), true); }
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
   std::vector<std::string> FolderNames(const std::string& folder) override {
     std::set<std::string> names;
-    const auto add = [&](const std::string& path) {
-      if (path.rfind(folder + "\\", 0) != 0) return;
-      const std::string rest = path.substr(folder.size() + 1);
-      names.insert(rest.substr(0, rest.find('\\')));
-    };
-    for (const auto& file : files) add(file.first);
-    for (const std::string& path : folders) add(path);
+    for (const std::string& path : Under(folder, true)) {
+      if (path != folder) names.insert(path.substr(folder.size() + 1, path.find('\\', folder.size() + 1) - folder.size() - 1));
+    }
     return {names.begin(), names.end()};
   }
   bool RemoveFile(const std::string& path) override {
-    if (!files.count(path)) return true;
-    if (!Step("remove " + path, path)) return false;
-    files.erase(path);
-    return true;
+    return !files.count(path) || (Step("remove " + path, path) && files.erase(path));
   }
   void RemoveTree(const std::string& path) override {
-    const bool there = folders.count(path) || std::any_of(files.begin(), files.end(), [&](const auto& file) {
-      return file.first == path || file.first.rfind(path + "\\", 0) == 0;
-    });
-    if (!there || !Step("remove " + path, path)) return;
-    std::erase_if(files, [&](const auto& file) { return file.first == path || file.first.rfind(path + "\\", 0) == 0; });
-    std::erase_if(folders, [&](const std::string& f) { return f == path || f.rfind(path + "\\", 0) == 0; });
+    const std::vector<std::string> doomed = Under(path, true);
+    if (doomed.empty() || !Step("remove " + path, path)) return;
+    for (const std::string& p : doomed) files.erase(p), folders.erase(p);
   }
   std::string Timestamp() override { return now; }
 
@@ -103,6 +70,16 @@ struct FakeFolderFiles : Interface {
   }
 
  private:
+  // The files (and with `withFolders` the folders) at or under `path`.
+  std::vector<std::string> Under(const std::string& path, bool withFolders = false) const {
+    std::vector<std::string> found;
+    const auto add = [&](const std::string& p) {
+      if (p == path || p.rfind(path + "\\", 0) == 0) found.push_back(p);
+    };
+    for (const auto& file : files) add(file.first);
+    if (withFolders) for (const std::string& folder : folders) add(folder);
+    return found;
+  }
   bool Step(const std::string& step, const std::string& target) {
     if (killAfter == 0) throw Killed{};
     if (killAfter > 0) --killAfter;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeFolderFiles.h"
-#include "table/PanelCheckTexts.h"
+#include "table/PanelNames.h"
 
 namespace {
 
@@ -12,6 +12,7 @@ struct FakePanelFiles : FakeFolderFiles<IPanelFilesEnvironment> {
   bool ConfirmReplaceBitmap(const std::string&) override { return true; }
   std::vector<std::string> TableFileNames(const std::string&) override { return {}; }
   bool ConfirmDelete(const DeleteQuestion&) override { return true; }
+  bool SameFile(std::string_view a, std::string_view b) const override { return a == b; }
   void Report(PanelFileProblem problem, const std::string& path, const std::string&) override {
     steps.push_back("report " + std::to_string(int(problem)) + " " + path);
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../FoldingFileNames.h"
 #include "table/PanelCheck.h"
 #include "table/PublishHistory.h"
 
@@ -17,6 +18,7 @@ struct Target : IPublishTarget {
   const std::string& WorkFolder() const override { return work; }
   const std::string& HostFolder() const override { return host; }
   bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
+  bool SameFile(std::string_view a, std::string_view b) const override { return FoldingFileNames().SameFile(a, b); }
 };
 
 const std::string kCode = "on\t   38.00,  562.00,00FF";
@@ -58,7 +60,7 @@ TEST(PanelCheck, EachProblemIsFoundNamingTheCellAndWhatToDo) {
              "そのパネルを作って公開するか、切替先を直してください。"}},
       {[](CPanelTable& t) { t.Cell(1).ReplaceCode(MakeCellCode("GD  ")); },
        {b2 + "切替先のパネル「機器操作D.tbl」はまだクロヴァンに公開されていません。そのパネルも公開してください。"}},
-      {[](CPanelTable& t) { t.Cell(1).ReplaceCode(MakeCellCode("GA  ")); }, {}},  // itself, published now
+      {[](CPanelTable& t) { t.Cell(1).ReplaceCode(MakeCellCode("Ga  ")); }, {}},  // itself, published now
       {[](CPanelTable& t) { t.Cell(2).ClearTexts(); },
        {b3 + "リモコンコードが登録されていません。リモコンを学習させるか、ボタンを「なし」にしてください。"}},
       {[](CPanelTable& t) { t.Cell(2).AddText("off\t   38.00,     inf,00FF"); },
@@ -66,15 +68,18 @@ TEST(PanelCheck, EachProblemIsFoundNamingTheCellAndWhatToDo) {
       {[](CPanelTable& t) { t.Cell(2).AddText("long\t   38.00,  562.00," + std::string(3970, 'A')); },
        {b3 + "2番目のリモコンコードが長い（3993バイト）ため、クロヴァンが途中で切ってしまうかもしれません。"
              "クロヴァンで動くか確かめてください。"}},
-      {[](CPanelTable& t) { t.Cell(2).AddText("'" + std::string(3991, 'm')); },
-       {b3 + "メモが長すぎます（3991バイト、クロヴァンが読めるのは3990バイトまで）。短くしてください。"}},
+      {[](CPanelTable& t) { t.Cell(2).AddText("'" + std::string(3992, 'm')); },
+       {b3 + "メモが長すぎます（3992バイト、クロヴァンが読めるのは3991バイトまで）。短くしてください。"}},
       {[](CPanelTable& t) { t.Cell(4).SetCommandText("  "); },
        {b5 + "実行するプログラムが登録されていません。プログラムを登録するか、ボタンを「なし」にしてください。"}},
       {[](CPanelTable& t) { t.Cell(4).SetCommandText("C:\\gone\\b.exe /x"); },
        {b5 + "プログラム「C:\\gone\\b.exe」が見つかりません。プログラムの場所を確かめてください。"}},
       {[](CPanelTable& t) { t.Cell(4).SetCommandText("C:\\Program Files\\b.exe /x"); }, {}},  // as the system tries it
-      {[](CPanelTable& t) { t.Cell(4).SetCommandText("notepad.exe " + std::string(985, 'x')); },
-       {b5 + "コマンドが長すぎます（997バイト、クロヴァンが読めるのは996バイトまで）。短くしてください。"}},
+      {[](CPanelTable& t) { t.Cell(4).SetCommandText("notepad.exe " + std::string(986, 'x')); },
+       {b5 + "コマンドが長すぎます（998バイト、クロヴァンが読めるのは997バイトまで）。短くしてください。"}},
+      {[](CPanelTable& t) { t.Cell(4).SetCommandText("C:\\" + std::string(100000, ' ')); },
+       {b5 + "プログラム「C:\\」が見つかりません。プログラムの場所を確かめてください。",
+        b5 + "コマンドが長すぎます（100003バイト、クロヴァンが読めるのは997バイトまで）。短くしてください。"}},
       {[](CPanelTable& t) { t.SetBitmapName(std::string(95, 'p') + ".bmp"); },
        {"ビットマップファイル名が長すぎます（99バイト、クロヴァンが読めるのは98バイトまで）。短い名前にしてください。"}},
   };

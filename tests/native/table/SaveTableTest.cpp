@@ -28,6 +28,7 @@ struct FakeEnvironment : FakeFolderFiles<ISaveEnvironment> {
     return host;
   }
   bool SavePicture(const std::string& path) override { return WriteWholeFile(path, "BM"); }
+  bool SameFile(std::string_view a, std::string_view b) const override { return a == b; }
   PictureSize PanelPictureSize() override { return {20, 10}; }
   bool PublishDespite(const std::vector<PanelFinding>&) override { return true; }
   void ReportUnsavable(UnsavableReason reason) override { steps.push_back("unsavable " + std::to_string(int(reason))); }
@@ -131,13 +132,13 @@ TEST(SaveTable, NoWorkFolderOrUnencodableTableWritesNothing) {
     EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
     EXPECT_EQ(env.steps, std::vector<std::string>{"unsavable 2"});
   }
-  {
+  for (const auto& [name, reason] : {std::pair("..\\evil.bmp", "unsavable 0"), std::pair("sub\\COM1 .bmp", "unsavable 3")}) {
     CPanelTable t = Table();
-    t.SetBitmapName("..\\evil.bmp");
+    t.SetBitmapName(name);
     FakeEnvironment env;
     ScriptedAsk ask(true);
     EXPECT_EQ(SaveTable(t, env, ask), SaveResult::NotSaved);
-    EXPECT_EQ(env.steps, std::vector<std::string>{"unsavable 0"});
+    EXPECT_EQ(env.steps, std::vector<std::string>{reason});
   }
 }
 

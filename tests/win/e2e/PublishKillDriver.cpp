@@ -15,7 +15,7 @@
 #include "table/CommandCode.h"
 #include "table/FolderFiles.h"
 #include "table/HostStep.h"
-#include "table/PanelCheckTexts.h"
+#include "table/PanelNames.h"
 #include "table/PublishHistory.h"
 #include "table/TableFileReader.h"
 #include "winui/FolderTree.h"

@@ -16,7 +16,6 @@
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
 #include "table/TableFileWriter.h"
-#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/Form.h"
 #include "winui/MessagePump.h"
@@ -55,12 +54,6 @@ class MainTabs : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(main_.CreateForm({[this](HWND) { return work_.Sjis(); }, [this](HWND) { return kurovan_.Sjis(); }}));
     main_.SetDataModule(options_);
-    // What the window does once it is first on the screen: the 既存ファイル page.
-    // Its focus goes to that page's list, which leaves nothing to check behind.
-    winui::SelectTab(main_.PageControl1, 1);
-    SendMessageW(main_.Handle(), winui::kMsgFocusFirstField, 0, 0);
-    winui::SelectTab(main_.PageControl1, 0);
-    SetFocus(nullptr);
   }
   // Creation points the DLL search at the device software's folder.
   void TearDown() override { SetDllDirectoryW(nullptr); }

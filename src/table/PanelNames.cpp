@@ -1,0 +1,9 @@
+#include "table/PanelNames.h"
+
+std::string TableFileName(char identifier) { return kTableFilePrefix + std::string(1, identifier) + ".tbl"; }
+
+std::string DefaultBitmapName(char identifier) { return kTableFilePrefix + std::string(1, identifier) + ".bmp"; }
+
+std::string TablePathIn(std::string_view folderSjis, char identifier) {
+  return std::string(folderSjis) + "\\" + TableFileName(identifier);
+}
