@@ -258,14 +258,18 @@ TEST_F(MainTabs, TheQuestionNamesTheBitmapAndItsTablesAndAKeptOneMustFit) {
 }
 
 TEST_F(MainTabs, AnEmptyIdentifierIsToldOnlyWhenLeftForAnotherFieldOfTheTab) {
+  BoxRecorder boxes;  // showing also starts the device library, which may miss and say so
   ShowWindow(main_.Handle(), SW_SHOW);
-  BoxRecorder boxes;
+  winui::PumpUntil([&] { return GetFocus() == main_.NewPanel.FileName; }, 5000);
+  const auto atStart = static_cast<std::ptrdiff_t>(boxes.boxes.size());
   for (HWND next : {main_.ExistingFiles.FileListBox, main_.NewPanel.YokoSuu}) {  // the other tab first: no trap
     SetFocus(main_.NewPanel.FileName);
     SetFocus(next);
   }
   EXPECT_EQ(GetFocus(), main_.NewPanel.FileName);
-  EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{L"警告|識別子が未入力"});
+  const std::vector<std::wstring> lines = boxes.Lines();
+  EXPECT_EQ(std::vector<std::wstring>(lines.begin() + atStart, lines.end()),
+            std::vector<std::wstring>{L"警告|識別子が未入力"});
 }
 
 TEST_F(MainTabs, DuplicateCopiesTableAndBitmapOrNothing) {
