@@ -117,7 +117,7 @@ void ExistingFilesTab::OpenButtonClick() {
   if (name.empty() || workFolder_.empty()) return;
   // By the selected name itself, not by the byte before ".tbl": that byte of
   // a double-byte identifier would name another table.
-  OpenTableFile(owner_, workFolder_ + "\\" + name);
+  OpenTableFile(owner_, DataModuleOf(options_), workFolder_ + "\\" + name);
   // The picture may have been stamped on and saved meanwhile.
   FileListBoxChange();
 }
@@ -173,7 +173,7 @@ void ExistingFilesTab::RestoreButtonClick() {
                        L"", winui::MsgButtons::Ok);
     return;
   }
-  TRestoreVersionFm form(std::move(versions));
+  winui::Owned<TRestoreVersionFm> form(std::move(versions));
   if (!form.CreateForm(owner_) || winui::ShowModal(form, owner_) != winui::ModalResult::Ok) return;
   if (RestorePublishedVersion(owner_, form.Chosen(), folders_)) {
     winui::ShowMessage(owner_, L"クロヴァンに戻しました。", L"", winui::MsgButtons::Ok);

@@ -9,6 +9,8 @@
 #include "data/PanelFiles.h"
 #include "winui/Picture.h"
 
+class TOptionMdl;
+
 class ExistingFilesTab {
  public:
   enum ControlId : int {
@@ -28,6 +30,8 @@ class ExistingFilesTab {
               std::function<std::string(HWND)> hostFolder = DocumentsPanelFolders().hostPanel);
   // Routed here by the main window; false when the control is not this tab's.
   bool OnCommand(int id, int code);
+  // Before a table is opened: the data module the edit window works with.
+  void SetDataModule(TOptionMdl& options) { options_ = &options; }
 
   // Re-reads the list (the tab shown, リスト更新), keeping the selection when it is still there.
   void TabSheet2Show() { ReadFileList(); }
@@ -58,6 +62,7 @@ class ExistingFilesTab {
   std::string SelectedName() const;
 
   HWND owner_ = nullptr;
+  TOptionMdl* options_ = nullptr;
   std::string workFolder_;
   PanelFolders folders_;
   winui::Picture previewPicture_;

@@ -1,6 +1,5 @@
 #include "app/MainPanelFm.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "data/DataFolders.h"
@@ -34,22 +33,20 @@ constexpr wchar_t kLockCaption[] = L"設定ロック";
 constexpr wchar_t kInstallError[] = L"ソラミトのインストールエラーです。";
 constexpr wchar_t kInitError[] = L"ソラミトの初期化エラーです。";
 
-TOptionMdl& DataModule() {
-  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
-  return *OptionMdl;
-}
 
 }  // namespace
 
-bool TMainPanelFm::CreateForm() {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = kCaption;
-  formSpec.clientWidth = 598;
-  formSpec.clientHeight = 467;
-  formSpec.left = 0;
-  formSpec.top = 0;
+bool TMainPanelFm::CreateForm(PanelFolders folders) {
+  folders_ = std::move(folders);
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, kCaption, 598, 467, nullptr);
+  formSpec.placement = winui::FormPlacement::AtPosition;  // the top-left corner
   return Create(formSpec);
+}
+
+void TMainPanelFm::SetDataModule(TOptionMdl& options) {
+  options_ = &options;
+  NewPanel.SetDataModule(options);
+  ExistingFiles.SetDataModule(options);
 }
 
 void TMainPanelFm::OnCreate() {
@@ -73,9 +70,8 @@ void TMainPanelFm::CreateControls() {
 
   OptionGroup = winui::CreateGroupBox(form, kOptionGroup, L"設定", Rect{36, 351, 261, 78}, font);
   Label7 = winui::CreateLabel(OptionGroup, L"ヤマセロリレーポート", 11, 21, font);
-  relayPortFont_ = winui::Font::Pixels(L"Tahoma", 19);
-  RelayPortEd = winui::CreateEdit(OptionGroup, kRelayPortEd, L"", Rect{136, 8, 25, 31}, relayPortFont_.Handle(), 1,
-                                  winui::ImeMode::Off);
+  RelayPortEd = winui::CreateEdit(OptionGroup, kRelayPortEd, L"", Rect{136, 8, 25, 31},
+                                  winui::SharedFont(L"Tahoma", 19), 1, winui::ImeMode::Off);
   winui::SetKeyPressHandler(RelayPortEd, [this](HWND control, wchar_t& key) { DigitKeyFilter(control, key); });
   EnableWindow(OptionGroup, FALSE);
 
@@ -87,16 +83,16 @@ void TMainPanelFm::CreateControls() {
 
 void TMainPanelFm::SetUpWorkFolder() {
   // The folder paths need nothing of the data module, which does not exist yet.
-  workFolder_ = WorkFolderPath(Handle());
+  workFolder_ = folders_.work(Handle());
   // One level only; an existing folder is the usual case, and a folder that
   // cannot be made is reported by whatever later needs it.
   if (!workFolder_.empty()) CreateDirectoryW(winui::SjisToWide(workFolder_).c_str(), nullptr);
   NewPanel.Create(TabSheet1, FontHandle(), Handle(), workFolder_);
-  ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_);
+  ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_, folders_.hostPanel);
 }
 
 void TMainPanelFm::OpenTable(char identifier) {
-  if (!workFolder_.empty()) OpenTableFile(Handle(), TablePathIn(workFolder_, identifier));
+  if (!workFolder_.empty()) OpenTableFile(Handle(), DataModuleOf(options_), TablePathIn(workFolder_, identifier));
 }
 
 void TMainPanelFm::FocusFirstFieldOfShownTab() {
@@ -106,7 +102,7 @@ void TMainPanelFm::FocusFirstFieldOfShownTab() {
 void TMainPanelFm::OnShow() {
   // Activation, which comes after showing, would take the focus back.
   PostMessageW(Handle(), winui::kMsgFocusFirstField, 0, 0);
-  TOptionMdl& options = DataModule();
+  TOptionMdl& options = DataModuleOf(options_);
   options.RelayPort = relay_port::Read();
   winui::SetText(RelayPortEd, std::to_wstring(options.RelayPort));
   const int result = options.InitIrDevice();
@@ -118,7 +114,7 @@ void TMainPanelFm::OnShow() {
 }
 
 void TMainPanelFm::OnClose(bool& /*canClose*/) {
-  TOptionMdl& options = DataModule();
+  TOptionMdl& options = DataModuleOf(options_);
   relay_port::Write(options.RelayPort);
   options.CloseIrDevice();
 }
@@ -190,5 +186,5 @@ void TMainPanelFm::DigitKeyFilter(HWND control, wchar_t& key) {
     return;
   }
   winui::SetText(control, std::wstring(1, key));
-  if (control == RelayPortEd) DataModule().RelayPort = key - L'0';
+  if (control == RelayPortEd) DataModuleOf(options_).RelayPort = key - L'0';
 }

@@ -7,18 +7,22 @@
 
 #include "app/ExistingFilesTab.h"
 #include "app/NewPanelTab.h"
-#include "winui/Font.h"
 #include "winui/Form.h"
+
+class TOptionMdl;
 
 class TMainPanelFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TMainPanelFm";
 
-  // Creates the (hidden) window at the top-left corner of the screen.
-  bool CreateForm();
+  // Creates the (hidden) window at the top-left corner of the screen, over
+  // the work and host folders of `folders` (the documents folder's; tests give their own).
+  bool CreateForm(PanelFolders folders = DocumentsPanelFolders());
+  // After creation, before the window is shown: the data module, made after the window.
+  void SetDataModule(TOptionMdl& options);
 
   // Digit filter for one-digit fields: Tab passes, '1'-'9' replaces the
-  // field's text (and sets OptionMdl->RelayPort for RelayPortEd), every other
+  // field's text (and sets the data module's RelayPort for RelayPortEd), every other
   // key is swallowed (key set to 0).
   void DigitKeyFilter(HWND control, wchar_t& key);
 
@@ -55,9 +59,10 @@ class TMainPanelFm : public winui::Form {
   void CancelButtonClick();
   void Button1Click();
 
-  winui::Font relayPortFont_;
   // Asked of the shell once, at creation: a missing documents folder is said once.
   std::string workFolder_;
+  PanelFolders folders_;
+  TOptionMdl* options_ = nullptr;
 };
 
 // The application's main window; null before start-up creates it.

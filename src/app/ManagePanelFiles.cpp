@@ -28,7 +28,7 @@ class PanelFilesEnvironment : public WinFolderFiles<IPanelFilesEnvironment> {
   bool SameFile(std::string_view a, std::string_view b) const override { return names_.SameFile(a, b); }
 
   std::optional<char> AskIdentifier(const std::string& tableName) override {
-    TDuplicatePanelFm form;
+    winui::Owned<TDuplicatePanelFm> form;
     if (!form.CreateForm(owner_, Wide(tableName))) return std::nullopt;
     if (winui::ShowModal(form, owner_) != winui::ModalResult::Ok) return std::nullopt;
     const std::optional<char> identifier = TableIdentifierOf(form.Identifier());

@@ -193,7 +193,7 @@ void NewPanelTab::OK_ButtonClick() {
     winui::ShowWarning(owner_, L"テーブルファイルが作れません\n" + winui::SjisToWide(tablePath) + L"\n" + why);
     return;
   }
-  OpenTableFile(owner_, tablePath);
+  OpenTableFile(owner_, DataModuleOf(options_), tablePath);
   winui::SetText(FileName, L"");
   winui::SetText(BmpFileName, L"");
   autoBitmapName_.clear();

@@ -8,6 +8,8 @@
 
 #include "winui/Picture.h"
 
+class TOptionMdl;
+
 class NewPanelTab {
  public:
   enum ControlId : int {
@@ -25,6 +27,8 @@ class NewPanelTab {
   // `workFolder` is "" when there is none (already reported once): creating then does nothing.
   void Create(HWND page, HFONT font, HWND owner, std::string workFolder);
   bool OnCommand(int id, int code);
+  // Before a table is opened: the data module the edit window works with.
+  void SetDataModule(TOptionMdl& options) { options_ = &options; }
   // The colour of CanChange (red); null for controls that are not this tab's.
   HBRUSH OnCtlColorStatic(HDC dc, HWND control);
 
@@ -56,6 +60,7 @@ class NewPanelTab {
 
   HWND page_ = nullptr;
   HWND owner_ = nullptr;
+  TOptionMdl* options_ = nullptr;
   std::string workFolder_;
   std::wstring autoBitmapName_;  // the last name put in for the identifier
   winui::Picture image_;

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
@@ -17,7 +16,12 @@ std::optional<char> TableIdentifierOf(const std::wstring& typed) {
   return (*sjis)[0];
 }
 
-void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
+TOptionMdl& DataModuleOf(TOptionMdl* options) {
+  if (!options) throw std::logic_error("the data module was not passed in");
+  return *options;
+}
+
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis) {
   if (!winui::FileExistsSjis(tablePathSjis)) {
     winui::ShowWarning(owner, L"指定されたファイルがありません");
     return;
@@ -32,8 +36,7 @@ void OpenTableFile(HWND owner, const std::string& tablePathSjis) {
     winui::ShowMessageSjis(owner, failure, "Error", winui::MsgButtons::Ok);
     return;
   }
-  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
-  TPanelEditFm editor(*OptionMdl);
+  winui::Owned<TPanelEditFm> editor(options);
   if (!editor.CreateForm(owner)) return;
   editor.LoadPanel(table, std::move(picture));
   winui::ShowModal(editor, owner);

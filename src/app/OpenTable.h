@@ -10,4 +10,10 @@
 // The identifier a user typed, when it is one ASCII letter or digit.
 std::optional<char> TableIdentifierOf(const std::wstring& typed);
 
-void OpenTableFile(HWND owner, const std::string& tablePathSjis);
+class TOptionMdl;
+
+// The data module given to a tab or window; a missing one is a fault of the program.
+TOptionMdl& DataModuleOf(TOptionMdl* options);
+
+// The edit window works with `options` (learning, sending, the relay port).
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis);

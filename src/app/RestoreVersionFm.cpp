@@ -3,14 +3,7 @@
 #include "winui/Controls.h"
 
 bool TRestoreVersionFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"以前の版に戻す";
-  formSpec.clientWidth = 460;
-  formSpec.clientHeight = 250;
-  formSpec.placement = winui::FormPlacement::OwnerCenter;
-  formSpec.owner = owner;
-  return Create(formSpec);
+  return Create(winui::DialogSpec(kClassName, L"以前の版に戻す", 460, 250, owner));
 }
 
 void TRestoreVersionFm::OnCreate() {
@@ -23,7 +16,7 @@ void TRestoreVersionFm::OnCreate() {
   SendMessageW(VersionList, LB_SETCURSEL, 0, 0);
   const HWND restore = winui::CreateButton(Handle(), kRestoreButton, L"戻す", {292, 212, 75, 25}, font);
   winui::CreateButton(Handle(), kCancelButton, L"キャンセル", {373, 212, 75, 25}, font);
-  SendMessageW(restore, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  SetDialogButtons(restore, kCancelButton);
   SetFocus(VersionList);
 }
 
@@ -34,8 +27,8 @@ std::string TRestoreVersionFm::Chosen() const {
 }
 
 void TRestoreVersionFm::OnCommand(int id, int code, HWND /*control*/) {
-  const bool chosen = (id == kVersionList && code == LBN_DBLCLK) ||
-                      (code == BN_CLICKED && (id == kRestoreButton || id == IDOK));
+  const int button = ClickedButton(id, code);
+  const bool chosen = (id == kVersionList && code == LBN_DBLCLK) || button == kRestoreButton;
   if (chosen && !Chosen().empty()) SetModalResult(winui::ModalResult::Ok);
-  if (code == BN_CLICKED && (id == kCancelButton || id == IDCANCEL)) SetModalResult(winui::ModalResult::Cancel);
+  if (button == kCancelButton) SetModalResult(winui::ModalResult::Cancel);
 }

@@ -32,12 +32,13 @@ int RunApplication(int showCommand) {
     winui::InitApplication();
 
     // The main window first: its creation handler runs before the data module exists.
-    auto mainForm = std::make_unique<TMainPanelFm>();
+    auto mainForm = std::make_unique<winui::Owned<TMainPanelFm>>();
     ScopedGlobal<TMainPanelFm> mainGlobal(MainPanelFm, mainForm.get());
     if (!mainForm->CreateForm()) return 1;
 
     auto options = std::make_unique<TOptionMdl>();
     ScopedGlobal<TOptionMdl> optionsGlobal(OptionMdl, options.get());
+    mainForm->SetDataModule(*options);
     // Before any panel is listed or published: a kill may have cut a
     // publication off half way.
     TidyDocumentsPanelFolders();

@@ -12,25 +12,17 @@ constexpr int kClientHeight = 196;
 }  // namespace
 
 bool TCommissioningFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"動作確認";
-  formSpec.clientWidth = kClientWidth;
-  formSpec.clientHeight = kClientHeight;
-  formSpec.owner = owner;
-  if (!Form::Create(formSpec)) return false;
+  if (!Form::Create(winui::DialogSpec(kClassName, L"動作確認", kClientWidth, kClientHeight, owner))) return false;
   PlaceBesideOwner(owner);
   return true;
 }
 
 void TCommissioningFm::OnCreate() {
-  font_ = winui::Font::Pixels(L"Tahoma", 11);
-  wordsFont_ = winui::Font::Pixels(L"Tahoma", 16, true);
-  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
-  const HFONT font = font_.Handle();
+  const HFONT font = FontHandle();
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   winui::CreateLabel(Handle(), question_.progress, 12, 10, font);
   winui::CreateControl(Handle(), L"STATIC", question_.words, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_ENDELLIPSIS |
-                       SS_NOPREFIX, 0, {12, 30, 396, 24}, kWordsLabelId, wordsFont_.Handle());
+                       SS_NOPREFIX, 0, {12, 30, 396, 24}, kWordsLabelId, winui::SharedFont(L"Tahoma", 16, true));
   winui::CreateControl(Handle(), L"STATIC", question_.finding, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
                        {12, 60, 396, 30}, kFindingLabelId, font);
   winui::CreateLabel(Handle(), L"動きましたか？", 12, 98, font);

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "commissioning/CommissioningRun.h"
-#include "winui/Font.h"
 #include "winui/Form.h"
 
 class TCommissioningFm : public winui::Form {
@@ -47,8 +46,6 @@ class TCommissioningFm : public winui::Form {
   void PlaceBesideOwner(HWND owner);
 
   Question question_;
-  winui::Font font_;
-  winui::Font wordsFont_;
   HWND noteEdit_ = nullptr;
   HWND focus_ = nullptr;
   commissioning::Outcome answer_ = commissioning::Outcome::NotTried;

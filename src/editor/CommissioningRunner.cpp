@@ -141,7 +141,7 @@ Record RunCommissioningSteps(HWND owner, const CPanelTable& table, Commissioning
     const Step& step = record.Steps()[i];
     if (frameCell) frameCell(step.ordinal);
     record.SetFinding(i, runner.Before(step));
-    TCommissioningFm form(QuestionFor(step, i, count, record.At(i).finding));
+    winui::Owned<TCommissioningFm> form(QuestionFor(step, i, count, record.At(i).finding));
     const bool answered =
         form.CreateForm(owner) && winui::ShowModal(form, owner) == winui::ModalResult::Ok;
     if (answered) record.Answer(i, form.Answer(), NoteToSjis(form.Note()));
@@ -173,14 +173,14 @@ std::string SaveCommissioningSheet(HWND owner, const CPanelTable& table, const R
   return {};
 }
 
-std::string RunCommissioning(HWND owner, const CPanelTable& table, const winui::Picture& picture,
+std::string RunCommissioning(HWND owner, TOptionMdl& options, const CPanelTable& table, const winui::Picture& picture,
                              const FrameCell& frameCell) {
   if (commissioning::PlanSteps(table).empty()) {
     winui::ShowWarning(owner, L"命令のあるボタンがありません。");
     return {};
   }
-  CommissioningDevices devices{OptionMdl->RelayPort, OptionMdl->IrDevice(),
-                               [](HWND o) { return OptionMdl->GetHostPanelFolder(o); }};
+  CommissioningDevices devices{options.RelayPort, options.IrDevice(),
+                               [&options](HWND o) { return options.GetHostPanelFolder(o); }};
   const Record record = RunCommissioningSteps(owner, table, devices, frameCell);
   return SaveCommissioningSheet(owner, table, record, picture, devices.relayPort, Now());
 }

@@ -4,7 +4,7 @@
 // a printable sheet is saved beside the table.
 //
 // Use from the edit window:
-//   std::string sheet = RunCommissioning(Handle(), table, PanelImage, [this](int ordinal) { FrameCell(ordinal); });
+//   std::string sheet = RunCommissioning(Handle(), options, table, PanelImage, [this](int o) { FrameCell(o); });
 //   if (!sheet.empty()) OfferToOpenSheet(Handle(), sheet);
 #include <windows.h>
 
@@ -16,6 +16,8 @@
 #include "devices/win/IrLibrary.h"
 #include "table/PanelTable.h"
 #include "winui/Picture.h"
+
+class TOptionMdl;
 
 // Frames the cell with this ordinal on the panel, before it is tried.
 using FrameCell = std::function<void(int ordinal)>;
@@ -36,9 +38,9 @@ commissioning::Record RunCommissioningSteps(HWND owner, const CPanelTable& table
 std::string SaveCommissioningSheet(HWND owner, const CPanelTable& table, const commissioning::Record& record,
                                    const winui::Picture& picture, int relayPort, const commissioning::DateTime& when);
 
-// The whole run with the data module's devices and folders. A panel without
+// The whole run with the devices and folders of `options`. A panel without
 // any command says so and saves nothing. Returns the sheet's path, or "".
-std::string RunCommissioning(HWND owner, const CPanelTable& table, const winui::Picture& picture,
+std::string RunCommissioning(HWND owner, TOptionMdl& options, const CPanelTable& table, const winui::Picture& picture,
                              const FrameCell& frameCell);
 
 // Asks whether to open the saved sheet and, on Yes, opens it in the browser.

@@ -7,11 +7,6 @@
 
 using namespace edit_command;
 
-TEditCommandFm::~TEditCommandFm() {
-  // The list and its rows go with the dialog's window while every object is whole.
-  Destroy();
-}
-
 void TEditCommandFm::OnCreate() {
   CreateControls();
   // FormCreate: the kinds, none selected.

@@ -38,7 +38,6 @@ class TEditCommandFm : public winui::Form {
 
   // Learning, sending and the relay port come from `options`.
   explicit TEditCommandFm(TOptionMdl& options) : GroupRelay(options), GroupLearned(options) {}
-  ~TEditCommandFm() override;
 
   // Creates the hidden dialog, owned by `owner`.
   bool CreateForm(HWND owner);

@@ -7,14 +7,8 @@
 using namespace edit_command;
 
 bool TEditCommandFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"コマンド登録";
-  formSpec.clientWidth = 581;
-  formSpec.clientHeight = 486;
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"コマンド登録", 581, 486, owner);
   formSpec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  formSpec.owner = owner;
-  formSpec.placement = winui::FormPlacement::OwnerCenter;
   formSpec.fontPixels = 11;
   return Create(formSpec);
 }

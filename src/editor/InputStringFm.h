@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "winui/Font.h"
 #include "winui/Form.h"
 
 class TInputStringFm : public winui::Form {
@@ -24,7 +23,4 @@ class TInputStringFm : public winui::Form {
  protected:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-
- private:
-  winui::Font font_;
 };

@@ -13,7 +13,7 @@ namespace edit_command {
 class LearnedCodesGroup : public OptionGroup, private RemoconListOwner {
  public:
   explicit LearnedCodesGroup(TOptionMdl& options)
-      : OptionGroup(kLearnedIds), RemoconBaseFrame(*this), options_(options) {}
+      : OptionGroup(kLearnedIds), RemoconBaseFrame(*this, options), options_(options) {}
 
   char Kind() const override { return '#'; }
   void Create(HWND form, HFONT font) override;

@@ -42,20 +42,15 @@ RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top
 TPanelEditFm::TPanelEditFm(TOptionMdl& options) : Clipboard(&options.Clipboard()), options_(options) {}
 
 bool TPanelEditFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"パネル編集";
-  formSpec.clientWidth = 200;  // LoadPanel gives the bitmap's size
-  formSpec.clientHeight = kBarHeight;
+  // LoadPanel gives the bitmap's size and the place.
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"パネル編集", 200, kBarHeight, owner);
   formSpec.style = kStyle;
   formSpec.exStyle = kExStyle;
-  formSpec.owner = owner;
   return Create(formSpec);
 }
 
 void TPanelEditFm::OnCreate() {
-  font_ = winui::Font::Pixels(L"Tahoma", 11);
-  HFONT font = font_.Handle();
+  HFONT font = FontHandle();
   Panel1.CreateBar(Handle(), {0, 0, 200, kBarHeight}, kPanel1);
   HWND bar = Panel1.Handle();
   SaveButton = winui::CreateButton(bar, kSaveButton, L"保存", {16, 8, 75, 25}, font);
@@ -260,7 +255,7 @@ void TPanelEditFm::FormMouseDown(MouseButton button) {
 }
 
 void TPanelEditFm::EditCell(GridCell cell) {
-  TEditCommandFm dialog(options_);
+  winui::Owned<TEditCommandFm> dialog(options_);
   if (!dialog.CreateForm(Handle())) return;
   dialog.SetPanelTable(*table_);
   dialog.LoadCell(table_->Cell(Grid().Ordinal(cell)));
@@ -269,7 +264,7 @@ void TPanelEditFm::EditCell(GridCell cell) {
 }
 
 void TPanelEditFm::StampText(GridCell cell) {
-  TInputStringFm dialog;
+  winui::Owned<TInputStringFm> dialog;
   if (!dialog.CreateForm(Handle())) return;
   if (winui::ShowModal(dialog, Handle()) != winui::ModalResult::Ok) return;
   const std::wstring text = dialog.Text();
@@ -306,7 +301,7 @@ void TPanelEditFm::TyuusiButtonClick() {
 void TPanelEditFm::CheckButtonClick() {
   if (!table_) return;
   const std::string sheet =
-      RunCommissioning(Handle(), *table_, panelImage_, [this](int ordinal) { FrameOrdinal(ordinal); });
+      RunCommissioning(Handle(), options_, *table_, panelImage_, [this](int ordinal) { FrameOrdinal(ordinal); });
   if (!sheet.empty()) OfferToOpenSheet(Handle(), sheet);
 }
 

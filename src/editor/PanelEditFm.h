@@ -15,7 +15,6 @@
 #include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"
-#include "winui/Font.h"
 #include "winui/Form.h"
 #include "winui/Gdi.h"
 #include "winui/Picture.h"
@@ -121,7 +120,6 @@ class TPanelEditFm : public winui::Form {
   TOptionMdl& options_;
   CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
-  winui::Font font_;
   int cellWidth_ = 0;
   int cellHeight_ = 0;
   std::optional<GridCell> hover_ = GridCell{0, 0};

@@ -11,13 +11,7 @@ constexpr int kClientHeight = 330;
 }  // namespace
 
 bool TPublishCheckFm::Create(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"公開前の確認";
-  formSpec.clientWidth = kClientWidth;
-  formSpec.clientHeight = kClientHeight;
-  formSpec.placement = winui::FormPlacement::OwnerCenter;
-  formSpec.owner = owner;
+  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"公開前の確認", kClientWidth, kClientHeight, owner);
   formSpec.fontPoints = 9;
   return Form::Create(formSpec);
 }
@@ -37,18 +31,18 @@ void TPublishCheckFm::OnCreate() {
   const HWND keep =
       winui::CreateButton(Handle(), kKeepButtonId, L"公開しない", {kClientWidth - 120, 288, 108, 28}, FontHandle());
   // Not publishing is the safe answer to Enter as well.
-  SendMessageW(keep, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  SetDialogButtons(keep, kKeepButtonId);
   SetFocus(keep);
 }
 
 void TPublishCheckFm::OnCommand(int id, int code, HWND) {
-  if (code != BN_CLICKED) return;
-  if (id == kPublishButtonId) SetModalResult(winui::ModalResult::Ok);
-  if (id == kKeepButtonId || id == IDCANCEL || id == IDOK) SetModalResult(winui::ModalResult::Cancel);
+  const int button = ClickedButton(id, code);
+  if (button == kPublishButtonId) SetModalResult(winui::ModalResult::Ok);
+  if (button == kKeepButtonId) SetModalResult(winui::ModalResult::Cancel);
 }
 
 bool ConfirmPublishDespite(HWND owner, const std::vector<PanelFinding>& findings) {
-  TPublishCheckFm form(findings);
+  winui::Owned<TPublishCheckFm> form(findings);
   if (!form.Create(owner)) return false;
   return winui::ShowModal(form, owner) == winui::ModalResult::Ok;
 }

@@ -9,15 +9,8 @@ constexpr int kLineStep = 14;
 
 }  // namespace
 
-TRemoconBaseFr::~TRemoconBaseFr() {
-  // The rows' windows go with the list's, while every object is still whole.
-  Destroy();
-}
-
 bool TRemoconBaseFr::CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id) {
   controlFont_ = controlFont;
-  labelFont_ = winui::Font::Pixels(L"Tahoma", 12);
-  codeFont_ = winui::Font::Pixels(L"Tahoma", 7, true);
   if (!CreateFrame(kClassName, parent, place, kColor, WS_VSCROLL, id)) return false;
   UpdateScrollBar();
   return true;
@@ -25,7 +18,7 @@ bool TRemoconBaseFr::CreateList(HWND parent, const winui::Rect& place, HFONT con
 
 TRemoconFr* TRemoconBaseFr::AddRow(const std::string& codeText) {
   if (RowCount() >= kCapacity) return nullptr;
-  auto row = std::make_unique<TRemoconFr>(*this, nextSerial_++);
+  auto row = std::make_unique<winui::Owned<TRemoconFr>>(*this, nextSerial_++);
   if (!row->CreateRow(Handle(), RowCount() * TRemoconFr::kHeight - scrollPos_)) return nullptr;
   row->SetCodeText(codeText);
   row->SetMemoText("");
@@ -45,15 +38,11 @@ void TRemoconBaseFr::RemoveRow(const TRemoconFr& row) {
 
 void TRemoconBaseFr::RemoveRowAt(int index) {
   if (index < 0 || index >= RowCount()) return;
-  std::unique_ptr<TRemoconFr> row = std::move(rows_[static_cast<size_t>(index)]);
   rows_.erase(rows_.begin() + index);
-  row->Destroy();
-  row.reset();
   ArrangeRows();
 }
 
 void TRemoconBaseFr::ClearRows() {
-  for (auto& row : rows_) row->Destroy();
   rows_.clear();
   UpdateScrollBar();
 }

@@ -21,14 +21,16 @@ class RemoconListOwner {
   ~RemoconListOwner() = default;
 };
 
+class TOptionMdl;
+
 class TRemoconBaseFr : public winui::ChildFrame {
  public:
   static constexpr wchar_t kClassName[] = L"TRemoconBaseFr";
   static constexpr int kCapacity = 10;
   static constexpr COLORREF kColor = RGB(192, 192, 192);
 
-  explicit TRemoconBaseFr(RemoconListOwner& owner) : owner_(owner) {}
-  ~TRemoconBaseFr() override;
+  // The rows learn and send through `options`.
+  TRemoconBaseFr(RemoconListOwner& owner, TOptionMdl& options) : owner_(owner), options_(options) {}
 
   // `controlFont` is the dialog's, given to the rows' edits and buttons.
   bool CreateList(HWND parent, const winui::Rect& place, HFONT controlFont, int id = 0);
@@ -51,9 +53,10 @@ class TRemoconBaseFr : public winui::ChildFrame {
   // Scrolls as little as needed for the whole row to show (keyboard focus moving into it).
   void ScrollIntoView(const TRemoconFr& row);
 
+  TOptionMdl& Options() const { return options_; }
   HFONT ControlFont() const { return controlFont_; }
-  HFONT LabelFont() const { return labelFont_.Handle(); }
-  HFONT CodeFont() const { return codeFont_.Handle(); }
+  static HFONT LabelFont() { return winui::SharedFont(L"Tahoma", 12); }
+  static HFONT CodeFont() { return winui::SharedFont(L"Tahoma", 7, true); }
 
  protected:
   void OnSize(int width, int height) override;
@@ -68,9 +71,8 @@ class TRemoconBaseFr : public winui::ChildFrame {
   void PlaceRows();
 
   RemoconListOwner& owner_;
+  TOptionMdl& options_;
   HFONT controlFont_ = nullptr;
-  winui::Font labelFont_;
-  winui::Font codeFont_;
   std::vector<std::unique_ptr<TRemoconFr>> rows_;
   unsigned nextSerial_ = 1;
   int scrollPos_ = 0;

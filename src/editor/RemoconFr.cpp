@@ -1,7 +1,5 @@
 #include "editor/RemoconFr.h"
 
-#include <stdexcept>
-
 #include "data/OptionMdl.h"
 #include "devices/core/IrSend.h"
 #include "editor/RemoconBaseFr.h"
@@ -12,11 +10,6 @@
 namespace {
 
 enum ControlId : int { kMemoEdit = 100, kGakusyuu, kTestButton, kDelButton, kCommand };
-
-TOptionMdl& DataModule() {
-  if (!OptionMdl) throw std::logic_error("OptionMdl is not created");
-  return *OptionMdl;
-}
 
 }  // namespace
 
@@ -77,12 +70,12 @@ HBRUSH TRemoconFr::OnCtlColor(HDC dc, HWND control) {
 void TRemoconFr::GakusyuuClick() {
   // The learning dialog is owned by the window the row sits in: an owner must
   // be a top-level window, and that is the one to keep disabled meanwhile.
-  const std::string code = DataModule().LearnIrCode(GetAncestor(Handle(), GA_ROOT));
+  const std::string code = list_.Options().LearnIrCode(GetAncestor(Handle(), GA_ROOT));
   if (!code.empty()) SetCodeText(code);
 }
 
 void TRemoconFr::TestButtonClick() {
-  const devices::IrEmitStatus status = DataModule().EmitIrCode(code_);
+  const devices::IrEmitStatus status = list_.Options().EmitIrCode(code_);
   if (status != devices::IrEmitStatus::kSent) {
     winui::ShowMessageSjis(Handle(), devices::EmitFailureMessage(status), "警告", winui::MsgButtons::Ok);
   }

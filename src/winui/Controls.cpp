@@ -6,6 +6,7 @@
 
 #include "winui/ExceptionBox.h"
 #include "winui/Gdi.h"
+#include "winui/WindowClass.h"
 
 namespace winui {
 
@@ -98,21 +99,6 @@ LRESULT CALLBACK ImeSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   return result;
 }
 
-bool EnsurePanelClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kPanelClass, &existing)) return true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = PanelProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kPanelClass;
-  return RegisterClassExW(&wc) != 0;
-}
-
 void PlacePages(HWND tabControl) {
   RECT area{};
   GetClientRect(tabControl, &area);
@@ -191,7 +177,7 @@ HWND CreateListBox(HWND parent, int id, const Rect& place, HFONT font, bool sort
 }
 
 HWND CreatePanel(HWND parent, const Rect& place, int id) {
-  if (!EnsurePanelClass()) return nullptr;
+  if (!EnsureWindowClass(kPanelClass, PanelProc)) return nullptr;
   return CreateControl(parent, kPanelClass, L"", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, place, id, nullptr);
 }
 

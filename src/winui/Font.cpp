@@ -1,26 +1,27 @@
 #include "winui/Font.h"
 
+#include <map>
+#include <tuple>
+
+#include "winui/Gdi.h"
+
 namespace winui {
 
-Font Font::Pixels(const std::wstring& face, int pixels, bool bold) {
-  LOGFONTW lf{};
-  lf.lfHeight = -pixels;
-  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-  return Font(CreateFontIndirectW(&lf));
-}
+using FontObject = GdiObject<HFONT>;
 
-Font Font::Points(const std::wstring& face, int points, bool bold) {
-  // The layouts are in pixels and the program is DPI aware, so a font scaled
-  // to the display would outgrow its control: points count at 96 dpi.
-  return Pixels(face, MulDiv(points, 96, 72), bold);
-}
-
-void Font::Reset() {
-  if (font_) DeleteObject(font_);
-  font_ = nullptr;
+HFONT SharedFont(const std::wstring& face, int pixels, bool bold) {
+  static std::map<std::tuple<std::wstring, int, bool>, FontObject> cache;
+  FontObject& font = cache[{face, pixels, bold}];
+  if (!font) {
+    LOGFONTW lf{};
+    lf.lfHeight = -pixels;
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    font.Reset(CreateFontIndirectW(&lf));
+  }
+  return font.Get();
 }
 
 }  // namespace winui

@@ -1,39 +1,18 @@
 #pragma once
-// A font owned by one form or control; deleted with its owner.
+// Fonts are shared: one of each face, height and weight for the whole run,
+// kept in one cache and deleted when the program ends. Windows and controls
+// only borrow them.
 #include <windows.h>
 
 #include <string>
 
 namespace winui {
 
-class Font {
- public:
-  Font() = default;
-  ~Font() { Reset(); }
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
-  Font(Font&& other) noexcept : font_(other.font_) { other.font_ = nullptr; }
-  Font& operator=(Font&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      font_ = other.font_;
-      other.font_ = nullptr;
-    }
-    return *this;
-  }
+// Character height in pixels (the cell minus internal leading). The layouts
+// are in pixels and the program is DPI aware, so no height scales with the display.
+HFONT SharedFont(const std::wstring& face, int pixels, bool bold = false);
 
-  // Character height in pixels (the cell minus internal leading).
-  static Font Pixels(const std::wstring& face, int pixels, bool bold = false);
-  // Point size at the screen's resolution.
-  static Font Points(const std::wstring& face, int points, bool bold = false);
-
-  HFONT Handle() const { return font_; }
-  explicit operator bool() const { return font_ != nullptr; }
-  void Reset();
-
- private:
-  explicit Font(HFONT font) : font_(font) {}
-  HFONT font_ = nullptr;
-};
+// A point size as it counts here: at 96 dpi, whatever the display.
+inline int PointsToPixels(int points) { return MulDiv(points, 96, 72); }
 
 }  // namespace winui

@@ -19,8 +19,8 @@ std::vector<ScopedModalHook*>& ModalHooks() {
 
 bool Form::Create(const FormSpec& formSpec) {
   if (Handle()) return false;
-  font_ = formSpec.fontPixels > 0 ? Font::Pixels(formSpec.fontFace, formSpec.fontPixels)
-                                  : Font::Points(formSpec.fontFace, formSpec.fontPoints);
+  font_ = SharedFont(formSpec.fontFace,
+                     formSpec.fontPixels > 0 ? formSpec.fontPixels : PointsToPixels(formSpec.fontPoints));
   const DWORD exStyle = formSpec.exStyle | WS_EX_CONTROLPARENT;
   RECT frame{0, 0, formSpec.clientWidth, formSpec.clientHeight};
   AdjustWindowRectEx(&frame, formSpec.style, FALSE, exStyle);
@@ -43,6 +43,30 @@ bool Form::Create(const FormSpec& formSpec) {
   modalResult_ = ModalResult::None;
   return CreateBound(formSpec.className, exStyle, formSpec.caption, formSpec.style, left, top, width, height,
                      formSpec.owner, 0);
+}
+
+FormSpec DialogSpec(const wchar_t* className, std::wstring caption, int clientWidth, int clientHeight, HWND owner) {
+  FormSpec formSpec;
+  formSpec.className = className;
+  formSpec.caption = std::move(caption);
+  formSpec.clientWidth = clientWidth;
+  formSpec.clientHeight = clientHeight;
+  formSpec.owner = owner;
+  formSpec.placement = FormPlacement::OwnerCenter;
+  return formSpec;
+}
+
+void Form::SetDialogButtons(HWND defaultButton, int cancelId) {
+  SendMessageW(defaultButton, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  defaultId_ = GetDlgCtrlID(defaultButton);
+  cancelId_ = cancelId;
+}
+
+int Form::ClickedButton(int id, int code) const {
+  if (code != BN_CLICKED) return 0;
+  if (id == IDOK) return defaultId_;
+  if (id == IDCANCEL) return cancelId_;
+  return id;
 }
 
 void Form::Close() {

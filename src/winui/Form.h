@@ -1,8 +1,8 @@
 #pragma once
 // One C++ object per top-level window, on the shared window part (Window.h):
 // the caption, the frame, the font every control gets, closing and the modal
-// result. Whoever creates a form owns the object and deletes it after the
-// window is gone (or lets the destructor destroy the window).
+// result. Whoever creates a form makes it as Owned<TSomeFm> and owns it; the
+// window goes with the object, or before it.
 //
 // A form is shown either as the main window (ShowWindow + RunMessageLoop) or
 // modally with ShowModal, which returns the modal result set by the form.
@@ -36,17 +36,18 @@ struct FormSpec {
   int fontPixels = 0;  // character height in pixels; when set, fontPoints is not used
 };
 
+// A dialog's spec: its window class, caption and client size, owned by `owner`
+// and centred on it. The form changes what differs before creating itself.
+FormSpec DialogSpec(const wchar_t* className, std::wstring caption, int clientWidth, int clientHeight, HWND owner);
+
 class Form : public Window {
  public:
   Form() = default;
-  // Destroys the window if it is still there; by then the derived part is gone,
-  // so a form whose OnDestroy matters calls Destroy() (or closes) first.
-  ~Form() override = default;
 
   // Creates the window (hidden); OnCreate runs before this returns.
   bool Create(const FormSpec& formSpec);
   // The form's font, given to every control created by it.
-  HFONT FontHandle() const { return font_.Handle(); }
+  HFONT FontHandle() const { return font_; }
 
   // Asks the form to close, as the title-bar close button does (OnClose may refuse).
   void Close();
@@ -62,12 +63,20 @@ class Form : public Window {
   // Close request (any way: Close(), title bar, system menu). Set canClose to false to refuse.
   virtual void OnClose(bool& canClose) { (void)canClose; }
 
+  // The keys of a small dialog: Enter clicks `defaultButton` (drawn as the
+  // default), Esc the button `cancelId`.
+  void SetDialogButtons(HWND defaultButton, int cancelId);
+  // The button a WM_COMMAND clicks, Enter and Esc included; 0 when it is no click.
+  int ClickedButton(int id, int code) const;
+
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   friend ModalResult ShowModal(Form& form, HWND owner);
 
-  Font font_;
+  HFONT font_ = nullptr;  // shared
+  int defaultId_ = 0;
+  int cancelId_ = 0;
   ModalResult modalResult_ = ModalResult::None;
   bool modal_ = false;
 };

@@ -1,6 +1,7 @@
 #include "winui/PictureBox.h"
 
 #include "winui/Gdi.h"
+#include "winui/WindowClass.h"
 
 namespace winui {
 
@@ -36,24 +37,10 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   }
 }
 
-bool EnsureClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kClass, &existing)) return true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = PictureBoxProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClass;
-  return RegisterClassExW(&wc) != 0;
-}
-
 }  // namespace
 
 HWND CreatePictureBox(HWND parent, const Rect& place, int id) {
-  if (!EnsureClass()) return nullptr;
+  if (!EnsureWindowClass(kClass, PictureBoxProc)) return nullptr;
   return CreateControl(parent, kClass, L"", 0, 0, place, id, nullptr);
 }
 

@@ -2,35 +2,21 @@
 
 #include <windowsx.h>
 
+#include <stdexcept>
+
 #include "winui/Controls.h"
 #include "winui/ExceptionBox.h"
 #include "winui/Gdi.h"
+#include "winui/WindowClass.h"
 
 namespace winui {
 
-namespace {
-
-bool EnsureClass(const std::wstring& name, WNDPROC proc) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, name.c_str(), &existing)) return true;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));  // the program's own, where it has one
-  if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = name.c_str();
-  return RegisterClassExW(&wc) != 0;
-}
-
-}  // namespace
-
 Window::~Window() {
-  if (hwnd_) DestroyWindow(hwnd_);  // WM_NCDESTROY unbinds the object
+  // A child frame that was not Owned, its parent's window still there: the
+  // window goes without a handler seeing the object's remains.
+  if (!hwnd_) return;
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
 }
 
 void Window::Destroy() {
@@ -39,7 +25,8 @@ void Window::Destroy() {
 
 bool Window::CreateBound(const std::wstring& className, DWORD exStyle, const std::wstring& caption, DWORD style,
                          int left, int top, int width, int height, HWND parent, int id) {
-  if (hwnd_ || !EnsureClass(className, &Window::WindowProc)) return false;
+  if (!(style & WS_CHILD) && !owned_) throw std::logic_error("a window object is made as winui::Owned<T>");
+  if (hwnd_ || !EnsureWindowClass(className.c_str(), &Window::WindowProc)) return false;
   HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
   HWND created = CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, left, top, width, height, parent,
                                  menu, GetModuleHandleW(nullptr), static_cast<Window*>(this));

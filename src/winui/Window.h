@@ -4,12 +4,14 @@
 // dispatches to virtual OnXxx handlers inside try/catch (an escaping exception
 // is shown in a box and the program goes on).
 //
-// The object outlives its window. Destroy() closes the window while the whole
-// object (its derived part included) still exists, so OnDestroy always runs in
-// full; the destructor only destroys a window that is somehow still there.
+// The object outlives its window: a window object is made as Owned<T> (below),
+// whose destructor destroys the window before any part of the object goes, so
+// OnDestroy and whatever the children's destruction sends reach the whole
+// object. Destroy() ends the window earlier.
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace winui {
 
@@ -25,8 +27,11 @@ class Window {
 
  protected:
   Window() = default;
+  // Called by Owned<T> once the object is complete.
+  void SetOwned() { owned_ = true; }
 
   // Registers `className` on first use and creates the window bound to this object.
+  // A top-level window is refused (std::logic_error) unless the object is made as Owned<T>.
   bool CreateBound(const std::wstring& className, DWORD exStyle, const std::wstring& caption, DWORD style, int left,
                    int top, int width, int height, HWND parent, int id);
 
@@ -73,6 +78,20 @@ class Window {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  bool owned_ = false;
+};
+
+// How a window object is made: Owned<TSomeFm> form(arguments). A child frame
+// destroyed with its parent's window needs no wrapper; one that goes before
+// its parent (a row of a list) is made the same way.
+template <typename T>
+class Owned final : public T {
+ public:
+  template <typename... Args>
+  explicit Owned(Args&&... args) : T(std::forward<Args>(args)...) {
+    this->SetOwned();
+  }
+  ~Owned() override { this->Destroy(); }
 };
 
 }  // namespace winui

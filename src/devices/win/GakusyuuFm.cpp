@@ -25,34 +25,22 @@ int WrappedTextHeight(HWND window, HFONT font, const wchar_t* text, int width) {
 
 }  // namespace
 
-TGakusyuuFm::~TGakusyuuFm() {
-  // Destroyed here rather than by the base class, so that OnDestroy still
-  // reaches this class and joins the worker.
-  if (Handle()) DestroyWindow(Handle());
-}
-
 bool TGakusyuuFm::Create(HWND owner) {
-  winui::FormSpec formSpec;
-  formSpec.className = kClassName;
-  formSpec.caption = L"リモコン学習中";
-  formSpec.clientWidth = kClientWidth;
-  formSpec.clientHeight = kClientHeight;
-  formSpec.owner = owner;
-  return Form::Create(formSpec);
+  return Form::Create(winui::DialogSpec(kClassName, L"リモコン学習中", kClientWidth, kClientHeight, owner));
 }
 
 void TGakusyuuFm::OnCreate() {
   result_.clear();
-  font_ = winui::Font::Pixels(L"Tahoma", 11);
-  labelFont_ = winui::Font::Pixels(L"Tahoma", 21);
-  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+  const HFONT font = FontHandle();
+  const HFONT labelFont = winui::SharedFont(L"Tahoma", 21);
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   // At 21 pixels the prompt is wider than its 225-pixel label (and than the
   // dialog), so it wraps onto a second line instead of being cut off.
   static constexpr wchar_t kPrompt[] = L"リモコンに学習させてください";
-  const int labelHeight = std::max(25, WrappedTextHeight(Handle(), labelFont_.Handle(), kPrompt, 225));
+  const int labelHeight = std::max(25, WrappedTextHeight(Handle(), labelFont, kPrompt, 225));
   label1_ = winui::CreateControl(Handle(), L"STATIC", kPrompt, WS_CHILD | WS_VISIBLE | SS_LEFT, 0,
-                                 {32, 32, 225, labelHeight}, kLabel1Id, labelFont_.Handle());
-  winui::CreateButton(Handle(), kTyuusiButtonId, L"中止", {88, 98, 75, 25}, font_.Handle());
+                                 {32, 32, 225, labelHeight}, kLabel1Id, labelFont);
+  winui::CreateButton(Handle(), kTyuusiButtonId, L"中止", {88, 98, 75, 25}, font);
 
   // Centred on the whole screen by the outer size.
   RECT frame{};
@@ -123,7 +111,7 @@ void TGakusyuuFm::OnDestroy() {
 namespace devices {
 
 std::string LearnIrCodeWithDialog(HWND owner, IrLibrary& library) {
-  TGakusyuuFm form(library);
+  winui::Owned<TGakusyuuFm> form(library);
   if (!form.Create(owner)) return {};
   winui::ShowModal(form, owner);
   return form.Result();

@@ -9,7 +9,6 @@
 
 #include "devices/win/GakusyuuThread.h"
 #include "devices/win/IrLibrary.h"
-#include "winui/Font.h"
 #include "winui/Form.h"
 #include "winui/Timer.h"
 
@@ -20,7 +19,6 @@ class TGakusyuuFm : public winui::Form {
   static constexpr int kLabel1Id = 101;
 
   explicit TGakusyuuFm(IrLibrary& library) : library_(library) {}
-  ~TGakusyuuFm() override;
 
   bool Create(HWND owner);
   // The code text, empty when nothing was learned.
@@ -41,8 +39,6 @@ class TGakusyuuFm : public winui::Form {
   void Complete();
 
   IrLibrary& library_;
-  winui::Font font_;
-  winui::Font labelFont_;
   winui::Timer timer_;
   HWND label1_ = nullptr;
   std::unique_ptr<TGakusyuuThread> worker_;

@@ -39,6 +39,7 @@ class ProbeFm : public winui::Form {
   int shows = 0, closes = 0, ticks = 0;
   std::vector<int> commands;
   winui::Timer timer;
+  int* destroys = nullptr;
 
  protected:
   void OnCreate() override {
@@ -59,6 +60,9 @@ class ProbeFm : public winui::Form {
     });
   }
   void OnShow() override { ++shows; }
+  void OnDestroy() override {
+    if (destroys) ++*destroys;
+  }
   void OnClose(bool& canClose) override {
     ++closes;
     if (refuseClose) canClose = false;
@@ -96,12 +100,12 @@ class FormTest : public ::testing::Test {
     ASSERT_TRUE(owner.Open());
     ShowWindow(owner.Handle(), SW_SHOW);
   }
-  OwnerFm owner;
+  winui::Owned<OwnerFm> owner;
   wintest::BoxRecorder boxes;
 };
 
 TEST_F(FormTest, ModalShowDisablesTheOwnerAndReturnsTheResult) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   bool ownerDisabled = false, probeVisible = false;
   winui::ScopedModalHook hook(L"TProbeFm", [&](winui::Form& form) {
@@ -128,7 +132,7 @@ TEST_F(FormTest, ModalShowDisablesTheOwnerAndReturnsTheResult) {
 }
 
 TEST_F(FormTest, ClosingAModalFormGivesCancelUnlessRefused) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   winui::ScopedModalHook hook(L"TProbeFm", [&](winui::Form& form) {
     probe.refuseClose = true;
@@ -145,7 +149,7 @@ TEST_F(FormTest, ClosingAModalFormGivesCancelUnlessRefused) {
 }
 
 TEST_F(FormTest, ModalFormsNest) {
-  ProbeFm outer, inner;
+  winui::Owned<ProbeFm> outer, inner;
   ASSERT_TRUE(outer.Open(owner.Handle()));
   winui::ModalResult innerResult = winui::ModalResult::None;
   winui::ScopedModalHook outerHook(L"TProbeFm", [&](winui::Form&) {
@@ -163,7 +167,7 @@ TEST_F(FormTest, ModalFormsNest) {
 }
 
 TEST_F(FormTest, EscapedExceptionsAreShownAndTheProgramGoesOn) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   ShowWindow(probe.Handle(), SW_SHOW);
   Click(probe.throwButton);
@@ -176,7 +180,7 @@ TEST_F(FormTest, EscapedExceptionsAreShownAndTheProgramGoesOn) {
 }
 
 TEST_F(FormTest, ContainersPassNotificationsToTheForm) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   ShowWindow(probe.Handle(), SW_SHOW);
   Click(probe.innerButton);
@@ -200,7 +204,7 @@ TEST_F(FormTest, ContainersPassNotificationsToTheForm) {
 }
 
 TEST_F(FormTest, TabGoesThroughContainersAndIntoTheShownPage) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   ShowWindow(probe.Handle(), SW_SHOW);
   HWND form = probe.Handle();
@@ -235,14 +239,14 @@ TEST_F(FormTest, TabGoesThroughContainersAndIntoTheShownPage) {
 }
 
 TEST_F(FormTest, KeyPressHandlerFiltersAndReplacesCharacters) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   for (wchar_t key : {L'x', L'a', L'b', L'x', L'c', L'd'}) SendMessageW(probe.edit, WM_CHAR, key, 1);
   EXPECT_EQ(winui::GetText(probe.edit), L"Abc");  // 'x' swallowed, 'a' replaced, limit 3
 }
 
 TEST_F(FormTest, TimerTicksUntilStopped) {
-  ProbeFm probe;
+  winui::Owned<ProbeFm> probe;
   ASSERT_TRUE(probe.Open(owner.Handle()));
   ASSERT_TRUE(probe.timer.Start(probe.Handle(), 7, 10));
   EXPECT_TRUE(winui::PumpUntil([&] { return probe.ticks >= 3; }, 5000));
@@ -250,17 +254,22 @@ TEST_F(FormTest, TimerTicksUntilStopped) {
   EXPECT_FALSE(probe.timer.Running());
 }
 
-TEST_F(FormTest, DestroyingTheObjectDestroysItsWindow) {
+TEST_F(FormTest, DestroyingTheObjectDestroysItsWindowWhileTheObjectIsWhole) {
   HWND window = nullptr;
+  int destroys = 0;
   {
-    ProbeFm probe;
+    winui::Owned<ProbeFm> probe;
+    probe.destroys = &destroys;
     ASSERT_TRUE(probe.Open(nullptr));
     window = probe.Handle();
     EXPECT_TRUE(IsWindow(window));
   }
   EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(destroys, 1);  // the derived OnDestroy ran
+  ProbeFm plain;
+  EXPECT_THROW(plain.Open(nullptr), std::logic_error);
 
-  ProbeFm closed;
+  winui::Owned<ProbeFm> closed;
   ASSERT_TRUE(closed.Open(nullptr));
   closed.Close();  // not modal: the window goes, the object stays
   EXPECT_EQ(closed.Handle(), nullptr);

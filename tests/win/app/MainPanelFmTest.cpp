@@ -17,6 +17,7 @@
 #include "app/MainPanelFm.h"
 #include "data/OptionMdl.h"
 #include "app/Startup.h"
+#include "LayoutDump.h"
 #include "winui/Controls.h"
 #include "winui/MessagePump.h"
 
@@ -30,27 +31,6 @@ constexpr wchar_t kLockCaption[] = L"設定ロック";
 constexpr wchar_t kInstallBox[] = L"警告|ソラミトのインストールエラーです。";
 constexpr wchar_t kInitBox[] = L"警告|ソラミトの初期化エラーです。";
 
-RECT PlaceOf(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-void ExpectPlace(HWND control, int left, int top, int width, int height) {
-  const RECT r = PlaceOf(control);
-  EXPECT_EQ(r.left, left);
-  EXPECT_EQ(r.top, top);
-  EXPECT_EQ(r.right - r.left, width);
-  EXPECT_EQ(r.bottom - r.top, height);
-}
-
-LOGFONTW FontOf(HWND control) {
-  LOGFONTW lf{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
-  return lf;
-}
-
 void SetShift(bool down) {
   BYTE state[256] = {};
   GetKeyboardState(state);
@@ -63,14 +43,12 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     SetShift(false);
     options_ = std::make_unique<TOptionMdl>();
-    OptionMdl = options_.get();
   }
 
   void TearDown() override {
     SetShift(false);
     form_.reset();
     MainPanelFm = nullptr;
-    OptionMdl = nullptr;
     options_.reset();
   }
 
@@ -78,9 +56,10 @@ class MainWindowTest : public ::testing::Test {
   void Open(const std::wstring& variant) {
     sim_ = std::make_unique<SimLibrary>(variant);
     ASSERT_TRUE(sim_->Ready());
-    form_ = std::make_unique<TMainPanelFm>();
+    form_ = std::make_unique<winui::Owned<TMainPanelFm>>();
     MainPanelFm = form_.get();
     ASSERT_TRUE(form_->CreateForm());
+    form_->SetDataModule(*options_);
     wchar_t folder[MAX_PATH] = {};
     GetDllDirectoryW(MAX_PATH, folder);
     dllDirectoryAfterCreate_ = folder;
@@ -147,24 +126,19 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
   EXPECT_EQ(frame.left, 0);
   EXPECT_EQ(frame.top, 0);
 
-  ExpectPlace(form_->PageControl1, 32, 8, 558, 337);
-  ExpectPlace(form_->CancelButton, 376, 368, 129, 25);
-  ExpectPlace(form_->OptionGroup, 36, 351, 261, 78);
-  ExpectPlace(form_->RelayPortEd, 136, 8, 25, 31);
-  ExpectPlace(form_->Button1, 47, 434, 161, 25);
-  ExpectPlace(form_->TestRimocon, 320, 434, 58, 25);
-  const RECT label = PlaceOf(form_->Label7);
-  EXPECT_EQ(label.left, 11);
-  EXPECT_EQ(label.top, 21);
-  EXPECT_GT(label.right - label.left, 0);
-  EXPECT_EQ(GetParent(form_->Label7), form_->OptionGroup);
-  EXPECT_EQ(GetParent(form_->RelayPortEd), form_->OptionGroup);
-
-  EXPECT_EQ(winui::GetText(form_->CancelButton), L"終了");
-  EXPECT_EQ(winui::GetText(form_->OptionGroup), L"設定");
-  EXPECT_EQ(winui::GetText(form_->Label7), L"ヤマセロリレーポート");
-  EXPECT_EQ(winui::GetText(form_->Button1), kUnlockCaption);
-  EXPECT_EQ(winui::GetText(form_->TestRimocon), L"テスト");
+  // The controls in tab order; the tab pages' own fields are the tabs' tests'.
+  EXPECT_EQ(wintest::LayoutDump(form, 2),
+      L"Button 376,368 129x25 11 \"終了\"\n"
+      L"SysTabControl32 32,8 558x337 11 \"\"\n"
+      L"  WinUiPanel 4,21 550x312 0 \"\"\n"
+      L"  WinUiPanel 4,21 550x312 0 \"\"\n"
+      L"Button 36,351 261x78 11 \"設定\"\n"
+      L"  Static 11,21 11 \"ヤマセロリレーポート\"\n"
+      L"  Edit 136,8 25x31 19 \"1\"\n"
+      L"Button 47,434 161x25 11 \"設定変更　SHIFTを押しながら\"\n"
+      L"Button 320,434 58x25 11 \"テスト\"\n");
+  EXPECT_STREQ(wintest::FontOf(form_->CancelButton).lfFaceName, L"Tahoma");
+  EXPECT_STREQ(wintest::FontOf(form_->RelayPortEd).lfFaceName, L"Tahoma");
 
   // Tabs: the first active, each with a page of its own.
   ASSERT_EQ(TabCtrl_GetItemCount(form_->PageControl1), 2);
@@ -185,19 +159,6 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
   EXPECT_FALSE(IsWindowEnabled(form_->OptionGroup));
   EXPECT_EQ(SendMessageW(form_->RelayPortEd, EM_GETLIMITTEXT, 0, 0), 1);
 
-  const LOGFONTW formFont = FontOf(form_->CancelButton);
-  EXPECT_STREQ(formFont.lfFaceName, L"Tahoma");
-  EXPECT_EQ(formFont.lfHeight, -MulDiv(8, 96, 72));  // at 96 dpi whatever the display's
-  const LOGFONTW fieldFont = FontOf(form_->RelayPortEd);
-  EXPECT_STREQ(fieldFont.lfFaceName, L"Tahoma");
-  EXPECT_EQ(fieldFont.lfHeight, -19);
-
-  // Tab order of the direct controls.
-  std::vector<HWND> order;
-  for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) order.push_back(child);
-  const std::vector<HWND> expected{form_->CancelButton, form_->PageControl1, form_->OptionGroup, form_->Button1,
-                                   form_->TestRimocon};
-  EXPECT_EQ(order, expected);
   // Tab moves through them in that order, passing through the shown page's fields only.
   const auto walkFromPage = [&] {
     std::vector<HWND> visited;
@@ -241,7 +202,7 @@ TEST(DllSearchPath, RecognisesXpAndLater) {
 TEST_F(MainWindowTest, FirstStartShowsOneAndStoresIt) {
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"1");
-  EXPECT_EQ(OptionMdl->RelayPort, 1);
+  EXPECT_EQ(options_->RelayPort, 1);
   EXPECT_FALSE(RegistrySandbox::KeyExists(kEnv));  // reading never creates "Env"
   EXPECT_TRUE(RegistrySandbox::KeyExists(kZentorik));
   CloseByExitButton();
@@ -253,7 +214,7 @@ TEST_F(MainWindowTest, StoredTwelveIsShownAndKept) {
   RegistrySandbox::SetString(L"12");
   ASSERT_NO_FATAL_FAILURE(Open(L"USBIr"));
   EXPECT_EQ(Field(), L"12");
-  EXPECT_EQ(OptionMdl->RelayPort, 12);
+  EXPECT_EQ(options_->RelayPort, 12);
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"12");
 }
@@ -273,14 +234,14 @@ TEST_F(MainWindowTest, OnlyDigitsOneToNineChangeTheSetting) {
   for (wchar_t key : {L'0', L'a', L'\b', L' ', L'\u3042', L'\r'}) {
     Type(key);
     EXPECT_EQ(Field(), L"4") << static_cast<int>(key);
-    EXPECT_EQ(OptionMdl->RelayPort, 4);
+    EXPECT_EQ(options_->RelayPort, 4);
   }
   Type(L'7');
   EXPECT_EQ(Field(), L"7");
-  EXPECT_EQ(OptionMdl->RelayPort, 7);
+  EXPECT_EQ(options_->RelayPort, 7);
   Type(L'3');
   EXPECT_EQ(Field(), L"3");
-  EXPECT_EQ(OptionMdl->RelayPort, 3);
+  EXPECT_EQ(options_->RelayPort, 3);
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"3");
 }
@@ -293,7 +254,7 @@ TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
   SendMessageW(form_->RelayPortEd, WM_KEYDOWN, VK_DELETE, 1);
   SendMessageW(form_->RelayPortEd, WM_KEYUP, VK_DELETE, 1);
   EXPECT_EQ(Field(), L"");
-  EXPECT_EQ(OptionMdl->RelayPort, 5);
+  EXPECT_EQ(options_->RelayPort, 5);
 
   ASSERT_TRUE(OpenClipboard(form_->Handle()));
   EmptyClipboard();
@@ -306,7 +267,7 @@ TEST_F(MainWindowTest, DeleteAndPasteChangeTheTextButNotTheSetting) {
   CloseClipboard();
   SendMessageW(form_->RelayPortEd, WM_PASTE, 0, 0);
   EXPECT_EQ(Field(), L"8");
-  EXPECT_EQ(OptionMdl->RelayPort, 5);
+  EXPECT_EQ(options_->RelayPort, 5);
 
   CloseByExitButton();
   EXPECT_EQ(StoredSetting(), L"5");

@@ -113,7 +113,7 @@ TEST(Commissioning, RunsTheCellsOnTheDevicesInOrderAndKeepsTheAnswersWhenStopped
     }
   }
 
-  PanelStandIn panel(picture);
+  winui::Owned<PanelStandIn> panel(picture);
   ASSERT_TRUE(panel.Create({L"PanelStandIn", L"機器操作A", 240, 100, 40, 40}));
   ShowWindow(panel.Handle(), SW_SHOW);
 

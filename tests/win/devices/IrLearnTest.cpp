@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "LayoutDump.h"
 #include "WinTestSupport.h"
 #include "data/OptionMdl.h"
 #include "devices/win/GakusyuuFm.h"
@@ -60,7 +61,7 @@ TEST_F(Learning, DataModuleReturnsTheSignalInCodeTextFormat) {
 TEST_F(Learning, DialogLayoutAndSuccessLabel) {
   sim.Set(L"USBIRSIM_PARAM1", L"123456.78");
   sim.Set(L"USBIRSIM_SIGNAL", L"000AFF");
-  TGakusyuuFm form(sim.Library());
+  winui::Owned<TGakusyuuFm> form(sim.Library());
   ASSERT_TRUE(form.Create(nullptr));
   HWND hwnd = form.Handle();
 
@@ -76,36 +77,17 @@ TEST_F(Learning, DialogLayoutAndSuccessLabel) {
   EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
   EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
 
-  auto childRect = [&](int id) {
-    RECT r{};
-    HWND child = GetDlgItem(hwnd, id);
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  };
-  RECT label = childRect(TGakusyuuFm::kLabel1Id);
-  EXPECT_EQ(label.left, 32);
-  EXPECT_EQ(label.top, 32);
+  EXPECT_EQ(wintest::LayoutDump(hwnd),
+            L"Static 32,32 21 \"リモコンに学習させてください\"\n"
+            L"Button 88,98 75x25 11 \"中止\"\n");
+  // The prompt is wider than the label at its font: the label grows to show it
+  // whole on two lines, still clear of the button.
+  RECT label{};
+  GetWindowRect(GetDlgItem(hwnd, TGakusyuuFm::kLabel1Id), &label);
   EXPECT_EQ(label.right - label.left, 225);
-  // The prompt is wider than the label at its font, so the label grows to show
-  // it whole on two lines, still clear of the button.
   EXPECT_GT(label.bottom - label.top, 25);
-  EXPECT_LT(label.bottom, 98);
-  EXPECT_EQ(winui::GetText(GetDlgItem(hwnd, TGakusyuuFm::kLabel1Id)), L"リモコンに学習させてください");
-  RECT button = childRect(TGakusyuuFm::kTyuusiButtonId);
-  EXPECT_EQ(button.left, 88);
-  EXPECT_EQ(button.top, 98);
-  EXPECT_EQ(button.right - button.left, 75);
-  EXPECT_EQ(button.bottom - button.top, 25);
-  EXPECT_EQ(winui::GetText(TyuusiButton(form)), L"中止");
-
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(hwnd, TGakusyuuFm::kLabel1Id), WM_GETFONT, 0, 0)),
-             sizeof font, &font);
-  EXPECT_STREQ(font.lfFaceName, L"Tahoma");
-  EXPECT_EQ(font.lfHeight, -21);
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(TyuusiButton(form), WM_GETFONT, 0, 0)), sizeof font, &font);
-  EXPECT_EQ(font.lfHeight, -11);
+  EXPECT_LT(label.bottom - label.top, 98 - 32);
+  EXPECT_STREQ(wintest::FontOf(GetDlgItem(hwnd, TGakusyuuFm::kLabel1Id)).lfFaceName, L"Tahoma");
 
   BoxRecorder boxes;
   winui::ShowModal(form, nullptr);
@@ -219,7 +201,7 @@ TEST_F(Learning, MissingLibraryIsAConnectionError) {
 
 TEST_F(Learning, TenFailedReadsAreAFailureNotASuccess) {
   sim.Set(L"USBIRSIM_READ_FAILS", L"always");
-  TGakusyuuFm form(sim.Library());
+  winui::Owned<TGakusyuuFm> form(sim.Library());
   ASSERT_TRUE(form.Create(nullptr));
   BoxRecorder boxes;
   winui::ShowModal(form, nullptr);
@@ -238,7 +220,7 @@ TEST_F(Learning, DestroyingTheDialogWhileItsWorkerRunsDoesNotHang) {
   BoxRecorder boxes;
   DWORD start = 0;
   {
-    TGakusyuuFm form(sim.Library());
+    winui::Owned<TGakusyuuFm> form(sim.Library());
     ASSERT_TRUE(form.Create(nullptr));
     ShowWindow(form.Handle(), SW_SHOWNA);  // starts the worker without a modal loop
     ASSERT_TRUE(winui::PumpUntil([&] { return !sim.Calls("USBIrReadData").empty(); }, 10000));

@@ -60,11 +60,37 @@ client_origin() {  # window, client width, client height
 }
 
 click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"; sleep 0.3; }
+
+# Controls are found by their id or their caption (Probe.cpp), in the visible
+# window whose caption ends as given.
+probe="${BUILD_DIR}/tests/win/e2e/e2e_probe.exe"
+click_control() {  # window caption, control id or text, [mouse button]
+  local at
+  at="$(wine "$probe" at "$1" "$2" </dev/null 2>/dev/null | tr -d '\r')" || fail "no control '$2' in '$1'"
+  xdotool mousemove ${at% *} ${at#* } click "${3:-1}"
+}
+wait_for_control() {  # window caption, control id or text, seconds
+  wine "$probe" wait "$1" "$2" "$3" </dev/null >/dev/null 2>&1 || fail "no control '$2' in '$1' within $3 s"
+}
+
+# Waits until the screen has stopped changing: two grabs alike, 5 s at most.
+settle() {
+  local a="$out/.settle-a.rgb" b="$out/.settle-b.rgb"
+  import -window root "rgb:$a"
+  for _ in $(seq 50); do
+    sleep 0.1
+    import -window root "rgb:$b"
+    if cmp -s "$a" "$b"; then rm -f "$a" "$b"; return 0; fi
+    mv "$b" "$a"
+  done
+  rm -f "$a"
+}
 # The whole screen, or cut to the rectangle around the windows given (a dialog
 # and its owner, say), so that a picture shows only what it is about.
 shot() {  # name [window ...]
   local file="$out/$1.png" box
   shift
+  settle
   import -window root "$file"
   (($#)) || return 0
   box="$(for w in "$@"; do xwininfo -id "$w"; done | awk '
@@ -113,8 +139,7 @@ start_main_window() {  # program
 
 # Leaves by 終了 and removes what the run left in the prefix.
 quit_editor() {
-  client_x=$main_x client_y=$main_y
-  click $((376 + 64)) $((368 + 12))  # 終了
+  click_control 機器操作パネル 終了
   for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
   editor_pid=""
   rm -rf "$work" "$documents/Kurovan"

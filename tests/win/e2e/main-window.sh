@@ -14,20 +14,19 @@ wine reg delete 'HKCU\SoftWare\Zentorik' /f </dev/null >/dev/null 2>&1 || true
 
 start_editor "$program"
 window="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
-sleep 0.5  # first paint
+settle  # the first paint
 import -window root "$out/started.png"
 if xdotool search --name '^警告$' >/dev/null 2>&1; then fail "a warning box appeared at start-up"; fi
 grep -q 'USBIrInit' "$out/usbir.log" || fail "the library was not initialised"
 
-client_origin "$window" 598 467
-
 xdotool keydown Shift_L
-click $((47 + 80)) $((434 + 12))   # Button1 with Shift: unlocks, focus to the field
+click_control 機器操作パネル '設定変更　SHIFTを押しながら'  # with Shift: unlocks, focus to the field
 xdotool keyup Shift_L
+wait_for_control 機器操作パネル 設定ロック 5
+settle
 import -window root "$out/unlocked.png"
 xdotool type --delay 100 '07x'
-sleep 0.3
-click $((376 + 64)) $((368 + 12))  # CancelButton "終了"
+click_control 機器操作パネル 終了
 
 for _ in $(seq 100); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$editor_pid" 2>/dev/null && fail "the program did not end after 終了"

@@ -24,16 +24,14 @@ start_main_window "$program"
 xdotool type --delay 80 'A'
 xdotool key Tab; xdotool type '3'; xdotool key Tab; xdotool type '2'
 xdotool key Tab; xdotool type '80'; xdotool key Tab; xdotool type '60'
-sleep 0.3
 shot road-new-panel
-click $((35 + 112 + 64)) $((29 + 235 + 12))  # 作成
+click_control 機器操作パネル 作成
 wait_for_window '^注意$' 10 >/dev/null || fail "no question after 作成"
-sleep 0.3
 shot road-create-question
 answer_box '^注意$' Return                      # これで作成しても良いですか? Yes
 
 editor="$(wait_for_window ' - パネル編集$' 10)" || fail "the edit window did not open"
-sleep 0.5
+wait_for_control ' - パネル編集' 保存 5
 client_origin "$editor" 240 $((120 + 98))
 edit_x=$client_x edit_y=$client_y
 
@@ -42,43 +40,43 @@ command_dialog() {  # cell x, y: hover from elsewhere, click, wait for the dialo
   xdotool mousemove $((edit_x + 239)) $((edit_y + 119)); sleep 0.1
   click "$1" "$2"
   dialog="$(wait_for_window '^コマンド登録$' 10)" || fail "no command dialog for the cell at $1,$2"
-  sleep 0.3
-  client_origin "$dialog" 581 486
+  wait_for_control コマンド登録 登録 5
 }
-choose_kind() {  # index in the list
-  click $((32 + 72)) $((8 + 10))
+# The dialog's own controls and those of its groups, by id (EditCommandIds.h and each group's).
+kind_list=100 relay_number=301 relay_test=303 panel_name=201 external_command=501
+choose_kind() {  # index in the list, caption of the group it shows
+  click_control コマンド登録 $kind_list
   for _ in $(seq "$1"); do xdotool key Down; done
-  xdotool key Return; sleep 0.3
+  xdotool key Return
+  [ -z "${2:-}" ] || wait_for_control コマンド登録 "$2" 5
 }
-register() { click $((8 + 72)) $((153 + 20)); wait_for_no_window '^コマンド登録$' 5 || fail "登録 left the dialog open"; }
+register() { click_control コマンド登録 登録; wait_for_no_window '^コマンド登録$' 5 || fail "登録 left the dialog open"; }
 
 command_dialog 40 30          # cell 0: relay 7, on for one second, tested first
-choose_kind 1
-click $((183 + 86)) $((8 + 26)); xdotool key End BackSpace BackSpace; xdotool type '7'
+choose_kind 1 リレーオプション
+click_control コマンド登録 $relay_number; xdotool key End BackSpace BackSpace; xdotool type '7'
 shot road-relay "$dialog"
-click $((183 + 293)) $((8 + 28))  # テスト
+click_control コマンド登録 $relay_test
 register
 
 command_dialog 120 30         # cell 1: a learned code
-choose_kind 2
-click $((183 + 70)) $((8 + 233))  # リモコン学習追加
+choose_kind 2 学習リモコンオプション
+click_control コマンド登録 リモコン学習追加
 learning="$(wait_for_window '^リモコン学習中$' 5)" || fail "the learning dialog did not open"
 shot road-learning "$dialog" "$learning"
 wait_for_no_window '^リモコン学習中$' 10 || fail "learning did not end"
-sleep 0.3
 shot road-learned "$dialog"
 register
 
 command_dialog 200 30         # cell 2: switch to panel B
-choose_kind 3
-click $((183 + 125)) $((8 + 26)); xdotool type 'B'
-sleep 0.2
+choose_kind 3 パネル切替オプション
+click_control コマンド登録 $panel_name; xdotool type 'B'
 shot road-panel-switch "$dialog"
 register
 
 command_dialog 40 90          # cell 3: an external program
-choose_kind 4
-click $((182 + 200)) $((8 + 43)); xdotool type 'notepad.exe'
+choose_kind 4 外部プログラム実行
+click_control コマンド登録 $external_command; xdotool type 'notepad.exe'
 shot road-external "$dialog"
 register
 
@@ -90,29 +88,28 @@ client_x=$edit_x client_y=$edit_y
 xdotool mousemove $((edit_x + 40)) $((edit_y + 30)); sleep 0.1
 click 200 90 3                # cell 5: stamp "TV"
 input="$(wait_for_window '^文字列入力$' 10)" || fail "no string input"
-sleep 0.3
-xdotool type 'TV'; sleep 0.2
+wait_for_control 文字列入力 OK 5
+xdotool type 'TV'
 shot road-string-input "$editor" "$input"
-xdotool key Return; sleep 0.5
-xdotool mousemove $((edit_x + 120)) $((edit_y + 90)); sleep 0.2  # the red frame back, on cell 4
+xdotool key Return
+wait_for_no_window '^文字列入力$' 5 || fail "Enter left the string input open"
+xdotool mousemove $((edit_x + 120)) $((edit_y + 90))  # the red frame back, on cell 4
 shot road-edit-window "$editor"
-click $((16 + 37)) $((120 + 39 + 12))  # 保存して終了
+click_control ' - パネル編集' 保存して終了
 question="$(wait_for_window '^注意$' 10)" || fail "no publishing question"
-sleep 0.3
 shot road-publish-question "$editor" "$question"
 answer_box '^注意$' Return              # クロヴァンに反映させますか? Yes
 # Panel B does not exist yet: the check before publishing says so.
 check="$(wait_for_window '^公開前の確認$' 10)" || fail "no check before publishing"
-sleep 0.3
 shot road-publish-check "$check"
-xdotool key shift+Tab space; sleep 0.3     # 公開する
+xdotool key shift+Tab space     # 公開する
 wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the edit window open"
 
 # 既存ファイル: reopen it from the list.
 open_first_table road-existing
 shot road-reopened
 client_x=$edit_x client_y=$edit_y
-click $((16 + 37)) $((120 + 70 + 12))  # キャンセル: nothing changed, no question
+click_control ' - パネル編集' キャンセル  # nothing changed, no question
 wait_for_no_window ' - パネル編集$' 5 || fail "キャンセル asked or stayed open"
 
 # What the run entered, byte for byte (Shift-JIS, CR LF).
@@ -146,8 +143,9 @@ retype() {  # field x, y on the tab; what is typed over its text
 }
 create() { client_x=$main_x client_y=$main_y; click $((35 + 176)) $((29 + 247)); }
 close_new() {  # キャンセル in the new panel's edit window
-  wait_for_window ' - パネル編集$' 10 >/dev/null && sleep 0.5 || fail "the new panel did not open"
-  client_x=$edit_x client_y=$edit_y; click $((16 + 37)) $((120 + 70 + 12))
+  wait_for_window ' - パネル編集$' 10 >/dev/null || fail "the new panel did not open"
+  wait_for_control ' - パネル編集' キャンセル 5
+  click_control ' - パネル編集' キャンセル
   wait_for_no_window ' - パネル編集$' 5 || fail "the new panel did not close"
 }
 first_line() { head -n 1 "$work/機器操作$1.tbl" | iconv -f SHIFT_JIS -t UTF-8 | tr -d '\r'; }

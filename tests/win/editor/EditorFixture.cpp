@@ -6,13 +6,11 @@
 void EditorTest::SetUp() {
   ASSERT_TRUE(sim.Ready());
   ASSERT_EQ(options.InitIrDevice(), 0);
-  OptionMdl = &options;
   ASSERT_TRUE(table.CreateGrid(10, 10, 10, 20));
 }
 
 void EditorTest::TearDown() {
   dialog.reset();
-  OptionMdl = nullptr;
 }
 
 void EditorTest::Open(int ordinal, const std::string& code, std::initializer_list<std::string> texts) {
@@ -20,7 +18,7 @@ void EditorTest::Open(int ordinal, const std::string& code, std::initializer_lis
   cell->ReplaceCode(MakeCellCode(code));
   cell->ClearTexts();
   for (const std::string& text : texts) cell->AddText(text);
-  dialog = std::make_unique<TEditCommandFm>(options);
+  dialog = std::make_unique<winui::Owned<TEditCommandFm>>(options);
   ASSERT_TRUE(dialog->CreateForm(nullptr));
   dialog->SetPanelTable(table);
   dialog->LoadCell(*cell);

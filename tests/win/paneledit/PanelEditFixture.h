@@ -28,7 +28,7 @@ class PanelEdit : public ::testing::Test {
     table_.SetTablePath(folder_.Sjis() + "\\\x8b\x40\x8a\xed\x91\x80\x8d\xec" "A.tbl");
     table_.SetBitmapName("p.bmp");
     ASSERT_TRUE(table_.CreateGrid(w, h, columns, rows));
-    window_ = std::make_unique<TPanelEditFm>(options_);
+    window_ = std::make_unique<winui::Owned<TPanelEditFm>>(options_);
     ASSERT_TRUE(window_->CreateForm(nullptr));
     ASSERT_EQ(window_->LoadPanel(table_), L"");
     window_->Folders = {[this](HWND) { return folder_.Sjis(); }, [this](HWND) { return host_.Sjis(); }};
