@@ -10,12 +10,12 @@
 
 namespace bench {
 
-struct NeverAsked : IAskUser {
+struct NeverAsked : panel::IAskUser {
   bool AskYesNo(const std::string&, const std::string&) override { std::abort(); }
 };
 
-struct GridSizedPicture : IPictureProbe {
-  std::optional<PictureSize> LoadPictureSize(const std::string&) override { return PictureSize{40 * 24, 30 * 10}; }
+struct GridSizedPicture : panel::IPictureProbe {
+  std::optional<panel::PictureSize> LoadPictureSize(const std::string&) override { return panel::PictureSize{40 * 24, 30 * 10}; }
 };
 
 // "%8.2f,%8.2f," and two upper-case hex digits per captured byte.
@@ -32,19 +32,19 @@ inline std::string CodeText(int seed) {
   return text;
 }
 
-inline CPanelTable LargestTable() {
-  CPanelTable table;
+inline panel::CPanelTable LargestTable() {
+  panel::CPanelTable table;
   if (!table.CreateGrid(40, 30, 24, 10)) std::abort();
   table.SetBitmapName("bench.bmp");
-  for (int i = 0; i < kInfraredOrdinalLimit; ++i) {
-    CButtonInfo& cell = table.Cell(i);
-    cell.ReplaceCode(*InfraredCode(i, InfraredSendFlag::Plain));
+  for (int i = 0; i < panel::kInfraredOrdinalLimit; ++i) {
+    panel::CButtonInfo& cell = table.Cell(i);
+    cell.ReplaceCode(*InfraredCode(i, panel::InfraredSendFlag::Plain));
     cell.AddText("'memo " + std::to_string(i));
-    for (int k = 0; k < CButtonInfo::kMaxCodeTexts; ++k) cell.AddText("row" + std::to_string(k) + "\t" + CodeText(i + k));
+    for (int k = 0; k < panel::CButtonInfo::kMaxCodeTexts; ++k) cell.AddText("row" + std::to_string(k) + "\t" + CodeText(i + k));
   }
   for (int i = 0; i < 62; ++i) {
-    CButtonInfo& cell = table.Cell(kInfraredOrdinalLimit + i);
-    cell.ReplaceCode(ExternalProgramCode());
+    panel::CButtonInfo& cell = table.Cell(panel::kInfraredOrdinalLimit + i);
+    cell.ReplaceCode(panel::ExternalProgramCode());
     cell.AddText("C:\\Program Files\\tool" + std::to_string(i) + ".exe /x");
   }
   return table;
@@ -52,7 +52,7 @@ inline CPanelTable LargestTable() {
 
 inline const std::string& LargestFile() {
   static const std::string bytes = [] {
-    CPanelTable table = LargestTable();
+    panel::CPanelTable table = LargestTable();
     return *FormatTableFile(table);
   }();
   return bytes;

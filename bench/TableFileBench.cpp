@@ -10,6 +10,8 @@
 #include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
 
+using namespace panel;
+
 namespace {
 
 using bench::GridSizedPicture;

@@ -15,6 +15,8 @@
 #include "table/TableFileReader.h"
 #include "winui/Picture.h"
 
+using namespace panel;
+
 namespace {
 
 double Milliseconds(const std::function<void()>& run, int times = 15) {

@@ -15,6 +15,8 @@
 #include "table/TableFileReader.h"
 #include "table/TableFileWriter.h"
 
+using namespace panel;
+
 namespace {
 
 struct ByteAsk : IAskUser {

@@ -17,6 +17,8 @@
 #include "winui/SafeFile.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 
 constexpr size_t kPreviewLineBytes = 99;

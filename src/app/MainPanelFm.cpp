@@ -14,6 +14,8 @@
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 TMainPanelFm* MainPanelFm = nullptr;
 
 namespace {

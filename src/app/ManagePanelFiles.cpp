@@ -11,6 +11,8 @@
 #include "winui/PathNames.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 
 std::wstring Wide(const std::string& sjis) { return winui::SjisToWide(sjis); }

@@ -13,6 +13,8 @@
 #include "winui/SafeFile.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 
 constexpr wchar_t kBadIdentifier[] = L"ファイル識別子が不正です";

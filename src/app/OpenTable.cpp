@@ -10,6 +10,8 @@
 #include "winui/PathNames.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 std::optional<char> TableIdentifierOf(const std::wstring& typed) {
   const std::optional<std::string> sjis = winui::WideToSjis(typed);
   if (typed.size() != 1 || !sjis || !IsTableIdentifier(*sjis)) return std::nullopt;

@@ -5,6 +5,8 @@
 #include "table/CommandWords.h"
 #include "table/PanelNames.h"
 
+using namespace panel;
+
 namespace commissioning {
 namespace {
 

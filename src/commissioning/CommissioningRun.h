@@ -38,7 +38,7 @@ struct Step {
   std::string commandLine;  // external program: its line, whose program is looked for (table/CommandProgram.h)
 };
 
-std::vector<Step> PlanSteps(const CPanelTable& table);
+std::vector<Step> PlanSteps(const panel::CPanelTable& table);
 
 enum class Outcome { NotTried, Worked, DidNotWork, Skipped };
 

@@ -4,6 +4,8 @@
 
 #include "commissioning/CommissioningTexts.h"
 
+using namespace panel;
+
 namespace commissioning {
 namespace {
 

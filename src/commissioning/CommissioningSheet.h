@@ -33,7 +33,7 @@ struct SheetFacts {
   int pictureHeight = 0;
 };
 
-std::string SheetHtml(const CPanelTable& table, const Record& record, const SheetFacts& facts);
+std::string SheetHtml(const panel::CPanelTable& table, const Record& record, const SheetFacts& facts);
 
 // "機器操作A_動作確認_20261208_021530.html" for "機器操作A.tbl"; attempt 2 and
 // on add "_2", ... for a second run within the same second.

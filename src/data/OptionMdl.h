@@ -39,11 +39,11 @@ class TOptionMdl {
   devices::IrEmitStatus EmitIrCode(const std::string& codeText);
 
   // The command copied from a button, kept across the panels opened in this run.
-  CommandClipboard& Clipboard() { return clipboard_; }
+  panel::CommandClipboard& Clipboard() { return clipboard_; }
 
  private:
   IrLibrary irLibrary_;
-  CommandClipboard clipboard_;
+  panel::CommandClipboard clipboard_;
 };
 
 // The application's data module; null before start-up creates it.

@@ -14,6 +14,8 @@
 #include "winui/PathNames.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 bool MessageBoxAsk::AskYesNo(const std::string& textSjis, const std::string& captionSjis) {
   return winui::ShowMessageSjis(owner_, textSjis, captionSjis, winui::MsgButtons::YesNo) == winui::MsgAnswer::Yes;
 }

@@ -13,7 +13,7 @@
 #include "winui/Picture.h"
 
 // Questions of the table core as "注意" boxes with Yes and No, owned by `owner`.
-class MessageBoxAsk : public IAskUser {
+class MessageBoxAsk : public panel::IAskUser {
  public:
   explicit MessageBoxAsk(HWND owner) : owner_(owner) {}
   bool AskYesNo(const std::string& textSjis, const std::string& captionSjis) override;
@@ -34,7 +34,7 @@ PanelFolders DocumentsPanelFolders();
 // "" or the failure text to show with the caption "Error". The question about
 // foreign commands is owned by `owner`. On success `loaded`, when given, holds
 // the panel's picture that the check loaded.
-std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr, winui::Picture* loaded = nullptr);
+std::string CheckTableBitmap(panel::CPanelTable& table, HWND owner = nullptr, winui::Picture* loaded = nullptr);
 
 // Saves `panelImage` and the table into the work folder and offers to publish
 // both. Every failure is shown in a "警告" box naming the file; the file that
@@ -43,8 +43,8 @@ std::string CheckTableBitmap(CPanelTable& table, HWND owner = nullptr, winui::Pi
 // fails, the new bitmap stays beside the old table, whose grid it still fits.)
 // `confirm` shows what the check before publishing found and answers whether
 // to publish anyway: a window of the layers above, which this one has none of.
-using PublishConfirm = std::function<bool(HWND owner, const std::vector<PanelFinding>& findings)>;
-SaveResult SaveTable(CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders,
+using PublishConfirm = std::function<bool(HWND owner, const std::vector<panel::PanelFinding>& findings)>;
+panel::SaveResult SaveTable(panel::CPanelTable& table, HWND owner, const winui::Picture& panelImage, const PanelFolders& folders,
                      const PublishConfirm& confirm);
 
 // The versions publishing replaced and kept whole in the work folder's history,

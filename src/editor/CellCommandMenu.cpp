@@ -2,6 +2,8 @@
 
 #include "winui/MessageBox.h"
 
+using namespace panel;
+
 namespace {
 
 constexpr UINT kCopyItem = 1;

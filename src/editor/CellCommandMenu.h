@@ -14,4 +14,4 @@ CellMenuChoice ShowCellCommandMenu(HWND owner, POINT screenPoint, bool canPaste)
 
 // Pastes into cell `ordinal`; a paste the table cannot hold is refused in a
 // "警告" box. True when the cell changed, which counts as unsaved work.
-bool PasteCellCommand(HWND owner, const CommandClipboard& clipboard, CPanelTable& table, int ordinal);
+bool PasteCellCommand(HWND owner, const panel::CommandClipboard& clipboard, panel::CPanelTable& table, int ordinal);

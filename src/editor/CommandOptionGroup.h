@@ -24,12 +24,12 @@ class OptionGroup {
   // Creates the group box, hidden, and its controls on the dialog `form`.
   virtual void Create(HWND form, HFONT font) = 0;
   // Shows the command of `cell`, which is of this group's kind.
-  virtual void Load(const CButtonInfo& cell) = 0;
+  virtual void Load(const panel::CButtonInfo& cell) = 0;
   // The kind has just been chosen in the list: the fields start afresh.
   virtual void Reset() = 0;
   // Checks the fields and writes the command into `cell`; false leaves the
   // cell as it was (after a warning, where the user is told why).
-  virtual bool Register(CButtonInfo& cell) = 0;
+  virtual bool Register(panel::CButtonInfo& cell) = 0;
   // What the user can change here, to tell whether anything was.
   virtual std::wstring Contents() const = 0;
   // Just before the group is shown.

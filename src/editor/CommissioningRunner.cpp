@@ -15,6 +15,8 @@
 #include "winui/SafeFile.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 using commissioning::Record;
 using commissioning::Step;
 using commissioning::StepAction;

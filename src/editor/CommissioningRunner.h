@@ -30,17 +30,17 @@ struct CommissioningDevices {
 };
 
 // Runs the steps in cell order until the last one or 中止; what was answered is kept.
-commissioning::Record RunCommissioningSteps(HWND owner, const CPanelTable& table, CommissioningDevices& devices,
+commissioning::Record RunCommissioningSteps(HWND owner, const panel::CPanelTable& table, CommissioningDevices& devices,
                                             const FrameCell& frameCell);
 
 // Saves the sheet in the table's folder; a second run within the same second
 // gets a name of its own. Returns the sheet's Shift-JIS path, or "" after a "警告" box.
-std::string SaveCommissioningSheet(HWND owner, const CPanelTable& table, const commissioning::Record& record,
+std::string SaveCommissioningSheet(HWND owner, const panel::CPanelTable& table, const commissioning::Record& record,
                                    const winui::Picture& picture, int relayPort, const commissioning::DateTime& when);
 
 // The whole run with the devices and folders of `options`. A panel without
 // any command says so and saves nothing. Returns the sheet's path, or "".
-std::string RunCommissioning(HWND owner, TOptionMdl& options, const CPanelTable& table, const winui::Picture& picture,
+std::string RunCommissioning(HWND owner, TOptionMdl& options, const panel::CPanelTable& table, const winui::Picture& picture,
                              const FrameCell& frameCell);
 
 // Asks whether to open the saved sheet and, on Yes, opens it in the browser.

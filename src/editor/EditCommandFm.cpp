@@ -5,6 +5,8 @@
 #include "table/CommandCode.h"
 #include "winui/MessageBox.h"
 
+using namespace panel;
+
 using namespace edit_command;
 
 void TEditCommandFm::OnCreate() {

@@ -42,10 +42,10 @@ class TEditCommandFm : public winui::Form {
   // Creates the hidden dialog, owned by `owner`.
   bool CreateForm(HWND owner);
   // Before LoadCell: the panel the cell belongs to.
-  void SetPanelTable(const CPanelTable& table) { GroupGaibu.SetPanelTable(table); }
-  void LoadCell(CButtonInfo& cell);
+  void SetPanelTable(const panel::CPanelTable& table) { GroupGaibu.SetPanelTable(table); }
+  void LoadCell(panel::CButtonInfo& cell);
   // The cell given to LoadCell (null before).
-  CButtonInfo* LoadedCell() const { return cell_; }
+  panel::CButtonInfo* LoadedCell() const { return cell_; }
 
   void ShowKindGroup();
   char CurrentKind() const { return currentKind_; }
@@ -77,7 +77,7 @@ class TEditCommandFm : public winui::Form {
 
   // In creation (and tab) order.
   const std::array<edit_command::OptionGroup*, 4> groups_{&GroupPanel, &GroupRelay, &GroupLearned, &GroupGaibu};
-  CButtonInfo* cell_ = nullptr;
+  panel::CButtonInfo* cell_ = nullptr;
   char currentKind_ = ' ';
   std::wstring loaded_;       // Contents() right after LoadCell
   std::string filledKinds_;   // kinds whose group holds the cell's values or its fresh start

@@ -6,6 +6,8 @@
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
 
+using namespace panel;
+
 namespace edit_command {
 
 namespace {

@@ -12,19 +12,19 @@ class ExternalProgramGroup : public OptionGroup {
   ExternalProgramGroup() : OptionGroup(kExternalIds) {}
 
   // The panel the cell belongs to: it numbers its external programs.
-  void SetPanelTable(const CPanelTable& table) { table_ = &table; }
+  void SetPanelTable(const panel::CPanelTable& table) { table_ = &table; }
 
   char Kind() const override { return 'R'; }
   void Create(HWND form, HFONT font) override;
-  void Load(const CButtonInfo& cell) override;
+  void Load(const panel::CButtonInfo& cell) override;
   void Reset() override;
-  bool Register(CButtonInfo& cell) override;
+  bool Register(panel::CButtonInfo& cell) override;
   std::wstring Contents() const override { return winui::GetText(GaibuCommand); }
 
   HWND GaibuCommand = nullptr;
 
  private:
-  const CPanelTable* table_ = nullptr;
+  const panel::CPanelTable* table_ = nullptr;
   editor::SjisEdit gaibuCommand_;
 };
 

@@ -10,6 +10,8 @@
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace edit_command {
 
 namespace {

@@ -17,15 +17,15 @@ class LearnedCodesGroup : public OptionGroup, private RemoconListOwner {
 
   char Kind() const override { return '#'; }
   void Create(HWND form, HFONT font) override;
-  void Load(const CButtonInfo& cell) override;
+  void Load(const panel::CButtonInfo& cell) override;
   void Reset() override;
-  bool Register(CButtonInfo& cell) override;
+  bool Register(panel::CButtonInfo& cell) override;
   std::wstring Contents() const override;
   void BeforeShow() override { UpdateSendOptions(); }
   void OnCommand(int id, int code) override;
 
   // A cell from the 161st on has no infrared key: true, with a warning.
-  bool RefusesCell(const CButtonInfo& cell) const;
+  bool RefusesCell(const panel::CButtonInfo& cell) const;
 
   // Which of the three sending options apply to the rows as they are.
   void UpdateSendOptions() override;

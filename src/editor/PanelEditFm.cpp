@@ -16,6 +16,8 @@
 #include "winui/Scrolling.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;

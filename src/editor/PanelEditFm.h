@@ -34,15 +34,15 @@ class TPanelEditFm : public winui::Form {
   bool CreateForm(HWND owner);
   // Loads the bitmap named by the table, sizes and centres the window. "" or
   // why the bitmap cannot be loaded.
-  std::wstring LoadPanel(CPanelTable& table);
+  std::wstring LoadPanel(panel::CPanelTable& table);
   // The same with the picture the opening checks loaded.
-  void LoadPanel(CPanelTable& table, winui::Picture picture);
+  void LoadPanel(panel::CPanelTable& table, winui::Picture picture);
 
   const winui::Picture& PanelImage() const { return panelImage_; }
   // The cell a click acts on; nothing while the pointer is beyond the grid.
-  std::optional<GridCell> HoverCell() const { return hover_; }
+  std::optional<panel::GridCell> HoverCell() const { return hover_; }
   // The cell the red frame is on now, if any; keys act on it.
-  std::optional<GridCell> FramedCell() const { return framed_ ? hover_ : std::nullopt; }
+  std::optional<panel::GridCell> FramedCell() const { return framed_ ? hover_ : std::nullopt; }
   // Pixels drawn on the window for the hover frame since loading (restored
   // cells and frames); the figure behind the cost of moving the pointer.
   long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
@@ -56,7 +56,7 @@ class TPanelEditFm : public winui::Form {
   PanelFolders Folders = DocumentsPanelFolders();
   // Where Ctrl+C keeps a command for the panels opened later in this run: the
   // data module's; tests give their own.
-  CommandClipboard* Clipboard;
+  panel::CommandClipboard* Clipboard;
 
   TPanelEditBar Panel1;
   HWND SaveButton = nullptr;
@@ -81,29 +81,29 @@ class TPanelEditFm : public winui::Form {
   bool OnMouseWheel(int delta) override;
 
  private:
-  PanelGrid Grid() const;
+  panel::PanelGrid Grid() const;
   int ViewHeight() const;
   void PlaceWindow();
   void UpdateScrollBars();
   void ScrollTo(int bar, int position);
   void PaintContent(HDC dc, bool withFrame);
-  void DrawFrame(HDC dc, GridCell cell);
-  void RestoreCell(HDC dc, GridCell cell);
+  void DrawFrame(HDC dc, panel::GridCell cell);
+  void RestoreCell(HDC dc, panel::GridCell cell);
 
   // The status line names the framed cell at once, or (for the pointer)
   // once it has rested there.
   enum class StatusTiming { Now, OnceRested };
-  void MoveFrameTo(std::optional<GridCell> cell, StatusTiming timing = StatusTiming::Now);
+  void MoveFrameTo(std::optional<panel::GridCell> cell, StatusTiming timing = StatusTiming::Now);
   void FrameOrdinal(int ordinal);
-  void ScrollIntoView(GridCell cell);
+  void ScrollIntoView(panel::GridCell cell);
   // The status line and the caption (table name, unsaved mark).
   void UpdateStatus();
   void SetTextIfChanged(HWND window, const std::wstring& text);
 
   void FormMouseMove(int x, int y);
   void FormMouseDown(MouseButton button);
-  void EditCell(GridCell cell);
-  void StampText(GridCell cell);
+  void EditCell(panel::GridCell cell);
+  void StampText(panel::GridCell cell);
   void SaveButtonClick();
   void SaveQuitClick();
   void TyuusiButtonClick();
@@ -112,17 +112,17 @@ class TPanelEditFm : public winui::Form {
 
   // Keys (PanelEditKeys.cpp): true when the key was used.
   bool OnKey(UINT key, LPARAM modifiers);
-  GridCell KeyCell();
-  void CopyCell(GridCell cell);
-  void PasteCell(GridCell cell);
-  void ShowCellMenu(GridCell cell);
+  panel::GridCell KeyCell();
+  void CopyCell(panel::GridCell cell);
+  void PasteCell(panel::GridCell cell);
+  void ShowCellMenu(panel::GridCell cell);
 
   TOptionMdl& options_;
-  CPanelTable* table_ = nullptr;
+  panel::CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
   int cellWidth_ = 0;
   int cellHeight_ = 0;
-  std::optional<GridCell> hover_ = GridCell{0, 0};
+  std::optional<panel::GridCell> hover_ = panel::GridCell{0, 0};
   bool framed_ = false;  // the frame of hover_ is on the window now
   bool closeConfirmed_ = false;
   int scrollX_ = 0;  // only a panel larger than the screen scrolls

@@ -4,6 +4,8 @@
 #include "editor/PanelEditFm.h"
 #include "winui/AppMessages.h"
 
+using namespace panel;
+
 namespace {
 
 POINT CellCentreOnScreen(HWND window, const PixelRect& cell, int scrollX, int scrollY) {

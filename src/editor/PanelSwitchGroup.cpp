@@ -5,6 +5,8 @@
 #include "winui/Gdi.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace edit_command {
 
 namespace {

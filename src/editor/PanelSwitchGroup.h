@@ -11,9 +11,9 @@ class PanelSwitchGroup : public OptionGroup {
 
   char Kind() const override { return 'G'; }
   void Create(HWND form, HFONT font) override;
-  void Load(const CButtonInfo& cell) override;
+  void Load(const panel::CButtonInfo& cell) override;
   void Reset() override;
-  bool Register(CButtonInfo& cell) override;
+  bool Register(panel::CButtonInfo& cell) override;
   std::wstring Contents() const override;
   void OnCommand(int id, int code) override;
 

@@ -5,6 +5,8 @@
 #include "winui/Controls.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 constexpr int kClientWidth = 520;
 constexpr int kClientHeight = 330;

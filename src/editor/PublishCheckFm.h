@@ -15,7 +15,7 @@ class TPublishCheckFm : public winui::Form {
   static constexpr int kPublishButtonId = 101;
   static constexpr int kKeepButtonId = 102;
 
-  explicit TPublishCheckFm(const std::vector<PanelFinding>& findings) : findings_(findings) {}
+  explicit TPublishCheckFm(const std::vector<panel::PanelFinding>& findings) : findings_(findings) {}
   bool Create(HWND owner);
 
  protected:
@@ -23,8 +23,8 @@ class TPublishCheckFm : public winui::Form {
   void OnCommand(int id, int code, HWND control) override;
 
  private:
-  const std::vector<PanelFinding>& findings_;
+  const std::vector<panel::PanelFinding>& findings_;
 };
 
 // True when the user chose "公開する".
-bool ConfirmPublishDespite(HWND owner, const std::vector<PanelFinding>& findings);
+bool ConfirmPublishDespite(HWND owner, const std::vector<panel::PanelFinding>& findings);

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace panel {
+
 // Yes/No questions asked while a table is read, checked and saved; the
 // Windows side answers with a message box, tests with a script.
 struct IAskUser {
@@ -8,3 +10,5 @@ struct IAskUser {
   // true = Yes.
   virtual bool AskYesNo(const std::string& textSjis, const std::string& captionSjis) = 0;
 };
+
+}  // namespace panel

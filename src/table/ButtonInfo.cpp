@@ -1,5 +1,7 @@
 #include "table/ButtonInfo.h"
 
+namespace panel {
+
 void CButtonInfo::SetCode(const CellCode& code, int ordinal) {
   code_ = code;
   index_ = ordinal;
@@ -59,3 +61,5 @@ void CButtonInfo::NormalizeLoaded() {
   if (code_[0] == 'R') return;
   ClearTexts();
 }
+
+}  // namespace panel

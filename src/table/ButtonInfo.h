@@ -5,6 +5,8 @@
 
 #include "table/CommandCode.h"
 
+namespace panel {
+
 // One button cell: its command code and the texts its command needs.
 class CButtonInfo {
  public:
@@ -42,3 +44,5 @@ class CButtonInfo {
   std::string memo_;
   int index_ = 0;
 };
+
+}  // namespace panel

@@ -2,6 +2,8 @@
 
 #include "devices/core/RelayCommand.h"
 
+namespace panel {
+
 LearnedRow SplitLearnedText(std::string_view text) {
   const std::size_t tab = text.find('\t');
   if (tab == std::string_view::npos) return LearnedRow{std::string(text), {}};
@@ -80,3 +82,5 @@ bool IsEnteredRelayNumber(std::string_view text) {
   if (first == std::string_view::npos || text[first] < '0' || text[first] > '9') return false;
   return devices::IsValidRelayNumber(devices::ParseRelayNumber(text));
 }
+
+}  // namespace panel

@@ -10,6 +10,8 @@
 #include "table/CommandCode.h"
 #include "table/PanelTable.h"
 
+namespace panel {
+
 // One row of the learned-code list: its own memo and its code text.
 struct LearnedRow {
   std::string memo;
@@ -72,3 +74,5 @@ bool SameCommand(const CButtonInfo& before, const CButtonInfo& after);
 // read as 0 to 31. A stored relay character that is no relay leaves the field
 // empty, and nothing is tested or registered until there is such a number.
 bool IsEnteredRelayNumber(std::string_view text);
+
+}  // namespace panel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+namespace panel {
+
 namespace {
 
 // "学習リモコンの命令は、番号が160以上のボタンには貼り付けられません。"
@@ -75,3 +77,5 @@ std::string CommandClipboard::Paste(CPanelTable& table, int ordinal) const {
   if (!copied_) return std::string(kNothingCopied);
   return PasteCommand(*copied_, table, ordinal);
 }
+
+}  // namespace panel

@@ -9,6 +9,8 @@
 #include "table/ButtonInfo.h"
 #include "table/PanelTable.h"
 
+namespace panel {
+
 // A command without its place: the code as copied and the texts it needs.
 struct CopiedCommand {
   CellCode code{' ', ' ', ' ', ' '};
@@ -36,3 +38,5 @@ class CommandClipboard {
  private:
   std::optional<CopiedCommand> copied_;
 };
+
+}  // namespace panel

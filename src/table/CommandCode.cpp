@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace panel {
+
 CellCode MakeCellCode(std::string_view text) {
   CellCode code{' ', ' ', ' ', ' '};
   for (size_t i = 0; i < code.size() && i < text.size(); ++i) code[i] = text[i];
@@ -77,3 +79,5 @@ std::optional<CellCode> PanelSwitchCode(char panelIdentifier) {
   if (!IsPanelIdentifier(panelIdentifier)) return std::nullopt;
   return CellCode{'G', panelIdentifier, ' ', ' '};
 }
+
+}  // namespace panel

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace panel {
+
 using CellCode = std::array<char, 4>;
 
 // Identifiers given to external-program cells, in row-major order, at each save.
@@ -54,3 +56,5 @@ CellCode ExternalProgramCode();  // identifier blank until the next save
 std::optional<CellCode> RelayCode(int relay, RelayAction action);
 std::optional<CellCode> InfraredCode(int ordinal, InfraredSendFlag flag);
 std::optional<CellCode> PanelSwitchCode(char panelIdentifier);
+
+}  // namespace panel

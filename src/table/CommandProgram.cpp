@@ -5,6 +5,8 @@
 
 #include "table/SjisPath.h"
 
+namespace panel {
+
 namespace {
 
 // Blanks, TABs, quotes and '/' are below 0x40: none is the trail byte of a
@@ -72,3 +74,5 @@ CommandProgram ResolveProgram(std::string_view commandLine, const std::function<
   if (named != candidates.end()) result.program = WithBackslashes(*named);
   return result;
 }
+
+}  // namespace panel

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace panel {
+
 // The longest program path tried: the system's 260 characters, each at most
 // two Shift-JIS bytes. Longer candidates cannot name a program, and leaving
 // them out keeps the search linear in the length of the line.
@@ -24,3 +26,5 @@ struct CommandProgram {
 // is tried with ".exe". '/' separates folders like '\'. `isFile` is asked only
 // about full paths, never about longer ones than kMaxProgramPathBytes.
 CommandProgram ResolveProgram(std::string_view commandLine, const std::function<bool(const std::string&)>& isFile);
+
+}  // namespace panel

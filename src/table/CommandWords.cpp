@@ -4,6 +4,8 @@
 
 #include "table/PanelNames.h"
 
+namespace panel {
+
 namespace {
 
 // Spelt as bytes for the same reason as TableTexts.h; tests hold the readable forms.
@@ -80,3 +82,5 @@ std::string DescribeCommand(const CButtonInfo& cell) {
   }
   return std::string(kUnknown) + PrintableCode(code);
 }
+
+}  // namespace panel

@@ -6,4 +6,8 @@
 
 #include "table/ButtonInfo.h"
 
+namespace panel {
+
 std::string DescribeCommand(const CButtonInfo& cell);
+
+}  // namespace panel

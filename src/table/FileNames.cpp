@@ -5,6 +5,8 @@
 
 #include "table/SjisPath.h"
 
+namespace panel {
+
 namespace {
 
 // Calls `part` with each part of a path between its backslashes.
@@ -57,3 +59,5 @@ bool NamesDevice(std::string_view pathSjis) {
   });
   return device;
 }
+
+}  // namespace panel

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace panel {
+
 // Whether two names of the same folder ("a.bmp", "sub\A.BMP") are one file.
 // Only the system knows every rule (the case of every letter it knows, the
 // dots and blanks it drops, short names), so the platform answers.
@@ -21,3 +23,5 @@ std::string WithoutTrailingDotsAndBlanks(std::string_view pathSjis);
 // with an extension or trailing dots and blanks ("nul.bmp", "COM1 .bmp",
 // "sub\aux"). Opening such a name reaches the device.
 bool NamesDevice(std::string_view pathSjis);
+
+}  // namespace panel

@@ -2,6 +2,8 @@
 
 #include "table/SjisPath.h"
 
+namespace panel {
+
 std::string TemporaryPathOf(const std::string& pathSjis) {
   const size_t slash = LastSjisBackslash(pathSjis);
   const size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
@@ -22,3 +24,5 @@ std::string MakeSubfolders(IFolderFiles& files, const std::string& base, const s
   }
   return {};
 }
+
+}  // namespace panel

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace panel {
+
 class IFolderFiles {
  public:
   virtual ~IFolderFiles() = default;
@@ -44,3 +46,5 @@ bool IsTemporaryName(std::string_view name);
 // Makes the subfolders of a name such as "a\b\panel.bmp" under `base`,
 // outermost first; the one that could not be made, or "".
 std::string MakeSubfolders(IFolderFiles& files, const std::string& base, const std::string& name);
+
+}  // namespace panel

@@ -4,6 +4,8 @@
 
 #include "table/PublishHistory.h"
 
+namespace panel {
+
 namespace {
 
 struct StepRecord {
@@ -188,3 +190,5 @@ void TidyAfterInterruption(IFolderFiles& fs, const std::string& work, const std:
     }
   }
 }
+
+}  // namespace panel

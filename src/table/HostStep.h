@@ -19,6 +19,8 @@
 
 #include "table/FolderFiles.h"
 
+namespace panel {
+
 inline constexpr char kHostStepRecordName[] = "~host-step.txt";
 
 struct HostStepFile {
@@ -61,3 +63,5 @@ void RecoverHostStep(IFolderFiles& fs, const std::string& work);
 // come before), then our temporaries left in the given folders (and in the
 // history) are removed.
 void TidyAfterInterruption(IFolderFiles& fs, const std::string& work, const std::string& host);
+
+}  // namespace panel

@@ -3,6 +3,8 @@
 #include "table/ManagePanels.h"
 #include "table/PanelNames.h"
 
+namespace panel {
+
 std::optional<std::string> DuplicatePanel(const std::string& work, const std::string& tableName,
                                           IPanelFilesEnvironment& env) {
   const std::optional<char> identifier = env.AskIdentifier(tableName);
@@ -73,3 +75,5 @@ bool DeletePanel(const std::string& work, const std::string& tableName, IPanelFi
   if (question.removeBitmap && !env.RemoveFile(bitmapPath)) env.Report(PanelFileProblem::BitmapNotDeleted, bitmapPath);
   return true;
 }
+
+}  // namespace panel

@@ -10,6 +10,8 @@
 #include "table/FileNames.h"
 #include "table/FolderFiles.h"
 
+namespace panel {
+
 enum class PanelFileProblem {
   TableExists,       // path: the copy's table, there already
   SourceUnreadable,  // path: the table to copy
@@ -50,3 +52,5 @@ std::optional<std::string> DuplicatePanel(const std::string& work, const std::st
 // True when the table is gone. Its bitmap goes too only when no other table
 // names it, nor might (a table that cannot be read keeps it).
 bool DeletePanel(const std::string& work, const std::string& tableName, IPanelFilesEnvironment& env);
+
+}  // namespace panel

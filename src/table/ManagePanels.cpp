@@ -9,6 +9,8 @@
 #include "table/TableChecks.h"
 #include "table/TableFileReader.h"
 
+namespace panel {
+
 namespace {
 
 // Reading only to look: whatever the reader could ask, it may go on.
@@ -64,3 +66,5 @@ DeletePlan PlanDelete(const std::vector<FolderTable>& tables, const std::string&
   plan.removeBitmap = !plan.bitmapName.empty() && plan.bitmapUsers.empty();
   return plan;
 }
+
+}  // namespace panel

@@ -9,6 +9,8 @@
 
 #include "table/FileNames.h"
 
+namespace panel {
+
 // What the decisions need of one table of the work folder.
 struct FolderTable {
   std::string fileName;           // "機器操作X.tbl"
@@ -44,3 +46,5 @@ struct DeletePlan {
 // `tables` is the whole work folder, the deleted one among them; `names`
 // compares names of that folder.
 DeletePlan PlanDelete(const std::vector<FolderTable>& tables, const std::string& fileName, const IFileNames& names);
+
+}  // namespace panel

@@ -8,6 +8,8 @@
 #include "table/TableChecks.h"
 #include "table/TableTexts.h"
 
+namespace panel {
+
 bool IsTableIdentifier(std::string_view textSjis) {
   if (textSjis.size() != 1) return false;
   const char c = textSjis[0];
@@ -67,3 +69,5 @@ std::string InitialTableFile(const std::string& bitmapNameSjis, int cellWidth, i
   file += std::string(kSectionEnd) + "\r\n";
   return file;
 }
+
+}  // namespace panel

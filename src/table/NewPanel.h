@@ -7,6 +7,8 @@
 
 #include "table/PanelCheck.h"
 
+namespace panel {
+
 // One ASCII letter or digit, nothing else (a double-byte character fails).
 bool IsTableIdentifier(std::string_view textSjis);
 
@@ -39,3 +41,5 @@ NewPanelRefusal CheckNewPanel(const std::string& bitmapNameSjis, int columns, in
 // The table file of a panel with every cell empty, CR LF line ends.
 std::string InitialTableFile(const std::string& bitmapNameSjis, int cellWidth, int cellHeight, int columns,
                              int rows);
+
+}  // namespace panel

@@ -13,6 +13,8 @@
 #include "table/PanelNames.h"
 #include "table/SjisPath.h"
 
+namespace panel {
+
 namespace {
 
 // `pattern` with %1, %2 ... replaced; '%' is never a trail byte of Shift-JIS.
@@ -152,3 +154,5 @@ std::vector<PanelFinding> CheckPanelForPublishing(const CPanelTable& table, Pict
     return {{-1, kCheckIncomplete}};
   }
 }
+
+}  // namespace panel

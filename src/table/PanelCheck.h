@@ -9,6 +9,8 @@
 #include "table/PanelTable.h"
 #include "table/TableChecks.h"
 
+namespace panel {
+
 struct PanelFinding {
   int ordinal = -1;  // the cell, or -1 for the panel as a whole
   std::string text;  // Shift-JIS: which cell (number, row, column) and what to do
@@ -44,3 +46,5 @@ std::string CellLabel(int ordinal, int columns);
 // fit to publish.
 std::vector<PanelFinding> CheckPanelForPublishing(const CPanelTable& table, PictureSize picture,
                                                   const IPublishTarget& target);
+
+}  // namespace panel

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace panel {
+
 // Findings of the panel check before publishing, in plain Japanese. Spelt as
 // Shift-JIS bytes like every fixed text of the core, the readable text beside
 // each; %1, %2 ... stand for the numbers and names filled in.
@@ -103,3 +106,5 @@ inline constexpr char kCheckIncomplete[] =
     "\x82\xa6\x82\xe7\x82\xea\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd\x81\x42\x82\xb1\x82\xcc"
     "\x82\xdc\x82\xdc\x8c\xf6\x8a\x4a\x82\xb7\x82\xe9\x82\xa9\x82\xc7\x82\xa4\x82\xa9\x8c\x88\x82\xdf"
     "\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42";
+
+}  // namespace panel

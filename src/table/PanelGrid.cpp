@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace panel {
+
 std::optional<GridCell> PanelGrid::CellAt(int x, int y) const {
   if (x < 0 || y < 0 || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
   const GridCell cell{x / cellWidth_, y / cellHeight_};
@@ -39,3 +41,5 @@ WindowFit FitInWorkArea(int width, int height, const PixelRect& work, int vertic
   fit.place = PixelRect{left, top, left + width, top + height};
   return fit;
 }
+
+}  // namespace panel

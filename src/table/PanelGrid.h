@@ -4,6 +4,8 @@
 // grid, so a point can lie on the bitmap and still in no cell.
 #include <optional>
 
+namespace panel {
+
 struct GridCell {
   int column = 0;
   int row = 0;
@@ -51,3 +53,5 @@ struct WindowFit {
   bool verticalBar = false;
 };
 WindowFit FitInWorkArea(int width, int height, const PixelRect& work, int verticalBarWidth, int horizontalBarHeight);
+
+}  // namespace panel

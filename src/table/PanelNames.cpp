@@ -1,5 +1,7 @@
 #include "table/PanelNames.h"
 
+namespace panel {
+
 std::string TableFileName(char identifier) { return kTableFilePrefix + std::string(1, identifier) + ".tbl"; }
 
 std::string DefaultBitmapName(char identifier) { return kTableFilePrefix + std::string(1, identifier) + ".bmp"; }
@@ -7,3 +9,5 @@ std::string DefaultBitmapName(char identifier) { return kTableFilePrefix + std::
 std::string TablePathIn(std::string_view folderSjis, char identifier) {
   return std::string(folderSjis) + "\\" + TableFileName(identifier);
 }
+
+}  // namespace panel

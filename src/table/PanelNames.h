@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace panel {
+
 // "機器操作": a panel's table file is this, its identifier and ".tbl".
 inline constexpr char kTableFilePrefix[] = "\x8b\x40\x8a\xed\x91\x80\x8d\xec";
 
@@ -13,3 +15,5 @@ std::string TableFileName(char identifier);
 std::string DefaultBitmapName(char identifier);
 // The folder, '\' and the table file's name.
 std::string TablePathIn(std::string_view folderSjis, char identifier);
+
+}  // namespace panel

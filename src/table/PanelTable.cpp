@@ -2,6 +2,8 @@
 
 #include "table/SjisPath.h"
 
+namespace panel {
+
 bool IsSaneGrid(std::int64_t cellWidth, std::int64_t cellHeight, std::int64_t columns, std::int64_t rows) {
   if (columns < 1 || rows < 1 || columns > kMaxGridCells || rows > kMaxGridCells) return false;
   if (cellWidth < 1 || cellHeight < 1) return false;
@@ -25,3 +27,5 @@ bool CPanelTable::CreateGrid(int cellWidth, int cellHeight, int columns, int row
   for (size_t i = 0; i < cells_.size(); ++i) cells_[i].SetCode(NoneCode(), static_cast<int>(i));
   return true;
 }
+
+}  // namespace panel

@@ -5,6 +5,8 @@
 
 #include "table/ButtonInfo.h"
 
+namespace panel {
+
 // Grid bounds a panel must keep. A panel is a picture on one screen and its
 // bitmap is made of cellWidth x columns by cellHeight x rows pixels, so a side
 // longer than a 16-bit coordinate or more cells than 256 per side is damage,
@@ -54,3 +56,5 @@ class CPanelTable {
   std::vector<CButtonInfo> cells_;
   std::string extraText_;
 };
+
+}  // namespace panel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace panel {
+
 // Opens a file named by a Shift-JIS path; mode as for fopen ("rb", "wb").
 // Returns nullptr on failure. One implementation per platform.
 std::FILE* OpenFileSjis(const std::string& pathSjis, const char* mode);
@@ -18,3 +20,5 @@ struct FileCloser {
   void operator()(std::FILE* f) const noexcept { std::fclose(f); }
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace panel

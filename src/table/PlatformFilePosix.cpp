@@ -5,6 +5,8 @@
 
 #include "table/PlatformFile.h"
 
+namespace panel {
+
 // Native builds take the path bytes as the file system's own.
 std::FILE* OpenFileSjis(const std::string& pathSjis, const char* mode) {
   // A NUL inside would silently name a different, shorter path.
@@ -38,3 +40,5 @@ bool WriteFileReplacingSjis(const std::string& pathSjis, std::string_view bytes)
   std::remove(temp.c_str());
   return false;
 }
+
+}  // namespace panel

@@ -7,6 +7,8 @@
 #include <set>
 #include <utility>
 
+namespace panel {
+
 namespace {
 
 bool AllDigits(std::string_view s) {
@@ -146,3 +148,5 @@ void PruneHistory(IFolderFiles& files, const std::string& work) {
   for (const std::string& old : HistoryEntriesToPrune(complete)) doomed.push_back(old);
   for (const std::string& entry : doomed) files.RemoveTree(root + "\\" + entry);
 }
+
+}  // namespace panel

@@ -11,6 +11,8 @@
 
 #include "table/FolderFiles.h"
 
+namespace panel {
+
 // "公開履歴": the history's folder inside the work folder.
 inline constexpr char kHistoryFolderName[] = "\x8c\xf6\x8a\x4a\x97\x9a\x97\xf0";
 inline constexpr std::size_t kHistoryKept = 10;
@@ -57,3 +59,5 @@ bool CommitHistoryEntry(IFolderFiles& files, const std::string& entry);
 // Removes entries that can never be put back and the complete ones beyond
 // the newest ten.
 void PruneHistory(IFolderFiles& files, const std::string& work);
+
+}  // namespace panel

@@ -2,6 +2,8 @@
 
 #include "table/PublishHistory.h"
 
+namespace panel {
+
 std::vector<std::string> PublishedVersionFiles(IFolderFiles& files, const std::string& work,
                                                const std::string& entryName) {
   if (!IsHistoryEntryName(entryName)) return {};
@@ -26,3 +28,5 @@ bool RestoreVersion(const std::string& entryName, IRestoreEnvironment& env) {
     default: env.ReportRestoreFailed(result.failed, HostLeftAfter(result.outcome)); return false;
   }
 }
+
+}  // namespace panel

@@ -8,6 +8,8 @@
 
 #include "table/HostStep.h"
 
+namespace panel {
+
 class IRestoreEnvironment : public IFolderFiles {
  public:
   // Folder paths without a trailing separator; nothing when unavailable (the
@@ -28,3 +30,5 @@ std::vector<std::string> PublishedVersionFiles(IFolderFiles& files, const std::s
 
 // True when the host holds the entry's files afterwards.
 bool RestoreVersion(const std::string& entryName, IRestoreEnvironment& env);
+
+}  // namespace panel

@@ -1,5 +1,7 @@
 #include "table/SjisPath.h"
 
+namespace panel {
+
 bool IsSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 size_t FirstSjisBackslash(std::string_view pathSjis) {
@@ -36,3 +38,5 @@ std::string FileNameOfSjisPath(std::string_view pathSjis) {
   const size_t at = LastSjisBackslash(pathSjis);
   return std::string(at == std::string_view::npos ? pathSjis : pathSjis.substr(at + 1));
 }
+
+}  // namespace panel

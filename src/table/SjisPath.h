@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+namespace panel {
+
 // Shift-JIS paths: 0x5C is also the trail byte of characters such as ソ, so a
 // backslash is searched for character by character, never byte by byte.
 bool IsSjisLeadByte(unsigned char c);
@@ -11,3 +13,5 @@ size_t FirstSjisBackslash(std::string_view pathSjis);
 size_t LastSjisBackslash(std::string_view pathSjis);
 std::string FolderOfSjisPath(std::string_view pathSjis);    // "" without a backslash
 std::string FileNameOfSjisPath(std::string_view pathSjis);  // whole path without a backslash
+
+}  // namespace panel

@@ -8,6 +8,8 @@
 #include "table/SjisPath.h"
 #include "table/TableTexts.h"
 
+namespace panel {
+
 bool IsNameInsideFolder(std::string_view nameSjis) {
   // '/' and ':' are never trail bytes of a double-byte character; '\' can be.
   if (nameSjis.find_first_of("/:") != std::string_view::npos || NamesDevice(nameSjis)) return false;
@@ -74,3 +76,5 @@ std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUs
     return kBitmapUnreadable;  // a picture too large to hold in memory
   }
 }
+
+}  // namespace panel

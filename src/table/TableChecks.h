@@ -6,6 +6,8 @@
 #include "table/AskUser.h"
 #include "table/PanelTable.h"
 
+namespace panel {
+
 // Texts of the opening checks, spelt as bytes like every fixed text of the core.
 // "ＢＭＰファイルが読めません"
 inline constexpr char kBitmapUnreadable[] =
@@ -56,3 +58,5 @@ bool PictureFitsGrid(const PictureSize& size, int cellWidth, int cellHeight, int
 // within one pixel, and cells of unknown kinds become blanks once the user
 // agrees. Returns "" or one of the three failure texts above; never throws.
 std::string CheckTableBitmap(CPanelTable& table, IPictureProbe& pictures, IAskUser& ask);
+
+}  // namespace panel

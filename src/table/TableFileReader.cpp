@@ -13,6 +13,8 @@
 #include "table/PlatformFile.h"
 #include "table/TableTexts.h"
 
+namespace panel {
+
 namespace {
 
 // Wide enough for the compiler to compare a block of bytes in one or two
@@ -301,3 +303,5 @@ std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskU
     return kTableFileInvalid;
   }
 }
+
+}  // namespace panel

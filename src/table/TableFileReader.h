@@ -6,6 +6,8 @@
 #include "table/AskUser.h"
 #include "table/PanelTable.h"
 
+namespace panel {
+
 // Fills a new table from the bytes of a table file. Returns "" on success or
 // kTableFileInvalid ("テーブルファイルが異常です"); may ask about foreign
 // sections or a damaged end first. `pathSjis` becomes the table's path.
@@ -30,3 +32,5 @@ std::size_t FindLineFeed(std::string_view bytes);
 // Decimal field of the header line: leading blanks, an optional sign, digits;
 // no digits gives 0, and values beyond 32 bits saturate.
 int ParseDecimalField(std::string_view field);
+
+}  // namespace panel

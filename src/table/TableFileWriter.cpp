@@ -7,6 +7,8 @@
 #include "table/PlatformFile.h"
 #include "table/TableTexts.h"
 
+namespace panel {
+
 namespace {
 
 // The file is the one text-mode output would give: every LF written, also one
@@ -128,3 +130,5 @@ std::string FormatNewTableFile(const std::string& bitmapNameSjis, int cellWidth,
   out << '\n' << kInfraredSectionMarker << '\n' << kSectionEnd << '\n';
   return bytes;
 }
+
+}  // namespace panel

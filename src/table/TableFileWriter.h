@@ -4,6 +4,8 @@
 
 #include "table/PanelTable.h"
 
+namespace panel {
+
 enum class TableEncodeProblem {
   None,
   // More external-program cells than EXTERNAL_ID_ALPHABET has identifiers.
@@ -30,3 +32,5 @@ bool WriteTableFile(CPanelTable& table, const std::string& pathSjis);
 // infrared section; no external-command section.
 std::string FormatNewTableFile(const std::string& bitmapNameSjis, int cellWidth, int cellHeight, int columns,
                                int rows);
+
+}  // namespace panel

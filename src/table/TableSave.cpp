@@ -8,6 +8,8 @@
 #include "table/TableChecks.h"
 #include "table/TableTexts.h"
 
+namespace panel {
+
 namespace {
 
 std::optional<UnsavableReason> FindUnsavable(const CPanelTable& table) {
@@ -89,3 +91,5 @@ SaveResult SaveTable(CPanelTable& table, ISaveEnvironment& env, IAskUser& ask) {
   }
   return SaveResult::PublishFailed;
 }
+
+}  // namespace panel

@@ -10,6 +10,8 @@
 #include "table/PanelTable.h"
 #include "table/TableFileWriter.h"
 
+namespace panel {
+
 // "クロヴァンに反映させますか？"
 inline constexpr char kPublishQuestion[] =
     "\x83\x4e\x83\x8d\x83\x94\x83\x40\x83\x93\x82\xc9\x94\xbd\x89\x66\x82\xb3\x82\xb9\x82\xdc\x82\xb7\x82\xa9\x81\x48";
@@ -60,3 +62,5 @@ enum class SaveResult {
 // new entry of the work folder's history (see PublishHistory.h). The host
 // never holds a table and a bitmap of different publications.
 SaveResult SaveTable(CPanelTable& table, ISaveEnvironment& env, IAskUser& ask);
+
+}  // namespace panel

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace panel {
+
 // Fixed Shift-JIS texts of the table file and its reader. They are spelt as
 // bytes so that the core yields the same file with every compiler, including
 // the clang used for fuzzing, which cannot encode narrow literals as CP932.
@@ -29,3 +32,5 @@ inline constexpr char kDamagedTableQuestion[] =
     "\x83\x65\x81\x5b\x83\x75\x83\x8b\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xc9\x88\xd9\x8f\xed\x82\xaa"
     "\x82\xa0\x82\xe8\x82\xdc\x82\xb7\x81\x42\x82\xb1\x82\xcc\x82\xdc\x82\xdc\x91\xb1\x82\xaf\x82\xdc"
     "\x82\xb7\x82\xa9\x81\x48";
+
+}  // namespace panel

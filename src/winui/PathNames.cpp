@@ -4,6 +4,8 @@
 
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace winui {
 
 std::optional<std::wstring> SjisPathToWide(std::string_view pathSjis) {

@@ -23,7 +23,7 @@ bool FileExistsSjis(std::string_view pathSjis);
 // Names of one folder compared by the system: when both files exist, whether
 // they are the one file; otherwise as the system compares names (trailing dots
 // and blanks dropped, the case of every letter it knows ignored).
-class FolderFileNames : public IFileNames {
+class FolderFileNames : public panel::IFileNames {
  public:
   explicit FolderFileNames(std::string folderSjis) : folder_(std::move(folderSjis)) {}
   bool SameFile(std::string_view aSjis, std::string_view bSjis) const override;

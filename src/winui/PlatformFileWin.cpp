@@ -9,6 +9,8 @@
 #include "table/PlatformFile.h"
 #include "winui/SafeFile.h"
 
+namespace panel {
+
 std::FILE* OpenFileSjis(const std::string& pathSjis, const char* mode) {
   const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
   if (!path) return nullptr;
@@ -20,3 +22,5 @@ bool WriteFileReplacingSjis(const std::string& pathSjis, std::string_view bytes)
   const std::optional<std::wstring> path = winui::SjisPathToWide(pathSjis);
   return path && winui::WriteFileReplacing(*path, bytes.data(), bytes.size()).empty();
 }
+
+}  // namespace panel

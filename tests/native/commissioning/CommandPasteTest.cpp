@@ -3,6 +3,8 @@
 #include "SixButtonPanel.h"
 #include "table/CommandClipboard.h"
 
+using namespace panel;
+
 namespace {
 
 const std::string kNoKey = "学習リモコンの命令は、番号が160以上のボタンには貼り付けられません。";

@@ -3,6 +3,8 @@
 #include "SixButtonPanel.h"
 #include "table/CommandWords.h"
 
+using namespace panel;
+
 TEST(CommandWords, EachKindInPlainWords) {
   CPanelTable table = SixButtonPanel();
   EXPECT_EQ(DescribeCommand(table.Cell(0)), "リレー 7: 1秒間ON");

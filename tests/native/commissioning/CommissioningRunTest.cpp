@@ -3,6 +3,8 @@
 #include "SixButtonPanel.h"
 #include "commissioning/CommissioningRun.h"
 
+using namespace panel;
+
 using namespace commissioning;
 
 TEST(CommissioningRun, OneStepPerCommandInCellOrder) {

@@ -6,6 +6,8 @@
 #include "SixButtonPanel.h"
 #include "commissioning/CommissioningSheet.h"
 
+using namespace panel;
+
 using namespace commissioning;
 
 namespace {

@@ -9,20 +9,20 @@
 inline const std::string kCodeA = "    1.50,  120.25,0AFF";
 inline const std::string kCodeB = "    2.00,   80.00,1234";
 
-inline CPanelTable SixButtonPanel() {
-  CPanelTable table;
+inline panel::CPanelTable SixButtonPanel() {
+  panel::CPanelTable table;
   table.SetTablePath("C:\\work\\機器操作A.tbl");
   table.SetBitmapName("機器操作A.bmp");
   table.CreateGrid(40, 30, 4, 2);
-  table.Cell(0).ReplaceCode(MakeCellCode("X7 &"));
-  table.Cell(2).ReplaceCode(MakeCellCode("02 N"));
+  table.Cell(0).ReplaceCode(panel::MakeCellCode("X7 &"));
+  table.Cell(2).ReplaceCode(panel::MakeCellCode("02 N"));
   table.Cell(2).AddText("'テレビ");
   table.Cell(2).AddText("電源\t" + kCodeA);
   table.Cell(2).AddText("\t" + kCodeB);
-  table.Cell(3).ReplaceCode(MakeCellCode("GB"));
-  table.Cell(5).ReplaceCode(MakeCellCode("R0"));
+  table.Cell(3).ReplaceCode(panel::MakeCellCode("GB"));
+  table.Cell(5).ReplaceCode(panel::MakeCellCode("R0"));
   table.Cell(5).SetCommandText("\"C:\\Program Files\\メモ帳.exe\" /a <b>");
-  table.Cell(6).ReplaceCode(MakeCellCode("Q"));
-  table.Cell(7).ReplaceCode(MakeCellCode("XC"));
+  table.Cell(6).ReplaceCode(panel::MakeCellCode("Q"));
+  table.Cell(7).ReplaceCode(panel::MakeCellCode("XC"));
   return table;
 }

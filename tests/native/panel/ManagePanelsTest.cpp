@@ -8,6 +8,8 @@
 #include "table/PublishHistory.h"
 #include "table/TableFileReader.h"
 
+using namespace panel;
+
 namespace {
 
 const FoldingFileNames kNames;

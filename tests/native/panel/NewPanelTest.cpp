@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace panel;
+
 TEST(NewPanel, IdentifierIsOneAsciiLetterOrDigit) {
   for (const char* good : {"A", "z", "0", "9"}) EXPECT_TRUE(IsTableIdentifier(good)) << good;
   for (const char* bad : {"", "AB", "-", "_", "\x83\x5c", "\xb1"}) EXPECT_FALSE(IsTableIdentifier(bad)) << bad;

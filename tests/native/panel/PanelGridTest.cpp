@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace panel;
+
 TEST(PanelGrid, PointsOutsideTheGridHitNoCell) {
   const PanelGrid grid(40, 30, 3, 2);  // 120 x 60, the bitmap may be 121 x 61
   EXPECT_EQ(grid.CellAt(0, 0), (GridCell{0, 0}));

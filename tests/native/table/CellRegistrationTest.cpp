@@ -7,6 +7,8 @@
 
 #include "table/CellRegistration.h"
 
+using namespace panel;
+
 namespace {
 
 TEST(CellRegistration, StoredTextsSplitIntoMemoAndCode) {

@@ -4,6 +4,8 @@
 #include "table/SjisPath.h"
 #include "table/TableTexts.h"
 
+using namespace panel;
+
 TEST(CommandCode, InfraredKeysAreTwoUpperHexDigitsBelowOrdinal160) {
   EXPECT_EQ(InfraredKeyForOrdinal(26), "1A");  // row 2, column 6 of a 10-column grid
   EXPECT_EQ(InfraredKeyForOrdinal(10), "0A");

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace panel;
+
 namespace {
 
 struct Files {

@@ -13,7 +13,7 @@
 
 struct Killed {};
 
-template <class Interface = IFolderFiles>
+template <class Interface = panel::IFolderFiles>
 struct FakeFolderFiles : Interface {
   std::map<std::string, std::string> files;
   std::set<std::string> folders;

@@ -4,6 +4,8 @@
 
 #include "table/TableChecks.h"
 
+using namespace panel;
+
 TEST(FileNames, TrailingDotsAndBlanksOfEachPartAreDropped) {
   EXPECT_EQ(WithoutTrailingDotsAndBlanks("sub. \\a.bmp. "), "sub\\a.bmp");
   EXPECT_EQ(WithoutTrailingDotsAndBlanks("a b.bmp"), "a b.bmp");

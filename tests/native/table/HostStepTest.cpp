@@ -6,6 +6,8 @@
 #include "table/PublishHistory.h"
 #include "table/RestoreVersion.h"
 
+using namespace panel;
+
 namespace {
 
 const std::string kWork = "W:\\w", kHost = "H:\\h";

@@ -5,6 +5,8 @@
 #include "FakeFolderFiles.h"
 #include "table/PanelNames.h"
 
+using namespace panel;
+
 namespace {
 
 struct FakePanelFiles : FakeFolderFiles<IPanelFilesEnvironment> {

@@ -8,6 +8,8 @@
 #include "table/TableChecks.h"
 #include "table/TableTexts.h"
 
+using namespace panel;
+
 namespace {
 
 struct FakePictures : IPictureProbe {

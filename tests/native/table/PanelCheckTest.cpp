@@ -9,6 +9,8 @@
 #include "table/PanelCheck.h"
 #include "table/PublishHistory.h"
 
+using namespace panel;
+
 namespace {
 
 struct Target : IPublishTarget {

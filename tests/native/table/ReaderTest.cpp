@@ -9,6 +9,8 @@
 #include "table/TableFileReader.h"
 #include "table/TableTexts.h"
 
+using namespace panel;
+
 namespace {
 
 const std::string kIr = kInfraredSectionMarker;

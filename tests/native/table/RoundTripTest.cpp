@@ -9,6 +9,8 @@
 #include "table/TableFileWriter.h"
 #include "table/TableTexts.h"
 
+using namespace panel;
+
 namespace {
 
 // Random tables of every command kind whose texts the format can carry: no

@@ -14,6 +14,8 @@
 #include "table/TableSave.h"
 #include "table/TableTexts.h"
 
+using namespace panel;
+
 namespace {
 
 // Records every platform step. Findings of the panel check are published

@@ -5,7 +5,7 @@
 #include "table/AskUser.h"
 
 // Answers every question with `answer` and records what was asked.
-struct ScriptedAsk : IAskUser {
+struct ScriptedAsk : panel::IAskUser {
   explicit ScriptedAsk(bool answer = true) : answer(answer) {}
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     asked.push_back(text);

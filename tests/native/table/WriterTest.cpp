@@ -12,6 +12,8 @@
 #include "table/TableFileWriter.h"
 #include "table/TableTexts.h"
 
+using namespace panel;
+
 namespace {
 
 const std::string kIr = kInfraredSectionMarker;

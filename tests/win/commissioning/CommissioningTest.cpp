@@ -16,6 +16,8 @@
 #include "winui/MessagePump.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 using commissioning::Outcome;
 
 namespace {

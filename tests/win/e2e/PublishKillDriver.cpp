@@ -22,6 +22,8 @@
 #include "winui/Picture.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 
 const std::string kTable = std::string(kTableFilePrefix) + "A.tbl";

@@ -13,6 +13,8 @@
 #include "winui/Picture.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 namespace {
 
 // The window as the screen shows it, once the messages its change caused are handled.

@@ -6,6 +6,8 @@
 #include "winui/Controls.h"
 #include "winui/MessagePump.h"
 
+using namespace panel;
+
 using wintest::BoxRecorder;
 
 TEST_F(EditorTest, LoadCellOfEachKind) {

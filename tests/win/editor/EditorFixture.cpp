@@ -3,6 +3,8 @@
 #include "table/CommandCode.h"
 #include "winui/MessagePump.h"
 
+using namespace panel;
+
 void EditorTest::SetUp() {
   ASSERT_TRUE(sim.Ready());
   ASSERT_EQ(options.InitIrDevice(), 0);

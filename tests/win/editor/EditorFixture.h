@@ -35,7 +35,7 @@ class EditorTest : public ::testing::Test {
 
   wintest::SimLibrary sim;
   TOptionMdl options;
-  CPanelTable table;
-  CButtonInfo* cell = nullptr;
+  panel::CPanelTable table;
+  panel::CButtonInfo* cell = nullptr;
   std::unique_ptr<TEditCommandFm> dialog;
 };

@@ -20,6 +20,8 @@
 #include "winui/Form.h"
 #include "winui/MessagePump.h"
 
+using namespace panel;
+
 using storage_test::BoxRecorder;
 using storage_test::Exists;
 using storage_test::ReadBytes;

@@ -52,7 +52,7 @@ class PanelEdit : public ::testing::Test {
   storage_test::TempFolder folder_;
   storage_test::TempFolder host_;
   TOptionMdl options_;
-  CPanelTable table_;
+  panel::CPanelTable table_;
   std::unique_ptr<TPanelEditFm> window_;
 };
 

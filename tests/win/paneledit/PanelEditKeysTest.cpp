@@ -10,6 +10,8 @@
 #include "winui/Controls.h"
 #include "winui/MessagePump.h"
 
+using namespace panel;
+
 using paneledit_test::At;
 using paneledit_test::PanelEdit;
 using storage_test::BoxRecorder;

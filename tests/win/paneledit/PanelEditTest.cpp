@@ -12,6 +12,8 @@
 #include "winui/Controls.h"
 #include "winui/MessagePump.h"
 
+using namespace panel;
+
 using storage_test::BoxRecorder;
 
 using paneledit_test::At;

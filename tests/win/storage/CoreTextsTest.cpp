@@ -8,6 +8,8 @@
 #include "table/TableTexts.h"
 #include "winui/TextConv.h"
 
+using namespace panel;
+
 TEST(CoreTexts, ReadAsTheProgramsWideTexts) {
   namespace msg = devices::msg;
   const struct {

@@ -14,6 +14,8 @@
 
 #include <utility>
 
+using namespace panel;
+
 using namespace storage_test;
 
 namespace {
