@@ -37,7 +37,7 @@ open_first_table
 xdotool key F5
 answers=0
 while question="$(wait_for_window '^動作確認$' 5)"; do
-  sleep 0.3
+  wait_for_focus 動作確認 動いた 5
   if ((answers == 1)); then  # the learned code: framed on the panel, answered with a note
     shot commissioning-question
     xdotool key Tab Tab Tab; xdotool type 'too far'   # 動いた -> 動かない -> 飛ばす -> メモ
@@ -46,12 +46,12 @@ while question="$(wait_for_window '^動作確認$' 5)"; do
     xdotool key Return                            # 動いた, where the focus starts
   fi
   answers=$((answers + 1))
-  for _ in $(seq 50); do xwininfo -id "$question" >/dev/null 2>&1 || break; sleep 0.1; done
-  ! xwininfo -id "$question" >/dev/null 2>&1 || fail "answer $answers left the question open"
+  wait_for_gone "$question" 5 || fail "answer $answers left the question open"
   ((answers < 10)) || fail "more questions than buttons"
 done
 ((answers == 5)) || fail "$answers questions for five buttons with a command"
-answer_box '^注意$' 'n'  # ブラウザで開きますか? No
+answer_box 注意 n  # ブラウザで開きますか? No
+wait_for_focus ' - パネル編集' '' 5
 xdotool key Escape
 wait_for_no_window ' - パネル編集$' 5 || fail "Esc left the edit window open"
 

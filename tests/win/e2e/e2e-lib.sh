@@ -1,6 +1,6 @@
 # Sourced by the end-to-end scripts: the simulated transceiver installed where
 # the program looks for it, and finding, clicking and typing into windows of
-# the real program by their client coordinates, as a user would.
+# the real program by their controls, as a user would.
 scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../scripts" && pwd)"
 source "${scripts}/wine-env.sh"
 out="${BUILD_DIR}/e2e"
@@ -48,18 +48,13 @@ wait_for_no_window() {  # name pattern, seconds
   return 1
 }
 
-# Sets client_x, client_y: the screen position of a window's client area,
-# from its outer size and its client size (the frame Wine draws is even).
-client_origin() {  # window, client width, client height
-  local wx wy frame_x frame_y
-  read -r wx wy < <(xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
-  frame_x=$(( $(xwininfo -id "$1" | awk '/Width/ {print $2}') - $2 ))
-  frame_y=$(( $(xwininfo -id "$1" | awk '/Height/ {print $2}') - $3 ))
-  client_x=$(( wx + frame_x / 2 ))
-  client_y=$(( wy + frame_y - frame_x / 2 ))
+wait_for_gone() {  # window, seconds
+  for _ in $(seq $(($2 * 10))); do
+    xwininfo -id "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
 }
-
-click() { xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"; sleep 0.3; }
 
 # Controls are found by their id or their caption (Probe.cpp), in the visible
 # window whose caption ends as given.
@@ -71,6 +66,22 @@ click_control() {  # window caption, control id or text, [mouse button]
 }
 wait_for_control() {  # window caption, control id or text, seconds
   wine "$probe" wait "$1" "$2" "$3" </dev/null >/dev/null 2>&1 || fail "no control '$2' in '$1' within $3 s"
+}
+# Until the window is in front with the focus on that control ('': anywhere in it).
+wait_for_focus() {  # window caption, control id or text or '', seconds
+  wine "$probe" focus "$1" "$2" "$3" </dev/null >/dev/null 2>&1 || fail "no focus on '$2' in '$1' within $3 s"
+}
+# What is no control (a tab item, a list row, a panel cell) is reached at a
+# point of the client area of the control that holds it ('': the window's own).
+move_to() {  # window caption, control id or text or '', x, y
+  local at
+  at="$(wine "$probe" at "$1" "$2" "$3" "$4" </dev/null 2>/dev/null | tr -d '\r')" || fail "no control '$2' in '$1'"
+  xdotool mousemove ${at% *} ${at#* }
+}
+click_at() {  # window caption, control id or text or '', x, y, [mouse button]
+  move_to "$1" "$2" "$3" "$4"
+  xdotool click "${5:-1}"
+  settle
 }
 
 # Waits until the screen has stopped changing: two grabs alike, 5 s at most.
@@ -101,12 +112,14 @@ shot() {  # name [window ...]
   mogrify -crop "$box" +repage "$file"
 }
 
-# Waits for a box of that caption and answers it with a key (Return: the default button).
-answer_box() {  # caption pattern, key
-  wait_for_window "$1" 10 >/dev/null || fail "no box '$1' appeared"
-  sleep 0.2
+# Waits for a box of that caption to take the keys and answers it with one
+# (Return: the default button); returns once the box is gone.
+answer_box() {  # caption, key
+  local box
+  box="$(wait_for_window "^$1\$" 10)" || fail "no box '$1' appeared"
+  wait_for_focus "$1" '' 5
   xdotool key "$2"
-  sleep 0.3
+  wait_for_gone "$box" 5 || fail "'$2' left the box '$1' open"
 }
 
 # The prefix's work and host folders, emptied; the host one made, as the host
@@ -128,14 +141,14 @@ use_simulated_devices() {  # sim_dll relay_port relay_log usbir_log
   : > "$3"
 }
 
-# Starts the program and waits for its main window. Sets main, main_x, main_y.
+# Starts the program and waits for its main window. Sets main.
 start_main_window() {  # program
   start_editor "$1"
   main="$(wait_for_window '^機器操作パネル$' 30)" || fail "the main window did not appear"
-  sleep 0.5
-  client_origin "$main" 598 467
-  main_x=$client_x main_y=$client_y
+  wait_for_focus 機器操作パネル '' 10
+  settle
 }
+tabs=100 file_list=300  # the main window's tab control, the 既存ファイル list (MainPanelFm, ExistingFilesTab)
 
 # Leaves by 終了 and removes what the run left in the prefix.
 quit_editor() {
@@ -146,15 +159,23 @@ quit_editor() {
   wine reg delete 'HKCU\SoftWare\Zentorik' /f </dev/null >/dev/null 2>&1 || true
 }
 
+# The 既存ファイル tab with its first table selected.
+select_first_table() {
+  click_at 機器操作パネル $tabs 95 10
+  wait_for_control 機器操作パネル $file_list 5
+  click_at 機器操作パネル $file_list 20 6
+}
 # Opens the first table of the 既存ファイル list in the edit window, with a
 # screenshot of the tab before if named. Sets editor.
 open_first_table() {  # [shot name]
-  client_x=$main_x client_y=$main_y
-  click $((32 + 95)) $((8 + 10))          # the tab
-  click $((35 + 20)) $((29 + 3 + 8))      # the first table
-  sleep 0.3
+  select_first_table
   [ -z "${1:-}" ] || shot "$1"
-  click $((35 + 3 + 48)) $((29 + 251 + 20))  # 開く
+  open_selected_table
+}
+open_selected_table() {
+  click_control 機器操作パネル 開く
   editor="$(wait_for_window ' - パネル編集$' 10)" || fail "開く did not open the edit window"
-  sleep 0.5
+  wait_for_control ' - パネル編集' 保存 5
+  wait_for_focus ' - パネル編集' '' 5
+  settle
 }

@@ -28,17 +28,15 @@ shot road-new-panel
 click_control 機器操作パネル 作成
 wait_for_window '^注意$' 10 >/dev/null || fail "no question after 作成"
 shot road-create-question
-answer_box '^注意$' Return                      # これで作成しても良いですか? Yes
+answer_box 注意 Return                          # これで作成しても良いですか? Yes
 
 editor="$(wait_for_window ' - パネル編集$' 10)" || fail "the edit window did not open"
 wait_for_control ' - パネル編集' 保存 5
-client_origin "$editor" 240 $((120 + 98))
-edit_x=$client_x edit_y=$client_y
 
+# Cells are no controls: they are reached at their place in the edit window.
 command_dialog() {  # cell x, y: hover from elsewhere, click, wait for the dialog
-  client_x=$edit_x client_y=$edit_y
-  xdotool mousemove $((edit_x + 239)) $((edit_y + 119)); sleep 0.1
-  click "$1" "$2"
+  move_to ' - パネル編集' '' 239 119
+  click_at ' - パネル編集' '' "$1" "$2"
   dialog="$(wait_for_window '^コマンド登録$' 10)" || fail "no command dialog for the cell at $1,$2"
   wait_for_control コマンド登録 登録 5
 }
@@ -84,21 +82,20 @@ command_dialog 120 90         # cell 4: close
 choose_kind 5
 register
 
-client_x=$edit_x client_y=$edit_y
-xdotool mousemove $((edit_x + 40)) $((edit_y + 30)); sleep 0.1
-click 200 90 3                # cell 5: stamp "TV"
+move_to ' - パネル編集' '' 40 30
+click_at ' - パネル編集' '' 200 90 3  # cell 5: stamp "TV"
 input="$(wait_for_window '^文字列入力$' 10)" || fail "no string input"
 wait_for_control 文字列入力 OK 5
 xdotool type 'TV'
 shot road-string-input "$editor" "$input"
 xdotool key Return
 wait_for_no_window '^文字列入力$' 5 || fail "Enter left the string input open"
-xdotool mousemove $((edit_x + 120)) $((edit_y + 90))  # the red frame back, on cell 4
+move_to ' - パネル編集' '' 120 90  # the red frame back, on cell 4
 shot road-edit-window "$editor"
 click_control ' - パネル編集' 保存して終了
 question="$(wait_for_window '^注意$' 10)" || fail "no publishing question"
 shot road-publish-question "$editor" "$question"
-answer_box '^注意$' Return              # クロヴァンに反映させますか? Yes
+answer_box 注意 Return                  # クロヴァンに反映させますか? Yes
 # Panel B does not exist yet: the check before publishing says so.
 check="$(wait_for_window '^公開前の確認$' 10)" || fail "no check before publishing"
 shot road-publish-check "$check"
@@ -108,7 +105,6 @@ wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the
 # 既存ファイル: reopen it from the list.
 open_first_table road-existing
 shot road-reopened
-client_x=$edit_x client_y=$edit_y
 click_control ' - パネル編集' キャンセル  # nothing changed, no question
 wait_for_no_window ' - パネル編集$' 5 || fail "キャンセル asked or stayed open"
 
@@ -137,11 +133,11 @@ grep -c 'USBIrStartReceive' "$out/road-usbir.log" | grep -qx 1 || fail "learning
 
 # 新規作成 again: the bitmap name follows the identifier until edited by hand, a
 # table's name is refused, and a bitmap in use is named in a question Enter answers No.
-retype() {  # field x, y on the tab; what is typed over its text
-  client_x=$main_x client_y=$main_y
-  click $((35 + $1)) $((29 + $2)); xdotool key End shift+Home BackSpace; [ -z "$3" ] || xdotool type "$3"
+identifier=200 bitmap_name=201  # the fields of the 新規作成 tab (NewPanelTab)
+retype() {  # field; what is typed over its text
+  click_control 機器操作パネル "$1"; xdotool key End shift+Home BackSpace; [ -z "$2" ] || xdotool type "$2"
 }
-create() { client_x=$main_x client_y=$main_y; click $((35 + 176)) $((29 + 247)); }
+create() { click_control 機器操作パネル 作成; }
 close_new() {  # キャンセル in the new panel's edit window
   wait_for_window ' - パネル編集$' 10 >/dev/null || fail "the new panel did not open"
   wait_for_control ' - パネル編集' キャンセル 5
@@ -149,22 +145,23 @@ close_new() {  # キャンセル in the new panel's edit window
   wait_for_no_window ' - パネル編集$' 5 || fail "the new panel did not close"
 }
 first_line() { head -n 1 "$work/機器操作$1.tbl" | iconv -f SHIFT_JIS -t UTF-8 | tr -d '\r'; }
-client_x=$main_x client_y=$main_y; click $((32 + 30)) $((8 + 10))  # the tab
+click_at 機器操作パネル $tabs 30 10  # the tab item, no control of its own
 # Back to the identifier by key: a second click on it so soon would be a double click.
-retype 152 25 A; xdotool key Tab shift+Tab End BackSpace; xdotool type B; xdotool key Tab
-sleep 0.2; shot road-new-follows "$main"
-create; answer_box '^注意$' Return; close_new  # これで作成しても良いですか? Yes
+retype $identifier A; xdotool key Tab shift+Tab End BackSpace; xdotool type B; xdotool key Tab
+shot road-new-follows "$main"
+create; answer_box 注意 Return; close_new  # これで作成しても良いですか? Yes
 [ "$(first_line B)" = 機器操作B.bmp ] && [ -f "$work/機器操作B.bmp" ] || fail "panel B has not its own bitmap"
-retype 152 25 C; xdotool key Tab; retype 194 53 x.TBL; create
+retype $identifier C; xdotool key Tab; retype $bitmap_name x.TBL; create
 box="$(wait_for_window '^警告$' 10)" || fail "a table's name as the bitmap was not refused"
-sleep 0.3; shot road-new-table-name "$main" "$box"; xdotool key Return; sleep 0.3
+wait_for_focus 警告 '' 5; shot road-new-table-name "$main" "$box"; answer_box 警告 Return
 if [ -e "$work/x.TBL" ] || [ -e "$work/機器操作C.tbl" ]; then fail "the refused name wrote a file"; fi
-retype 194 53 ''; retype 152 25 C; xdotool key Tab  # emptied, the field takes C's name again
-click $((35 + 194)) $((29 + 53)); xdotool key End Left Left Left Left BackSpace; xdotool type B  # B's by hand
+retype $bitmap_name ''; retype $identifier C; xdotool key Tab  # emptied, the field takes C's name again
+click_control 機器操作パネル $bitmap_name; xdotool key End Left Left Left Left BackSpace; xdotool type B  # B's by hand
 cp "$work/機器操作B.bmp" "$out/road-b.bmp"; create
 question="$(wait_for_window '^注意$' 10)" || fail "no question about the bitmap in use"
-sleep 0.3; shot road-new-bitmap-question "$main" "$question"
-xdotool key Return; sleep 0.5; xdotool key Return; close_new  # No, then ＢＭＰファイルはすでにあるので作りません
+wait_for_focus 注意 '' 5; shot road-new-bitmap-question "$main" "$question"
+answer_box 注意 Return                          # No
+wait_for_focus '' OK 5; xdotool key Return; close_new  # ＢＭＰファイルはすでにあるので作りません, a box without a caption
 [ "$(first_line C)" = 機器操作B.bmp ] && cmp -s "$work/機器操作B.bmp" "$out/road-b.bmp" || fail "C did not keep B's bitmap"
 rm -f "$out/road-b.bmp"
 

@@ -26,31 +26,25 @@ convert -size 240x120 xc:white -type truecolor "BMP3:$work/機器操作A.bmp"
 
 install_transceiver "$sim_dll"
 start_main_window "$program"
-page_x=35 page_y=29  # the tab page inside the main window's client area
-
-click $((32 + 95)) $((8 + 10))                        # 既存ファイル
-click $((page_x + 20)) $((page_y + 3 + 8))            # 機器操作A.tbl, the only table
+select_first_table  # 機器操作A.tbl, the only table
 
 # Opens A, optionally stamps a text, saves and publishes it despite the findings.
 publish() {  # stamp text or "", screenshot name or ""
-  client_x=$main_x client_y=$main_y
-  click $((page_x + 3 + 48)) $((page_y + 251 + 20))   # 開く
-  editor="$(wait_for_window ' - パネル編集$' 10)" || fail "開く did not open the edit window"
-  sleep 0.5
-  client_origin "$editor" 240 $((120 + 98))
+  open_selected_table
   if [ -n "$1" ]; then
-    xdotool mousemove $((client_x + 40)) $((client_y + 30)); sleep 0.1
-    click 200 90 3                                    # stamp into cell 5
+    move_to ' - パネル編集' '' 40 30                   # from cell 0 (cells are no controls)
+    click_at ' - パネル編集' '' 200 90 3             # stamp into cell 5
     wait_for_window '^文字列入力$' 10 >/dev/null || fail "no string input"
-    sleep 0.3
-    xdotool type "$1"; xdotool key Return; sleep 0.5
+    wait_for_focus 文字列入力 '' 5
+    xdotool type "$1"; xdotool key Return
+    wait_for_no_window '^文字列入力$' 5 || fail "Enter left the string input open"
   fi
-  click $((16 + 37)) $((120 + 39 + 12))               # 保存して終了
-  answer_box '^注意$' Return                          # クロヴァンに反映させますか? Yes
+  click_control ' - パネル編集' 保存して終了
+  answer_box 注意 Return                              # クロヴァンに反映させますか? Yes
   wait_for_window '^公開前の確認$' 10 >/dev/null || fail "no check before publishing"
-  sleep 0.3
+  wait_for_focus 公開前の確認 '' 5
   [ -z "$2" ] || shot "$2"
-  xdotool key shift+Tab space; sleep 0.3              # 公開する
+  xdotool key shift+Tab space                         # 公開する
   wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the edit window open"
 }
 
@@ -59,37 +53,41 @@ cp "$host/機器操作A.tbl" "$host/機器操作A.bmp" "$first/"
 publish "TV" ""
 cmp -s "$first/機器操作A.bmp" "$host/機器操作A.bmp" && fail "the second publication did not change the bitmap"
 
-client_x=$main_x client_y=$main_y
-click $((page_x + 397 + 75)) $((page_y + 279 + 12))   # 以前の版に戻す
+click_control 機器操作パネル '以前の版に戻す(&R)'
 wait_for_window '^以前の版に戻す$' 10 >/dev/null || fail "no choice of versions"
-sleep 0.3
+wait_for_focus 以前の版に戻す '' 5
 shot history-restore-choice
-xdotool key Return; sleep 0.3                         # 戻す: the newest, the only one
-wait_for_window '^注意$' 10 >/dev/null || fail "no question before putting the version back"
+xdotool key Return                                    # 戻す: the newest, the only one
+question="$(wait_for_window '^注意$' 10)" || fail "no question before putting the version back"
+wait_for_focus 注意 '' 5
 shot history-restore-question
 xdotool key Return                                    # Yes
+wait_for_gone "$question" 5 || fail "Yes left the question open"
 for _ in $(seq 50); do cmp -s "$first/機器操作A.bmp" "$host/機器操作A.bmp" && break; sleep 0.1; done
-sleep 0.3
-xdotool key Return                                    # クロヴァンに戻しました。
+wait_for_focus '' OK 5                                # クロヴァンに戻しました。, a box without a caption
+xdotool key Return
 for file in 機器操作A.tbl 機器操作A.bmp; do
   cmp "$first/$file" "$host/$file" || fail "$file in the host folder is not the first version"
 done
 
 # Duplicate A as B, then delete B by its mnemonic; the host folder stays as it is.
-click $((page_x + 20)) $((page_y + 3 + 8))
-click $((page_x + 197 + 37)) $((page_y + 279 + 12))   # 複製
-wait_for_window '^パネルの複製$' 10 >/dev/null || fail "no identifier asked for the copy"
-sleep 0.2
+wait_for_focus 機器操作パネル '' 5
+click_at 機器操作パネル $file_list 20 6                # A, the list row
+click_control 機器操作パネル '複製(&C)'
+copy="$(wait_for_window '^パネルの複製$' 10)" || fail "no identifier asked for the copy"
+wait_for_focus パネルの複製 '' 5
 xdotool type B
 shot manage-duplicate-identifier
-xdotool key Return; sleep 0.5
+xdotool key Return
+wait_for_gone "$copy" 5 || fail "Enter left the copy's dialog open"
 [ -f "$work/機器操作B.tbl" ] || fail "the copy's table was not made"
 cmp "$work/機器操作A.bmp" "$work/機器操作B.bmp" || fail "the copy's bitmap differs"
+wait_for_focus 機器操作パネル '' 5
 xdotool key alt+d                                     # 削除, on the copy the list now selects
 wait_for_window '^注意$' 10 >/dev/null || fail "no question before deleting"
-sleep 0.4  # until the focus has settled on いいえ
+wait_for_focus 注意 7 5                               # いいえ, the default
 shot manage-delete-question
-xdotool key y; sleep 0.5                              # はい(Y): Enter would answer No
+answer_box 注意 y                                     # はい(Y): Enter would answer No
 [ ! -e "$work/機器操作B.tbl" ] && [ ! -e "$work/機器操作B.bmp" ] || fail "the copy was not deleted"
 [ -f "$work/機器操作A.tbl" ] && [ -f "$work/機器操作A.bmp" ] || fail "deleting the copy touched the original"
 for file in 機器操作A.tbl 機器操作A.bmp; do cmp "$first/$file" "$host/$file" || fail "deleting touched the host folder"; done
