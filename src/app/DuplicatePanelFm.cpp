@@ -4,7 +4,7 @@
 
 bool TDuplicatePanelFm::CreateForm(HWND owner, std::wstring tableName) {
   tableName_ = std::move(tableName);
-  return Create(winui::DialogSpec(kClassName, L"パネルの複製", 300, 116, owner));
+  return Create(winui::DialogDescription(kClassName, L"パネルの複製", 300, 116, owner));
 }
 
 void TDuplicatePanelFm::OnCreate() {

@@ -40,9 +40,9 @@ constexpr wchar_t kInitError[] = L"ソラミトの初期化エラーです。";
 
 bool TMainPanelFm::CreateForm(PanelFolders folders) {
   folders_ = std::move(folders);
-  winui::FormSpec formSpec = winui::DialogSpec(kClassName, kCaption, 598, 467, nullptr);
-  formSpec.placement = winui::FormPlacement::AtPosition;  // the top-left corner
-  return Create(formSpec);
+  winui::FormDescription description = winui::DialogDescription(kClassName, kCaption, 598, 467, nullptr);
+  description.placement = winui::FormPlacement::AtPosition;  // the top-left corner
+  return Create(description);
 }
 
 void TMainPanelFm::SetDataModule(TOptionMdl& options) {

@@ -3,7 +3,7 @@
 #include "winui/Controls.h"
 
 bool TRestoreVersionFm::CreateForm(HWND owner) {
-  return Create(winui::DialogSpec(kClassName, L"以前の版に戻す", 460, 250, owner));
+  return Create(winui::DialogDescription(kClassName, L"以前の版に戻す", 460, 250, owner));
 }
 
 void TRestoreVersionFm::OnCreate() {

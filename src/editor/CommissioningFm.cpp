@@ -12,7 +12,7 @@ constexpr int kClientHeight = 196;
 }  // namespace
 
 bool TCommissioningFm::CreateForm(HWND owner) {
-  if (!Form::Create(winui::DialogSpec(kClassName, L"動作確認", kClientWidth, kClientHeight, owner))) return false;
+  if (!Form::Create(winui::DialogDescription(kClassName, L"動作確認", kClientWidth, kClientHeight, owner))) return false;
   PlaceBesideOwner(owner);
   return true;
 }

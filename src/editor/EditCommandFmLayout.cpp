@@ -7,10 +7,10 @@
 using namespace edit_command;
 
 bool TEditCommandFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"コマンド登録", 581, 486, owner);
-  formSpec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  formSpec.fontPixels = 11;
-  return Create(formSpec);
+  winui::FormDescription description = winui::DialogDescription(kClassName, L"コマンド登録", 581, 486, owner);
+  description.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  description.fontPixels = 11;
+  return Create(description);
 }
 
 void TEditCommandFm::CreateControls() {

@@ -3,9 +3,9 @@
 #include "winui/Controls.h"
 
 bool TInputStringFm::CreateForm(HWND owner) {
-  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"文字列入力", 235, 196, owner);
-  formSpec.style = WS_OVERLAPPEDWINDOW;  // an ordinary sizeable border
-  return Create(formSpec);
+  winui::FormDescription description = winui::DialogDescription(kClassName, L"文字列入力", 235, 196, owner);
+  description.style = WS_OVERLAPPEDWINDOW;  // an ordinary sizeable border
+  return Create(description);
 }
 
 void TInputStringFm::OnCreate() {

@@ -24,7 +24,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr COLORREF kFrameColour = RGB(255, 0, 0);
 constexpr int kWheelStep = 40;
-// Right of the three specified buttons: 動作確認 on top, the status line below it.
+// Right of the three save and cancel buttons: 動作確認 on top, the status line below it.
 constexpr int kSecondColumnLeft = 100;
 constexpr int kStatusTop = 39;
 constexpr int kStatusHeight = 56;
@@ -45,10 +45,10 @@ TPanelEditFm::TPanelEditFm(TOptionMdl& options) : Clipboard(&options.Clipboard()
 
 bool TPanelEditFm::CreateForm(HWND owner) {
   // LoadPanel gives the bitmap's size and the place.
-  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"パネル編集", 200, kBarHeight, owner);
-  formSpec.style = kStyle;
-  formSpec.exStyle = kExStyle;
-  return Create(formSpec);
+  winui::FormDescription description = winui::DialogDescription(kClassName, L"パネル編集", 200, kBarHeight, owner);
+  description.style = kStyle;
+  description.exStyle = kExStyle;
+  return Create(description);
 }
 
 void TPanelEditFm::OnCreate() {

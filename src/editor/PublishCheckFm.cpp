@@ -13,9 +13,9 @@ constexpr int kClientHeight = 330;
 }  // namespace
 
 bool TPublishCheckFm::Create(HWND owner) {
-  winui::FormSpec formSpec = winui::DialogSpec(kClassName, L"公開前の確認", kClientWidth, kClientHeight, owner);
-  formSpec.fontPoints = 9;
-  return Form::Create(formSpec);
+  winui::FormDescription description = winui::DialogDescription(kClassName, L"公開前の確認", kClientWidth, kClientHeight, owner);
+  description.fontPoints = 9;
+  return Form::Create(description);
 }
 
 void TPublishCheckFm::OnCreate() {

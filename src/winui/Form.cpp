@@ -17,21 +17,21 @@ std::vector<ScopedModalHook*>& ModalHooks() {
 
 }  // namespace
 
-bool Form::Create(const FormSpec& formSpec) {
+bool Form::Create(const FormDescription& description) {
   if (Handle()) return false;
-  font_ = SharedFont(formSpec.fontFace,
-                     formSpec.fontPixels > 0 ? formSpec.fontPixels : PointsToPixels(formSpec.fontPoints));
-  const DWORD exStyle = formSpec.exStyle | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, formSpec.clientWidth, formSpec.clientHeight};
-  AdjustWindowRectEx(&frame, formSpec.style, FALSE, exStyle);
+  font_ = SharedFont(description.fontFace,
+                     description.fontPixels > 0 ? description.fontPixels : PointsToPixels(description.fontPoints));
+  const DWORD exStyle = description.exStyle | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, description.clientWidth, description.clientHeight};
+  AdjustWindowRectEx(&frame, description.style, FALSE, exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  int left = formSpec.left;
-  int top = formSpec.top;
-  if (formSpec.placement != FormPlacement::AtPosition) {
+  int left = description.left;
+  int top = description.top;
+  if (description.placement != FormPlacement::AtPosition) {
     RECT area{};
-    if (formSpec.placement == FormPlacement::OwnerCenter && formSpec.owner) {
-      GetWindowRect(formSpec.owner, &area);
+    if (description.placement == FormPlacement::OwnerCenter && description.owner) {
+      GetWindowRect(description.owner, &area);
     } else {
       SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
@@ -41,19 +41,20 @@ bool Form::Create(const FormSpec& formSpec) {
     top = std::max(top, 0);
   }
   modalResult_ = ModalResult::None;
-  return CreateBound(formSpec.className, exStyle, formSpec.caption, formSpec.style, left, top, width, height,
-                     formSpec.owner, 0);
+  return CreateBound(description.className, exStyle, description.caption, description.style, left, top, width, height,
+                     description.owner, 0);
 }
 
-FormSpec DialogSpec(const wchar_t* className, std::wstring caption, int clientWidth, int clientHeight, HWND owner) {
-  FormSpec formSpec;
-  formSpec.className = className;
-  formSpec.caption = std::move(caption);
-  formSpec.clientWidth = clientWidth;
-  formSpec.clientHeight = clientHeight;
-  formSpec.owner = owner;
-  formSpec.placement = FormPlacement::OwnerCenter;
-  return formSpec;
+FormDescription DialogDescription(const wchar_t* className, std::wstring caption, int clientWidth,
+                                  int clientHeight, HWND owner) {
+  FormDescription description;
+  description.className = className;
+  description.caption = std::move(caption);
+  description.clientWidth = clientWidth;
+  description.clientHeight = clientHeight;
+  description.owner = owner;
+  description.placement = FormPlacement::OwnerCenter;
+  return description;
 }
 
 void Form::SetDialogButtons(HWND defaultButton, int cancelId) {

@@ -20,7 +20,7 @@ enum class ModalResult { None, Ok, Cancel };
 
 enum class FormPlacement { AtPosition, ScreenCenter, OwnerCenter };
 
-struct FormSpec {
+struct FormDescription {
   std::wstring className;  // registered on first use; tests find modal forms by it
   std::wstring caption;
   int clientWidth = 0;
@@ -36,16 +36,17 @@ struct FormSpec {
   int fontPixels = 0;  // character height in pixels; when set, fontPoints is not used
 };
 
-// A dialog's spec: its window class, caption and client size, owned by `owner`
+// A dialog's description: its window class, caption and client size, owned by `owner`
 // and centred on it. The form changes what differs before creating itself.
-FormSpec DialogSpec(const wchar_t* className, std::wstring caption, int clientWidth, int clientHeight, HWND owner);
+FormDescription DialogDescription(const wchar_t* className, std::wstring caption, int clientWidth,
+                                  int clientHeight, HWND owner);
 
 class Form : public Window {
  public:
   Form() = default;
 
   // Creates the window (hidden); OnCreate runs before this returns.
-  bool Create(const FormSpec& formSpec);
+  bool Create(const FormDescription& description);
   // The form's font, given to every control created by it.
   HFONT FontHandle() const { return font_; }
 

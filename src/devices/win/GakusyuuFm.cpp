@@ -26,7 +26,7 @@ int WrappedTextHeight(HWND window, HFONT font, const wchar_t* text, int width) {
 }  // namespace
 
 bool TGakusyuuFm::Create(HWND owner) {
-  return Form::Create(winui::DialogSpec(kClassName, L"リモコン学習中", kClientWidth, kClientHeight, owner));
+  return Form::Create(winui::DialogDescription(kClassName, L"リモコン学習中", kClientWidth, kClientHeight, owner));
 }
 
 void TGakusyuuFm::OnCreate() {

@@ -23,14 +23,14 @@ enum : int { kOk = 100, kCancel, kThrow, kThrowUnknown, kGroup, kInner, kTabs, k
 class ProbeFm : public winui::Form {
  public:
   bool Open(HWND owner, const wchar_t* className = L"TProbeFm") {
-    winui::FormSpec formSpec;
-    formSpec.className = className;
-    formSpec.caption = L"試験";
-    formSpec.clientWidth = 300;
-    formSpec.clientHeight = 200;
-    formSpec.owner = owner;
-    formSpec.placement = owner ? winui::FormPlacement::OwnerCenter : winui::FormPlacement::ScreenCenter;
-    return Create(formSpec);
+    winui::FormDescription description;
+    description.className = className;
+    description.caption = L"試験";
+    description.clientWidth = 300;
+    description.clientHeight = 200;
+    description.owner = owner;
+    description.placement = owner ? winui::FormPlacement::OwnerCenter : winui::FormPlacement::ScreenCenter;
+    return Create(description);
   }
 
   HWND okButton = nullptr, cancelButton = nullptr, throwButton = nullptr, throwUnknownButton = nullptr;
@@ -83,12 +83,12 @@ class ProbeFm : public winui::Form {
 class OwnerFm : public winui::Form {
  public:
   bool Open() {
-    winui::FormSpec formSpec;
-    formSpec.className = L"TOwnerFm";
-    formSpec.caption = L"親";
-    formSpec.clientWidth = 400;
-    formSpec.clientHeight = 300;
-    return Create(formSpec);
+    winui::FormDescription description;
+    description.className = L"TOwnerFm";
+    description.caption = L"親";
+    description.clientWidth = 400;
+    description.clientHeight = 300;
+    return Create(description);
   }
 };
 
