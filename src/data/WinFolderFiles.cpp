@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "table/TableFileReader.h"
 #include "winui/FolderTree.h"
 #include "winui/SafeFile.h"
 #include "winui/TextConv.h"
@@ -12,8 +13,11 @@ namespace winfiles {
 
 namespace {
 
-// Files the steps read are tables and bitmaps, far below this.
-constexpr std::size_t kMaxReadBytes = std::size_t{1} << 30;
+// The steps read whole files only to take tables (and a step's record) apart,
+// or to see whether a bitmap is already in place: the table limit keeps an
+// outsized file from exhausting a 32-bit process; a bitmap beyond it is just
+// published again.
+constexpr std::size_t kMaxReadBytes = panel::kMaxTableFileBytes;
 
 std::wstring InvalidName() { return winui::SystemErrorText(ERROR_INVALID_NAME); }
 
