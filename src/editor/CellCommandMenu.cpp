@@ -8,6 +8,10 @@ namespace {
 
 constexpr UINT kCopyItem = 1;
 constexpr UINT kPasteItem = 2;
+constexpr UINT kFaceItem = 3;
+constexpr UINT kCopyFaceItem = 4;
+constexpr UINT kPasteFaceItem = 5;
+constexpr UINT kBackgroundItem = 6;
 
 struct MenuHandle {
   HMENU menu = CreatePopupMenu();
@@ -18,17 +22,27 @@ struct MenuHandle {
 
 }  // namespace
 
-CellMenuChoice ShowCellCommandMenu(HWND owner, POINT screenPoint, bool canPaste) {
+CellMenuChoice ShowCellCommandMenu(HWND owner, POINT screenPoint, bool canPaste, bool canPasteFace) {
   MenuHandle handle;
   if (!handle.menu) return CellMenuChoice::None;
   AppendMenuW(handle.menu, MF_STRING, kCopyItem, L"コピー(&C)\tCtrl+C");
   AppendMenuW(handle.menu, MF_STRING | (canPaste ? 0 : MF_GRAYED), kPasteItem, L"貼り付け(&V)\tCtrl+V");
+  AppendMenuW(handle.menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(handle.menu, MF_STRING, kFaceItem, L"ボタンの見た目(&F)...\tF2");
+  AppendMenuW(handle.menu, MF_STRING, kCopyFaceItem, L"見た目のコピー(&L)\tCtrl+Shift+C");
+  AppendMenuW(handle.menu, MF_STRING | (canPasteFace ? 0 : MF_GRAYED), kPasteFaceItem,
+              L"見た目の貼り付け(&M)\tCtrl+Shift+V");
+  AppendMenuW(handle.menu, MF_STRING, kBackgroundItem, L"パネルの背景(&B)...\tShift+F2");
   // Without the owner in the foreground the menu would not close on a click elsewhere.
   SetForegroundWindow(owner);
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(handle.menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN,
                                                        screenPoint.x, screenPoint.y, 0, owner, nullptr));
   if (chosen == kCopyItem) return CellMenuChoice::Copy;
   if (chosen == kPasteItem) return CellMenuChoice::Paste;
+  if (chosen == kFaceItem) return CellMenuChoice::EditFace;
+  if (chosen == kCopyFaceItem) return CellMenuChoice::CopyFace;
+  if (chosen == kPasteFaceItem) return CellMenuChoice::PasteFace;
+  if (chosen == kBackgroundItem) return CellMenuChoice::Background;
   return CellMenuChoice::None;
 }
 

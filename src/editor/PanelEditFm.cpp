@@ -77,6 +77,7 @@ void TPanelEditFm::LoadPanel(CPanelTable& table, winui::Picture picture) {
   panelImage_ = std::move(picture);
   cellWidth_ = table.CellWidth();
   cellHeight_ = table.CellHeight();
+  faces_.Load(Handle(), table, panelImage_);
   PlaceWindow();
   Modified = false;
   UpdateStatus();
@@ -276,6 +277,7 @@ void TPanelEditFm::StampText(GridCell cell) {
     winui::ScopedSelectObject select(dc.Get(), panelImage_.Handle());
     const PixelRect r = Grid().CellRect(cell);
     TextOutW(dc.Get(), r.left + 2, r.top + 2, text.c_str(), static_cast<int>(text.size()));
+    faces_.Stamp(text, r.left + 2, r.top + 2);
   }
   GdiFlush();
   // Only in the picture until saved, like a registration.
@@ -287,13 +289,13 @@ void TPanelEditFm::StampText(GridCell cell) {
 }
 
 void TPanelEditFm::SaveButtonClick() {
-  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) Modified = false;
+  if (SaveWithFaces() != SaveResult::NotSaved) Modified = false;
   UpdateStatus();
 }
 
 void TPanelEditFm::SaveQuitClick() {
   // A failed save keeps the window, and the work, open.
-  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) CloseConfirmed();
+  if (SaveWithFaces() != SaveResult::NotSaved) CloseConfirmed();
 }
 
 void TPanelEditFm::TyuusiButtonClick() {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "data/PanelFiles.h"
+#include "editor/FaceEditing.h"
 #include "editor/PanelEditBar.h"
 #include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
@@ -49,6 +50,11 @@ class TPanelEditFm : public winui::Form {
   // Texts of the status line and the caption set since loading: what else
   // pointer moves cost on the screen.
   int TextsSet() const { return textsSet_; }
+
+  // Every change of a face or of the panel background goes through these two.
+  void ApplyFaceChange(int ordinal, const faces::ButtonFace& face);
+  void ApplyBackgroundChange(const faces::PanelBackground& background);
+  const FaceEditing& Faces() const { return faces_; }
 
   // Unsaved registrations or stamped texts.
   bool Modified = false;
@@ -117,6 +123,13 @@ class TPanelEditFm : public winui::Form {
   void PasteCell(panel::GridCell cell);
   void ShowCellMenu(panel::GridCell cell);
 
+  // Faces (PanelEditFaces.cpp).
+  void EditFace(panel::GridCell cell);
+  void EditBackground();
+  void CopyFace(panel::GridCell cell);
+  void PasteFace(panel::GridCell cell);
+  panel::SaveResult SaveWithFaces();
+
   TOptionMdl& options_;
   panel::CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
@@ -130,4 +143,5 @@ class TPanelEditFm : public winui::Form {
   long long hoverPixelsDrawn_ = 0;
   int textsSet_ = 0;
   winui::Timer statusTimer_;
+  FaceEditing faces_;
 };

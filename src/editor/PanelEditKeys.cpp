@@ -80,12 +80,16 @@ bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
       SaveButtonClick();
       return true;
     case 'C':
-      if (!control || shift) return false;
-      CopyCell(KeyCell());
+      if (!control) return false;
+      shift ? CopyFace(KeyCell()) : CopyCell(KeyCell());
       return true;
     case 'V':
-      if (!control || shift) return false;
-      PasteCell(KeyCell());
+      if (!control) return false;
+      shift ? PasteFace(KeyCell()) : PasteCell(KeyCell());
+      return true;
+    case VK_F2:
+      if (control) return false;
+      shift ? EditBackground() : EditFace(KeyCell());
       return true;
     default:
       return false;
@@ -104,12 +108,24 @@ void TPanelEditFm::PasteCell(GridCell cell) {
 
 void TPanelEditFm::ShowCellMenu(GridCell cell) {
   const POINT at = CellCentreOnScreen(Handle(), Grid().CellRect(cell), scrollX_, scrollY_);
-  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand())) {
+  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand(), faces_.copied.has_value())) {
     case CellMenuChoice::Copy:
       CopyCell(cell);
       break;
     case CellMenuChoice::Paste:
       PasteCell(cell);
+      break;
+    case CellMenuChoice::EditFace:
+      EditFace(cell);
+      break;
+    case CellMenuChoice::CopyFace:
+      CopyFace(cell);
+      break;
+    case CellMenuChoice::PasteFace:
+      PasteFace(cell);
+      break;
+    case CellMenuChoice::Background:
+      EditBackground();
       break;
     case CellMenuChoice::None:
       break;
