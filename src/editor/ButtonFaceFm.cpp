@@ -64,7 +64,7 @@ bool TButtonFaceFm::CreateForm(HWND owner, int ordinal, const std::wstring& titl
   ordinal_ = ordinal;
   title_ = title;
   ChoosePictureFile = AskForPictureFile;
-  return Create(winui::DialogDescription(kClassName, L"ボタンの見た目 - " + title, 570, 336, owner));
+  return Create(winui::DialogDescription(kClassName, title + L" - ボタンの見た目", 570, 336, owner));
 }
 
 void TButtonFaceFm::OnCreate() {

@@ -28,7 +28,9 @@ void TPanelEditFm::ApplyBackgroundChange(const faces::PanelBackground& backgroun
 void TPanelEditFm::EditFace(GridCell cell) {
   const int ordinal = Grid().Ordinal(cell);
   winui::Owned<TButtonFaceFm> dialog(faces_);
-  if (!dialog.CreateForm(Handle(), ordinal, winui::SjisToWide(CellLabel(ordinal, table_->Columns())))) return;
+  std::wstring title = winui::SjisToWide(CellLabel(ordinal, table_->Columns()));
+  if (!title.empty() && title.back() == L'：') title.pop_back();  // the status line's colon
+  if (!dialog.CreateForm(Handle(), ordinal, title)) return;
   if (winui::ShowModal(dialog, Handle()) != winui::ModalResult::Ok) return;
   const faces::ButtonFace face = dialog.Face();
   if (face != faces_.FaceOf(ordinal)) ApplyFaceChange(ordinal, face);
