@@ -90,7 +90,7 @@ void TButtonFaceFm::OnCreate() {
   AddItem(PositionList, L"中央", static_cast<LPARAM>(LabelPosition::Middle));
   AddItem(PositionList, L"下", static_cast<LPARAM>(LabelPosition::Bottom));
   winui::CreateLabel(me, L"背景の色", 16, 197, font);
-  Fill.Create(me, kFill, {kLeft, 194, 100, 21}, font, L"なし（パネルの背景）");
+  Fill.Create(me, kFill, {kLeft, 194, 160, 21}, font, L"なし（パネルの背景）");
   winui::CreateLabel(me, L"枠の色と太さ", 16, 223, font);
   FrameColour.Create(me, kFrame, {kLeft, 220, 100, 21}, font, L"なし");
   FrameWidthList = winui::CreateComboBox(me, kFrameWidth, {kLeft + 106, 220, 70, 21}, font);
