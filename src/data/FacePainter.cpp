@@ -43,16 +43,17 @@ const FacePainter::Source& FacePainter::Picture(const std::string& name) {
   return found->second;
 }
 
-const winui::Image* FacePainter::Scaled(const std::string& name, int width, int height) {
+const FacePainter::ScaledPicture* FacePainter::Scaled(const std::string& name, int width, int height) {
   const auto key = std::make_tuple(name, width, height);
   if (auto found = scaled_.find(key); found != scaled_.end()) return &found->second;
   const Source& source = Picture(name);
   if (!source.why.empty()) return nullptr;
-  winui::Image scaled;
-  if (std::wstring why = winui::ScaleImage(source.image, width, height, scaled); !why.empty()) {
+  ScaledPicture scaled;
+  if (std::wstring why = winui::ScaleImage(source.image, width, height, scaled.image); !why.empty()) {
     unreadable_[name] = why;
     return nullptr;
   }
+  scaled.section.Reset(winui::MakeImageSection(scaled.image));
   return &scaled_.emplace(key, std::move(scaled)).first->second;
 }
 
@@ -91,8 +92,17 @@ void FacePainter::DrawLabel(HDC dc, const ButtonFace& face, const RECT& cell, co
     }
     return block;
   };
-  const int pixels = face.fontPixels ? face.fontPixels
-                                     : FitFontPixels(box, box.height, [&](int px) { return measure(px, nullptr); });
+  int pixels = face.fontPixels;
+  if (!pixels) {
+    std::wstring text;
+    for (const std::wstring& line : lines) text += line + L'\n';
+    const auto key = std::make_tuple(fontFace, text, box.width, box.height);
+    auto found = fitted_.find(key);
+    if (found == fitted_.end()) {
+      found = fitted_.emplace(key, FitFontPixels(box, box.height, [&](int px) { return measure(px, nullptr); })).first;
+    }
+    pixels = found->second;
+  }
   std::vector<SIZE> sizes;
   const Box block = PlaceLabel(measure(pixels, &sizes), box, face.position);
   winui::ScopedSelectObject select(dc, Font(fontFace, pixels));
@@ -114,8 +124,8 @@ void FacePainter::DrawFace(HDC dc, const ButtonFace& face, const RECT& cell) {
     const Source& source = Picture(face.picture);
     const Box fitted = FitPicture({source.image.width, source.image.height}, boxes.picture);
     if (!fitted.Empty()) {
-      if (const winui::Image* image = Scaled(face.picture, fitted.width, fitted.height)) {
-        winui::DrawImage(dc, *image, fitted.left, fitted.top, cell);
+      if (const ScaledPicture* scaled = Scaled(face.picture, fitted.width, fitted.height)) {
+        winui::DrawImageSection(dc, scaled->section.Get(), fitted.width, fitted.height, fitted.left, fitted.top, cell);
       }
     }
   }
@@ -172,11 +182,12 @@ std::wstring FacePainter::MakeBackground(const PanelBackground& background, int 
     const Box panel{0, 0, width, height};
     const Extent size{source.image.width, source.image.height};
     const Box placed = background.fit == BackgroundFit::Fit ? FitPicture(size, panel) : CoverWith(size, panel);
-    const winui::Image* image = Scaled(background.picture, placed.width, placed.height);
-    if (!image) return unreadable_[background.picture];
+    const ScaledPicture* scaled = Scaled(background.picture, placed.width, placed.height);
+    if (!scaled) return unreadable_[background.picture];
     winui::MemoryDc dc;
     winui::ScopedSelectObject select(dc.Get(), made.Handle());
-    winui::DrawImage(dc.Get(), *image, placed.left, placed.top, RECT{0, 0, width, height});
+    winui::DrawImageSection(dc.Get(), scaled->section.Get(), placed.width, placed.height, placed.left, placed.top,
+                            RECT{0, 0, width, height});
   }
   GdiFlush();
   out = std::move(made);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "faces/ButtonFace.h"
 #include "faces/FaceLayout.h"
@@ -45,13 +46,19 @@ class FacePainter {
     std::wstring why;
   };
   const Source& Picture(const std::string& name);
-  const winui::Image* Scaled(const std::string& name, int width, int height);
+  struct ScaledPicture {
+    winui::Image image;
+    winui::Bitmap section;
+  };
+  const ScaledPicture* Scaled(const std::string& name, int width, int height);
   HFONT Font(const std::wstring& face, int pixels);
   void DrawLabel(HDC dc, const faces::ButtonFace& face, const RECT& cell, const faces::Box& box);
 
   std::string folder_;
   std::map<std::string, Source> sources_;
-  std::map<std::tuple<std::string, int, int>, winui::Image> scaled_;
+  std::map<std::tuple<std::string, int, int>, ScaledPicture> scaled_;
+  // The fitted text height of a label in a box: the same on every redraw.
+  std::map<std::tuple<std::wstring, std::wstring, int, int>, int> fitted_;
   std::map<std::pair<std::wstring, int>, winui::GdiObject<HFONT>> fonts_;
   std::map<std::string, std::wstring> unreadable_;
 };

@@ -141,8 +141,8 @@ std::wstring ScaleImage(const Image& in, int width, int height, Image& out) {
   }
 }
 
-void DrawImage(HDC dc, const Image& image, int x, int y, const RECT& clip) {
-  if (image.Empty()) return;
+HBITMAP MakeImageSection(const Image& image) {
+  if (image.Empty()) return nullptr;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = image.width;
@@ -151,15 +151,20 @@ void DrawImage(HDC dc, const Image& image, int x, int y, const RECT& clip) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  Bitmap section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!section || !bits) return;
+  HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!section || !bits) return section;
   std::copy(image.pixels.begin(), image.pixels.end(), static_cast<std::uint8_t*>(bits));
+  return section;
+}
+
+void DrawImageSection(HDC dc, HBITMAP section, int width, int height, int x, int y, const RECT& clip) {
+  if (!section) return;
   MemoryDc source(dc);
-  ScopedSelectObject select(source.Get(), section.Get());
+  ScopedSelectObject select(source.Get(), section);
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, x, y, image.width, image.height, source.Get(), 0, 0, image.width, image.height, blend);
+  AlphaBlend(dc, x, y, width, height, source.Get(), 0, 0, width, height, blend);
   RestoreDC(dc, saved);
 }
 

@@ -27,8 +27,10 @@ std::wstring LoadImageFile(const std::string& pathSjis, Image& out);
 // The image at another size, always with the same filter, so the same
 // picture gives the same pixels. "" or why.
 std::wstring ScaleImage(const Image& in, int width, int height, Image& out);
-// Draws `image` (already at its size) over `dc` at (x, y), blending its
-// transparent parts; only the part inside `clip` is touched.
-void DrawImage(HDC dc, const Image& image, int x, int y, const RECT& clip);
+// The image as a 32-bit bitmap that GDI blends; null when it cannot be made.
+HBITMAP MakeImageSection(const Image& image);
+// Draws a bitmap of MakeImageSection, `width` x `height`, over `dc` at (x, y),
+// blending its transparent parts; only the part inside `clip` is touched.
+void DrawImageSection(HDC dc, HBITMAP section, int width, int height, int x, int y, const RECT& clip);
 
 }  // namespace winui
