@@ -60,6 +60,19 @@ std::optional<std::wstring> AskForPictureFile(HWND owner) {
   return std::wstring(path);
 }
 
+std::optional<std::string> ChooseFacePicture(HWND owner, FaceEditing& editing,
+                                             const std::function<std::optional<std::wstring>(HWND)>& ask) {
+  const std::optional<std::wstring> path = ask ? ask(owner) : std::nullopt;
+  if (!path || !editing.Table()) return std::nullopt;
+  std::string name;
+  if (std::wstring why = ImportFacePicture(*editing.Table(), *path, name); !why.empty()) {
+    winui::ShowWarning(owner, L"この画像は使えません。\n" + *path + L"\n" + why);
+    return std::nullopt;
+  }
+  editing.Painter().Forget(name);  // a file of that name may have been there before
+  return name;
+}
+
 bool TButtonFaceFm::CreateForm(HWND owner, int ordinal, const std::wstring& title) {
   ordinal_ = ordinal;
   title_ = title;
@@ -152,16 +165,10 @@ ButtonFace TButtonFaceFm::Face() const {
 }
 
 void TButtonFaceFm::ChoosePicture() {
-  const std::optional<std::wstring> path = ChoosePictureFile ? ChoosePictureFile(Handle()) : std::nullopt;
-  if (!path || !editing_.Table()) return;
-  std::string name;
-  if (std::wstring why = ImportFacePicture(*editing_.Table(), *path, name); !why.empty()) {
-    winui::ShowWarning(Handle(), L"この画像は使えません。\n" + *path + L"\n" + why);
-    return;
-  }
-  editing_.Painter().Forget(name);
-  picture_ = name;
-  winui::SetText(PictureName, winui::SjisToWide(name));
+  const std::optional<std::string> name = ChooseFacePicture(Handle(), editing_, ChoosePictureFile);
+  if (!name) return;
+  picture_ = *name;
+  winui::SetText(PictureName, winui::SjisToWide(picture_));
   Changed();
 }
 

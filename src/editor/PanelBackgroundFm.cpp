@@ -1,8 +1,6 @@
 #include "editor/PanelBackgroundFm.h"
 
-#include "data/PanelFaceFiles.h"
 #include "editor/ButtonFaceFm.h"
-#include "winui/MessageBox.h"
 #include "winui/TextConv.h"
 
 using namespace faces;
@@ -60,16 +58,10 @@ PanelBackground TPanelBackgroundFm::Background() const {
 }
 
 void TPanelBackgroundFm::ChoosePicture() {
-  const std::optional<std::wstring> path = ChoosePictureFile ? ChoosePictureFile(Handle()) : std::nullopt;
-  if (!path || !editing_.Table()) return;
-  std::string name;
-  if (std::wstring why = ImportFacePicture(*editing_.Table(), *path, name); !why.empty()) {
-    winui::ShowWarning(Handle(), L"この画像は使えません。\n" + *path + L"\n" + why);
-    return;
-  }
-  editing_.Painter().Forget(name);
-  picture_ = name;
-  winui::SetText(PictureName, winui::SjisToWide(name));
+  const std::optional<std::string> name = ChooseFacePicture(Handle(), editing_, ChoosePictureFile);
+  if (!name) return;
+  picture_ = *name;
+  winui::SetText(PictureName, winui::SjisToWide(picture_));
   Check(KeptRadio, false);
   Check(ColourRadio, false);
   Check(PictureRadio, true);

@@ -44,7 +44,8 @@ struct ButtonFace {
   bool Blank() const;
 };
 
-// Kept: the panel's bitmap as it was before it had faces (stamps included).
+// Kept: the background as it stands; at first the panel's bitmap from before
+// it had faces, stamps included.
 enum class BackgroundKind { Kept, Picture, Colour };
 enum class BackgroundFit { Fit, Crop };
 
