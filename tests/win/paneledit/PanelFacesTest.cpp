@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "LayoutDump.h"
 #include "PanelEditFixture.h"
+#include "editor/ButtonFaceFm.h"
+#include "winui/Controls.h"
 
 using paneledit_test::kWhite;
 using paneledit_test::PanelEdit;
@@ -65,6 +68,38 @@ TEST_F(PanelEdit, ADamagedFaceFileIsToldAndReplacedOnlyWhenTheUserAgrees) {
   winui::Picture saved;
   ASSERT_EQ(saved.LoadFromFile(folder_.Sjis() + "\\p.bmp"), L"");
   EXPECT_EQ(saved.PixelAt(2, 2), RGB(0, 200, 0));
+}
+
+TEST_F(PanelEdit, F2EditsTheFramedFaceAndCtrlShiftCopiesItToAnother) {
+  Open(80, 60, 3, 2);
+  faces::ButtonFace face = Filled({0, 0, 200});
+  face.frame = faces::Colour{220, 0, 0};
+  face.frameWidth = 3;
+  window_->ApplyFaceChange(0, face);
+  winui::ScopedModalHook hook(TButtonFaceFm::kClassName, [&](winui::Form& form) {
+    auto& dialog = static_cast<TButtonFaceFm&>(form);
+    EXPECT_EQ(winui::GetText(dialog.Handle()), L"ボタン1（1行目・1列目） - ボタンの見た目");
+    EXPECT_EQ(dialog.Face(), face);  // what the controls show is the face
+    const std::wstring layout = wintest::LayoutDump(dialog.Handle());
+    EXPECT_EQ(layout.substr(0, layout.find(L"Static 16,93")),
+              L"Static 16,13 11 \"ラベル（３行まで）\"\n"
+              L"Edit 110,10 220x21 11 \"AB\"\n"
+              L"Edit 110,36 220x21 11 \"\"\n"
+              L"Edit 110,62 220x21 11 \"\"\n");
+    winui::SetText(dialog.Lines[1], L"CD");
+    SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(TButtonFaceFm::kOkButton, BN_CLICKED), 0);
+  });
+  wintest::PressKey(Window(), VK_F2, 0);
+  ASSERT_EQ(hook.TimesRun(), 1);
+  face.lines = {"AB", "CD"};
+  EXPECT_EQ(window_->Faces().FaceOf(0), face);
+  SetCursorPos(0, 0);  // the real pointer off the window, where it would take the frame
+  SendMessageW(Window(), WM_MOUSEMOVE, 0, paneledit_test::At(5, 5));
+  wintest::PressKey(Window(), 'C', wintest::kControl | wintest::kShift);
+  wintest::PressKey(Window(), VK_RIGHT, 0);
+  wintest::PressKey(Window(), 'V', wintest::kControl | wintest::kShift);
+  EXPECT_EQ(window_->Faces().FaceOf(1), face);
+  EXPECT_EQ(window_->PanelImage().PixelAt(81, 1), RGB(220, 0, 0));  // the frame drawn in cell 1
 }
 
 }  // namespace
