@@ -22,7 +22,9 @@ int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM n
   return 1;
 }
 
-std::vector<std::wstring> PresentFonts() {
+}  // namespace
+
+std::vector<std::wstring> LegibleJapaneseFonts() {
   std::set<std::wstring> installed;
   winui::WindowDc screen(nullptr);
   LOGFONTW query{};
@@ -36,14 +38,6 @@ std::vector<std::wstring> PresentFonts() {
   return present;
 }
 
-}  // namespace
-
-const std::vector<std::wstring>& LegibleJapaneseFonts() {
-  static const std::vector<std::wstring> fonts = PresentFonts();
-  return fonts;
-}
-
-std::wstring LabelFontOrDefault(const std::wstring& wanted) {
-  const std::vector<std::wstring>& fonts = LegibleJapaneseFonts();
-  return std::find(fonts.begin(), fonts.end(), wanted) != fonts.end() ? wanted : fonts.front();
+std::wstring LabelFontOrDefault(const std::wstring& wanted, const std::vector<std::wstring>& present) {
+  return std::find(present.begin(), present.end(), wanted) != present.end() ? wanted : present.front();
 }

@@ -5,6 +5,6 @@
 #include <vector>
 
 // In the order offered; never empty (the system's Japanese UI font stands in).
-const std::vector<std::wstring>& LegibleJapaneseFonts();
-// The face a label is drawn with: its own font if present, else the first of the list.
-std::wstring LabelFontOrDefault(const std::wstring& wanted);
+std::vector<std::wstring> LegibleJapaneseFonts();
+// The face a label is drawn with: its own font if present, else the first of `present`.
+std::wstring LabelFontOrDefault(const std::wstring& wanted, const std::vector<std::wstring>& present);

@@ -76,7 +76,7 @@ void FacePainter::DrawLabel(HDC dc, const ButtonFace& face, const RECT& cell, co
   std::vector<std::wstring> lines;
   for (const std::string& line : face.lines) lines.push_back(winui::SjisToWide(line));
   while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  const std::wstring fontFace = LabelFontOrDefault(winui::SjisToWide(face.font));
+  const std::wstring fontFace = LabelFontOrDefault(winui::SjisToWide(face.font), Fonts());
   auto measure = [&](int pixels, std::vector<SIZE>* sizes) {
     winui::ScopedSelectObject select(dc, Font(fontFace, pixels));
     TEXTMETRICW metrics{};
@@ -192,6 +192,11 @@ std::wstring FacePainter::MakeBackground(const PanelBackground& background, int 
   GdiFlush();
   out = std::move(made);
   return {};
+}
+
+const std::vector<std::wstring>& FacePainter::Fonts() {
+  if (fontNames_.empty()) fontNames_ = LegibleJapaneseFonts();
+  return fontNames_;
 }
 
 std::map<std::string, std::wstring> FacePainter::TakeUnreadable() { return std::exchange(unreadable_, {}); }

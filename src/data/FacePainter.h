@@ -35,6 +35,9 @@ class FacePainter {
   // A background of the panel's size from a picture or a colour. "" or why.
   std::wstring MakeBackground(const faces::PanelBackground& background, int width, int height, winui::Picture& out);
 
+  // The legible Japanese fonts of this machine, the first the default.
+  const std::vector<std::wstring>& Fonts();
+
   // Pictures that could not be read since the last call, with the reasons; cleared by it.
   std::map<std::string, std::wstring> TakeUnreadable();
   // Reads the picture again next time (it was replaced).
@@ -61,6 +64,7 @@ class FacePainter {
   std::map<std::tuple<std::wstring, std::wstring, int, int>, int> fitted_;
   std::map<std::pair<std::wstring, int>, winui::GdiObject<HFONT>> fonts_;
   std::map<std::string, std::wstring> unreadable_;
+  std::vector<std::wstring> fontNames_;  // asked of the system once
 };
 
 COLORREF ToColorRef(faces::Colour c);

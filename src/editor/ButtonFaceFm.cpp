@@ -90,7 +90,7 @@ void TButtonFaceFm::OnCreate() {
   }
   winui::CreateLabel(me, L"フォント", 16, 93, font);
   FontList = winui::CreateComboBox(me, kFont, {kLeft, 90, 220, 21}, font);
-  for (const std::wstring& name : LegibleJapaneseFonts()) AddItem(FontList, name, 0);
+  for (const std::wstring& name : editing_.Painter().Fonts()) AddItem(FontList, name, 0);
   winui::CreateLabel(me, L"文字の大きさ", 16, 119, font);
   SizeList = winui::CreateComboBox(me, kSize, {kLeft, 116, 100, 21}, font);
   AddItem(SizeList, L"合わせる", 0);
@@ -130,7 +130,7 @@ void TButtonFaceFm::Load(const ButtonFace& face) {
   for (int i = 0; i < kMaxLabelLines; ++i) {
     winui::SetText(Lines[i], i < static_cast<int>(face.lines.size()) ? winui::SjisToWide(face.lines[i]) : L"");
   }
-  const std::wstring fontName = LabelFontOrDefault(winui::SjisToWide(face.font));
+  const std::wstring fontName = LabelFontOrDefault(winui::SjisToWide(face.font), editing_.Painter().Fonts());
   SendMessageW(FontList, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(fontName.c_str()));
   SelectData(SizeList, face.fontPixels);
   if (face.fontPixels && SelectedData(SizeList) != face.fontPixels) {
@@ -152,7 +152,7 @@ ButtonFace TButtonFaceFm::Face() const {
   for (HWND line : Lines) face.lines.push_back(LineOf(line));
   while (!face.lines.empty() && face.lines.back().empty()) face.lines.pop_back();
   const std::wstring fontName = winui::GetText(FontList);
-  if (fontName != LegibleJapaneseFonts().front()) face.font = winui::WideToSjis(fontName).value_or(std::string());
+  if (fontName != editing_.Painter().Fonts().front()) face.font = winui::WideToSjis(fontName).value_or(std::string());
   face.fontPixels = static_cast<int>(SelectedData(SizeList));
   face.ink = Ink.Get().value_or(Colour{});
   face.position = static_cast<LabelPosition>(SelectedData(PositionList));
