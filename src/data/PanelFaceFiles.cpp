@@ -30,6 +30,10 @@ bool SameBytes(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
+PanelShape ShapeOf(const panel::CPanelTable& table) {
+  return PanelShape{table.CellWidth(), table.CellHeight(), table.Columns(), table.Rows()};
+}
+
 FaceFilePaths FacePathsOf(const panel::CPanelTable& table) {
   const std::string folder = table.Folder() + "\\";
   const std::string stem = Stem(table);
@@ -44,6 +48,9 @@ std::wstring DescribeFaceFileError(const FaceFileError& error) {
       return {};
     case FaceFileProblem::NotFaceFile:
       what = L"ボタンの見た目のファイルではありません。";
+      break;
+    case FaceFileProblem::OtherPanel:
+      what = L"ボタンの大きさか並びがこのパネルと違います。";
       break;
     case FaceFileProblem::NewerVersion:
       what = L"新しい版のプログラムで書かれています。";
@@ -79,7 +86,7 @@ FacesLoad LoadPanelFaces(const panel::CPanelTable& table, const winui::Picture& 
   std::wstring why = winui::ReadWholeFile(faceFile, bytes, kMaxFaceFileBytes);
   FaceFileError error;
   if (why.empty()) {
-    error = ParseFaceFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), table.CellCount(),
+    error = ParseFaceFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), ShapeOf(table),
                           faces);
     why = DescribeFaceFileError(error);
   }

@@ -17,6 +17,7 @@ struct FaceFilePaths {
   std::string background;      // ボタン画像\機器操作A-背景.bmp
 };
 FaceFilePaths FacePathsOf(const panel::CPanelTable& table);
+faces::PanelShape ShapeOf(const panel::CPanelTable& table);
 
 enum class FacesFound { None, Loaded, Damaged };
 struct FacesLoad {

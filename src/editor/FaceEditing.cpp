@@ -25,6 +25,7 @@ void FaceEditing::Load(HWND owner, const panel::CPanelTable& table, const winui:
   table_ = &table;
   painter_.emplace(FacePathsOf(table).picturesFolder);
   const FacesLoad load = LoadPanelFaces(table, panelImage, faces_, background_);
+  faces_.shape = ShapeOf(table);
   active_ = load.found == FacesFound::Loaded;
   damagedFile_ = load.found == FacesFound::Damaged;
   if (!load.problem.empty()) winui::ShowWarning(owner, load.problem);

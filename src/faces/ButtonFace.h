@@ -58,7 +58,18 @@ struct PanelBackground {
   bool operator==(const PanelBackground&) const = default;
 };
 
+// The grid the faces were made for: a face file of another panel that once had
+// the same name is not taken for this one's.
+struct PanelShape {
+  int cellWidth = 0;
+  int cellHeight = 0;
+  int columns = 0;
+  int rows = 0;
+  bool operator==(const PanelShape&) const = default;
+};
+
 struct PanelFaces {
+  PanelShape shape;
   PanelBackground background;
   std::map<int, ButtonFace> faces;  // by cell ordinal, row-major
   bool operator==(const PanelFaces&) const = default;

@@ -125,6 +125,11 @@ FaceFileProblem ReadFace(const std::vector<std::string_view>& parts, ButtonFace&
   return FaceFileProblem::None;
 }
 
+std::string ShapeLine(const PanelShape& shape) {
+  return "panel\tcell=" + std::to_string(shape.cellWidth) + "x" + std::to_string(shape.cellHeight) + "\tgrid=" +
+         std::to_string(shape.columns) + "x" + std::to_string(shape.rows);
+}
+
 }  // namespace
 
 bool IsPlainPictureName(std::string_view name) {
@@ -134,7 +139,19 @@ bool IsPlainPictureName(std::string_view name) {
   return !panel::NamesDevice(name) && panel::WithoutTrailingDotsAndBlanks(name) == name;
 }
 
-FaceFileError ParseFaceFile(std::string_view bytes, int cellCount, PanelFaces& out) {
+namespace {
+
+std::optional<PanelShape> ReadShape(std::string_view line) {
+  PanelShape shape;
+  const int n = std::sscanf(std::string(line).c_str(), "panel\tcell=%dx%d\tgrid=%dx%d", &shape.cellWidth,
+                            &shape.cellHeight, &shape.columns, &shape.rows);
+  if (n != 4 || line != ShapeLine(shape)) return std::nullopt;
+  return shape;
+}
+
+}  // namespace
+
+FaceFileError ParseFaceFile(std::string_view bytes, const PanelShape& shape, PanelFaces& out) {
   out = PanelFaces{};
   std::vector<std::string_view> lines = Split(bytes, '\n');
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
@@ -145,7 +162,11 @@ FaceFileError ParseFaceFile(std::string_view bytes, int cellCount, PanelFaces& o
     const bool later = !lines.empty() && lines[0].substr(0, kVersionPrefix.size()) == kVersionPrefix;
     return {later ? FaceFileProblem::NewerVersion : FaceFileProblem::NotFaceFile, 1};
   }
-  for (size_t n = 1; n < lines.size(); ++n) {
+  const std::optional<PanelShape> read = lines.size() > 1 ? ReadShape(lines[1]) : std::nullopt;
+  if (!read || *read != shape) return {FaceFileProblem::OtherPanel, 2};
+  out.shape = shape;
+  const int cellCount = shape.columns * shape.rows;
+  for (size_t n = 2; n < lines.size(); ++n) {
     const int lineNumber = static_cast<int>(n) + 1;
     if (lines[n].empty()) continue;
     const std::vector<std::string_view> parts = Split(lines[n], '\t');
@@ -170,7 +191,7 @@ FaceFileError ParseFaceFile(std::string_view bytes, int cellCount, PanelFaces& o
 
 std::string WriteFaceFile(const PanelFaces& faces) {
   std::string text(kVersionLine);
-  text += "\r\n";
+  text += "\r\n" + ShapeLine(faces.shape) + "\r\n";
   const PanelBackground& bg = faces.background;
   text += "background\tkind=";
   text += bg.kind == BackgroundKind::Kept ? "kept" : bg.kind == BackgroundKind::Picture ? "picture" : "colour";

@@ -11,6 +11,7 @@ namespace faces {
 enum class FaceFileProblem {
   None,
   NotFaceFile,      // the first line is not the version line
+  OtherPanel,       // the second line names another grid than the panel's
   NewerVersion,     // written by a later version of the program
   UnknownRecord,
   BadField,         // a field without "=", an unknown key or a value that cannot be read
@@ -26,8 +27,8 @@ struct FaceFileError {
   explicit operator bool() const { return problem != FaceFileProblem::None; }
 };
 
-// Reads a face file of a panel of `cellCount` cells into `out` (cleared first).
-FaceFileError ParseFaceFile(std::string_view bytes, int cellCount, PanelFaces& out);
+// Reads the face file of a panel of the given shape into `out` (cleared first).
+FaceFileError ParseFaceFile(std::string_view bytes, const PanelShape& shape, PanelFaces& out);
 // The bytes of the face file: the same faces always give the same bytes.
 std::string WriteFaceFile(const PanelFaces& faces);
 
