@@ -164,7 +164,7 @@ void DrawImageSection(HDC dc, HBITMAP section, int width, int height, int x, int
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, x, y, width, height, source.Get(), 0, 0, width, height, blend);
+  GdiAlphaBlend(dc, x, y, width, height, source.Get(), 0, 0, width, height, blend);
   RestoreDC(dc, saved);
 }
 
