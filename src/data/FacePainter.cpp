@@ -99,7 +99,9 @@ void FacePainter::DrawLabel(HDC dc, const ButtonFace& face, const RECT& cell, co
     const auto key = std::make_tuple(fontFace, text, box.width, box.height);
     auto found = fitted_.find(key);
     if (found == fitted_.end()) {
-      found = fitted_.emplace(key, FitFontPixels(box, box.height, [&](int px) { return measure(px, nullptr); })).first;
+      // No line is drawn taller than its share of the box.
+      const int largest = box.height / std::max<int>(1, static_cast<int>(lines.size()));
+      found = fitted_.emplace(key, FitFontPixels(box, largest, [&](int px) { return measure(px, nullptr); })).first;
     }
     pixels = found->second;
   }
