@@ -82,6 +82,31 @@ std::wstring Picture::Load(const std::string& pathSjis) {
   return {};
 }
 
+std::wstring Picture::CheckFile(const std::string& pathSjis, int& width, int& height) {
+  try {
+    const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
+    if (!path) return SystemErrorText(ERROR_INVALID_NAME);
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t size = 0;
+    if (std::wstring reason = ReadFileHead(*path, bmp::kBitmapHeadBytes, bytes, size, kMaxBitmapFileBytes);
+        !reason.empty()) {
+      return reason;
+    }
+    bmp::HeadCheck head = bmp::CheckBitmapHead(bytes, size);
+    if (head.needsPixels) {
+      if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
+      bmp::DibData dib;
+      head.refusal = bmp::ParseBitmapFile(bytes, dib);
+    }
+    if (!head.refusal.empty()) return SjisToWide(head.refusal);
+    width = head.width;
+    height = head.height;
+    return {};
+  } catch (const std::bad_alloc&) {
+    return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+  }
+}
+
 std::wstring Picture::SaveToFile(const std::string& pathSjis) const {
   const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
   if (!path) return SystemErrorText(ERROR_INVALID_NAME);

@@ -22,6 +22,10 @@ std::wstring SystemErrorText(DWORD code);
 
 // Each returns "" on success, otherwise the reason as the system words it.
 std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes);
+// The first `headBytes` bytes (all of a shorter file) and the file's size,
+// refused like ReadWholeFile over `maxBytes`.
+std::wstring ReadFileHead(const std::wstring& path, std::size_t headBytes, std::vector<std::uint8_t>& out,
+                          std::uint64_t& fileSize, std::size_t maxBytes);
 std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size);
 std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to);
 // A file moved over its target in one step (refused, as a replacing write
