@@ -175,6 +175,12 @@ HeadCheck CheckBitmapHead(std::span<const std::uint8_t> head, std::uint64_t file
   return check;
 }
 
+std::optional<PlainRows> PlainRgb24Rows(std::span<const std::uint8_t> head) {
+  if (head.size() < kFileHeaderSize + kInfoHeaderSize || U32(head, 14) < kInfoHeaderSize) return std::nullopt;
+  if (U16(head, 28) != 24 || U32(head, 30) != kRgb) return std::nullopt;
+  return PlainRows{U32(head, 10), static_cast<std::int32_t>(U32(head, 22)) < 0};
+}
+
 std::vector<std::uint8_t> EncodeBitmapFile24(int width, int height, const std::uint8_t* topDownRows, int stride) {
   const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
   const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(height);

@@ -5,6 +5,7 @@
 // picture and never picks a colour of its own (bitmap/DibChecks.h).
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,6 +54,15 @@ struct HeadCheck {
 // min(fileSize, kBitmapHeadBytes) bytes in `head`, for a picture that is only
 // checked, not drawn: without RLE the pixels matter only by their number.
 HeadCheck CheckBitmapHead(std::span<const std::uint8_t> head, std::uint64_t fileSize);
+
+// An uncompressed 24-bit picture, the form this program writes, has the rows
+// of a platform 24-bit section: they can be read from the file into one. For
+// a head CheckBitmapHead accepted; nullopt for every other form.
+struct PlainRows {
+  std::uint32_t offset = 0;  // of the first row in the file
+  bool topDown = false;
+};
+std::optional<PlainRows> PlainRgb24Rows(std::span<const std::uint8_t> head);
 
 // A 24-bit bottom-up bitmap file. `topDownRows` holds `height` rows of
 // `stride` bytes, blue-green-red per pixel, top row first.

@@ -10,6 +10,10 @@
 
 #include "winui/Gdi.h"
 
+namespace bmp {
+struct PlainRows;
+}
+
 namespace winui {
 
 class Picture {
@@ -55,6 +59,7 @@ class Picture {
  private:
   bool CreateSection(int width, int height);
   std::wstring Load(const std::string& pathSjis);
+  std::wstring LoadRows(const std::wstring& path, const bmp::PlainRows& rows, int width, int height);
 
   Bitmap bitmap_;
   unsigned char* bits_ = nullptr;  // top-down rows, owned by bitmap_

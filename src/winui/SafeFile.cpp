@@ -146,6 +146,36 @@ std::wstring ReadFileHead(const std::wstring& path, std::size_t headBytes, std::
   return ReadUpTo(file.Get(), static_cast<size_t>(std::min<std::uint64_t>(fileSize, headBytes)), out);
 }
 
+std::wstring ReadRecordsAt(const std::wstring& path, std::uint64_t offset, std::size_t recordBytes,
+                          std::size_t records, const std::function<void(const std::uint8_t*, std::size_t)>& consume) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) return LastErrorReason();
+  LARGE_INTEGER at{};
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(file.Get(), at, nullptr, FILE_BEGIN)) return LastErrorReason();
+  // A small buffer used again and again: fresh memory costs a page fault per
+  // page on first touch, which under Wine is dearer than the read itself.
+  const std::size_t perChunk = std::max<std::size_t>(1, (std::size_t{256} << 10) / std::max<std::size_t>(1, recordBytes));
+  std::vector<std::uint8_t> buffer(perChunk * recordBytes);
+  for (std::size_t done = 0; done < records;) {
+    const std::size_t n = std::min(perChunk, records - done);
+    const std::size_t want = n * recordBytes;
+    std::size_t got = 0;
+    while (got < want) {
+      DWORD piece = 0;
+      if (!ReadFile(file.Get(), buffer.data() + got, static_cast<DWORD>(want - got), &piece, nullptr)) {
+        return LastErrorReason();
+      }
+      if (piece == 0) return Reason(ERROR_HANDLE_EOF);  // shrank since its size was taken
+      got += piece;
+    }
+    consume(buffer.data(), n);
+    done += n;
+  }
+  return {};
+}
+
 std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size) {
   if (const DWORD error = CheckReplaceable(path)) return Reason(error);
   TempFile temp(path);
