@@ -16,4 +16,10 @@ class TOptionMdl;
 TOptionMdl& DataModuleOf(TOptionMdl* options);
 
 // The edit window works with `options` (learning, sending, the relay port).
+// When the panel has a recovery copy of unsaved work, the user is first asked
+// whether to restore it.
 void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis);
+
+// At start: for each panel of the work folder with a recovery copy, asks
+// whether to restore it and, on Yes, opens it with the work restored.
+void OfferRecoveryAtStart(HWND owner, TOptionMdl& options);
