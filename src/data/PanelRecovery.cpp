@@ -57,6 +57,7 @@ std::optional<RecoveredWork> Restore(HWND owner, IFolderFiles& files, const std:
   RecoveredWork work;
   MessageBoxAsk ask(owner);
   std::string failure = ReadTableBytes(work.table, copy.tableBytes, tablePath, ask);
+  work.table.ExtraText() = copy.extraText;
   if (failure.empty() && !work.picture.LoadFromFile(copy.bitmapPath).empty()) failure = "damaged";
   if (!failure.empty()) {
     ReportDamaged(owner, files, folder);

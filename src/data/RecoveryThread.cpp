@@ -89,11 +89,11 @@ void TRecoveryThread::Run() {
 
 bool TRecoveryThread::Write(State& state) {
   RecoveryFiles files;
-  const std::string tablePath = state.table.TablePath();
   const std::optional<std::string> table = panel::FormatTableFile(state.table);
   const bool written =
       table && panel::WriteRecoveryCopy(files, copyFolder_,
-                                        {tablePath, *table, std::string(state.bitmap.begin(), state.bitmap.end())});
+                                        {state.table.TablePath(), *table,
+                                         std::string(state.bitmap.begin(), state.bitmap.end()), state.table.ExtraText()});
   std::lock_guard lock(mutex_);
   failed_ = !written;
   return written;

@@ -16,6 +16,7 @@ constexpr std::string_view kDamagedSuffix = ".damaged";
 struct Manifest {
   std::string tablePath;
   std::string writtenAt;
+  std::string extraText;
   int slot = 0;
   std::size_t tableSize = 0;
   std::uint64_t tableSum = 0;
@@ -43,6 +44,26 @@ template <class Number>
 bool ParseNumber(std::string_view text, Number& value, int base = 10) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
   return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+std::string Hex(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  for (const char c : bytes) {
+    hex.push_back(kDigits[static_cast<unsigned char>(c) >> 4]);
+    hex.push_back(kDigits[static_cast<unsigned char>(c) & 15]);
+  }
+  return hex;
+}
+
+bool ParseHex(std::string_view hex, std::string& bytes) {
+  if (hex.size() % 2) return false;
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    unsigned value = 0;
+    if (!ParseNumber(hex.substr(i, 2), value, 16)) return false;
+    bytes.push_back(static_cast<char>(value));
+  }
+  return true;
 }
 
 bool ParseSizeAndSum(std::string_view text, std::size_t& size, std::uint64_t& sum) {
@@ -79,6 +100,8 @@ std::optional<Manifest> ParseManifest(std::string_view text) {
       manifest.tablePath = value;
     } else if (key == "written") {
       manifest.writtenAt = value;
+    } else if (key == "extra") {
+      ok = ParseHex(value, manifest.extraText);
     } else if (key == "slot") {
       ok = ParseNumber(value, manifest.slot) && (manifest.slot == 1 || manifest.slot == 2);
     } else if (key == "tbl") {
@@ -91,7 +114,7 @@ std::optional<Manifest> ParseManifest(std::string_view text) {
     if (!ok) return std::nullopt;
     ++fields;
   }
-  if (!ended || fields != 5 || manifest.tablePath.empty()) return std::nullopt;
+  if (!ended || fields != 6 || manifest.tablePath.empty()) return std::nullopt;
   return manifest;
 }
 
@@ -117,9 +140,9 @@ bool WriteRecoveryCopy(IFolderFiles& files, const std::string& copyFolder, const
     return false;
   }
   const std::string manifest = std::string(kFirstLine) + "\r\ntable=" + content.tablePath + "\r\nwritten=" +
-                               files.Timestamp() + "\r\nslot=" + std::to_string(slot) + "\r\ntbl=" +
-                               SizeAndSum(content.tableBytes) + "\r\nbmp=" + SizeAndSum(content.bitmapBytes) +
-                               "\r\nend\r\n";
+                               files.Timestamp() + "\r\nextra=" + Hex(content.extraText) +
+                               "\r\nslot=" + std::to_string(slot) + "\r\ntbl=" + SizeAndSum(content.tableBytes) +
+                               "\r\nbmp=" + SizeAndSum(content.bitmapBytes) + "\r\nend\r\n";
   if (!files.WriteWholeFile(manifestPath, manifest)) return false;
   // The other slot's files are stale now; failing to remove them harms nothing.
   files.RemoveFile(TablePathIn(copyFolder, 3 - slot));
@@ -136,6 +159,7 @@ RecoveryCopy ReadRecoveryCopy(IFolderFiles& files, const std::string& copyFolder
   if (!manifest) return copy;
   copy.tablePath = manifest->tablePath;
   copy.writtenAt = manifest->writtenAt;
+  copy.extraText = manifest->extraText;
   copy.bitmapPath = BitmapPathIn(copyFolder, manifest->slot);
   if (wholeFiles) {
     std::optional<std::string> table = files.ReadWholeFile(TablePathIn(copyFolder, manifest->slot));

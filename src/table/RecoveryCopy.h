@@ -21,6 +21,9 @@ struct RecoveryContent {
   std::string tablePath;  // the table the work belongs to
   std::string tableBytes;
   std::string bitmapBytes;
+  // The table's kept top-level lines: reading the table bytes back would take
+  // the blank lines between their sections for more of them.
+  std::string extraText;
 };
 
 // Writes the new state into `copyFolder`, making it (and its parent) when
@@ -38,6 +41,7 @@ struct RecoveryCopy {
   std::string tablePath;
   std::string writtenAt;  // "YYYYMMDD-HHMMSS"
   std::string tableBytes;
+  std::string extraText;
   std::string bitmapPath;  // the bitmap's copy, checked against the manifest
 };
 

@@ -27,9 +27,10 @@ TEST(RecoveryCopy, EachStateIsWholeOrThePreviousOneStaysAndDamageShows) {
   EXPECT_EQ(read.tableBytes, "table 1");
   EXPECT_EQ(files.files.at(read.bitmapPath), "bitmap 1");
 
-  ASSERT_TRUE(WriteRecoveryCopy(files, copy, {"W:\\work\\a.tbl", "table 3", "bitmap 3"}));
+  ASSERT_TRUE(WriteRecoveryCopy(files, copy, {"W:\\work\\a.tbl", "table 3", "bitmap 3", "\n<X>\n"}));
   read = ReadRecoveryCopy(files, copy);
   EXPECT_EQ(read.tableBytes, "table 3");
+  EXPECT_EQ(read.extraText, "\n<X>\n");
   EXPECT_EQ(files.files.at(read.bitmapPath), "bitmap 3");
   EXPECT_EQ(files.files.size(), 3u);  // the other slot removed
 

@@ -51,6 +51,10 @@ edit_panel() {  # [shot prefix]
     xdotool key F10
     settle
     shot "$1-menu"
+    # The menu is a window of its own beside the edit window's right edge.
+    read -r x y w h < <(xwininfo -id "$editor" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+      /Width/ {w = $2} /Height/ {h = $2} END {print x, y, w, h}')
+    mogrify -crop "$((w + 120))x${h}+${x}+${y}" +repage "$out/$1-menu.png"
     xdotool key Escape
   fi
   xdotool key ctrl+y
