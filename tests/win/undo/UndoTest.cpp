@@ -1,6 +1,5 @@
-// Undo and redo in the edit window by their keys, the unsaved mark following
-// the history, the question when Windows ends the session, and what 100
-// stamps keep.
+// Undo and redo by their keys with the unsaved mark, the question when Windows
+// ends the session, and what 100 stamps keep.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,28 +14,24 @@
 #include "winui/PathNames.h"
 
 using namespace panel;
-
 using paneledit_test::At;
-using paneledit_test::kWhite;
-using paneledit_test::PanelEdit;
-using storage_test::BoxRecorder;
 
 namespace {
 
-class Undo : public PanelEdit {
+class Undo : public paneledit_test::PanelEdit {
  protected:
-  void Press(UINT key, bool control, bool shift = false) {
-    wintest::PressKey(Window(), key, (control ? wintest::kControl : 0) | (shift ? wintest::kShift : 0));
+  void Press(UINT key, unsigned modifiers = wintest::kControl) { wintest::PressKey(Window(), key, modifiers); }
+  bool StatusSays(const std::wstring& text) const {
+    return winui::GetText(window_->StatusLabel).find(text) != std::wstring::npos;
   }
-  std::wstring Status() const { return winui::GetText(window_->StatusLabel); }
-  bool StatusSays(const std::wstring& text) const { return Status().find(text) != std::wstring::npos; }
   std::string Code(int ordinal) const { return CodeText(table_.Cell(ordinal).GetCode()); }
-  int Inked() const {
-    int inked = 0;
-    for (int y = 0; y < 60; ++y) {
-      for (int x = 0; x < 120; ++x) inked += window_->PanelImage().PixelAt(x, y) != kWhite;
-    }
-    return inked;
+  std::vector<std::uint8_t> Pixels() const { return PicturePixels(window_->PanelImage()).ReadPixels({0, 0, 121, 61}); }
+  // Every string input stamps `text`.
+  winui::ScopedModalHook Stamps(std::wstring text) {
+    return winui::ScopedModalHook(TInputStringFm::kClassName, [text](winui::Form& form) {
+      winui::SetText(static_cast<TInputStringFm&>(form).VString, text);
+      SendMessageW(static_cast<TInputStringFm&>(form).Button1, BM_CLICK, 0, 0);
+    });
   }
 };
 
@@ -51,50 +46,44 @@ TEST_F(Undo, CtrlZAndCtrlYTakeBackAndRedoARegistrationAStampAndAPaste) {
                  reinterpret_cast<LPARAM>(dialog.Command));
     SendMessageW(dialog.TourokuButton, BM_CLICK, 0, 0);
   });
-  winui::ScopedModalHook input(TInputStringFm::kClassName, [](winui::Form& form) {
-    auto& dialog = static_cast<TInputStringFm&>(form);
-    winui::SetText(dialog.VString, L"TV");
-    SendMessageW(dialog.Button1, BM_CLICK, 0, 0);
-  });
+  const auto stamps = Stamps(L"TV");
+  const auto white = Pixels();
   Click(WM_LBUTTONDOWN, 5, 5);  // cell 0 registered
-  ASSERT_EQ(Code(0), "Q   ");
   {
-    BoxRecorder boxes({false});  // saved, not published
-    Press('S', true);
+    storage_test::BoxRecorder boxes({false});  // saved, not published
+    Press('S');
   }
   SendMessageW(Window(), WM_MOUSEMOVE, 0, At(45, 5));
   Click(WM_RBUTTONDOWN, 45, 5);  // cell 1 stamped
-  const int stamped = Inked();
-  ASSERT_GT(stamped, 0);
-  Press(VK_LEFT, false);  // frames cell 1 again: the stamp's repaint took the frame
-  Press(VK_LEFT, false);
-  Press('C', true);
-  Press(VK_RIGHT, false);
-  Press(VK_RIGHT, false);
-  Press('V', true);  // cell 0's command pasted on cell 2
+  const auto stamped = Pixels();
+  ASSERT_NE(stamped, white);
+  Press(VK_LEFT, 0);  // frames cell 1 again: the stamp's repaint took the frame
+  Press(VK_LEFT, 0);
+  Press('C');
+  Press(VK_RIGHT, 0);
+  Press(VK_RIGHT, 0);
+  Press('V');  // cell 0's command pasted on cell 2
   ASSERT_EQ(Code(2), "Q   ");
 
-  Press('Z', true);
+  Press('Z');
   EXPECT_EQ(Code(2), "    ");
   EXPECT_TRUE(StatusSays(L"元に戻しました：ボタン3の命令"));
-  Press('Z', true);
-  EXPECT_EQ(Inked(), 0);
+  Press('Z');
+  EXPECT_EQ(Pixels(), white);
   EXPECT_TRUE(StatusSays(L"元に戻しました：ボタン2の文字"));
-  EXPECT_FALSE(window_->Modified);  // back where it was saved
+  EXPECT_FALSE(StatusSays(L"（未保存）"));  // back where it was saved
   EXPECT_EQ(winui::GetText(Window()), L"機器操作A.tbl - パネル編集");
-  EXPECT_FALSE(StatusSays(L"（未保存）"));
-  Press('Z', true);
+  Press('Z');
+  Press('Z');  // nothing more to undo
   EXPECT_EQ(Code(0), "    ");
   EXPECT_TRUE(window_->Modified);
-  Press('Z', true);  // nothing more to undo
   EXPECT_TRUE(StatusSays(L"元に戻しました：ボタン1の命令"));
 
-  Press('Y', true);
-  EXPECT_EQ(Code(0), "Q   ");
+  Press('Y');
   EXPECT_FALSE(window_->Modified);
-  Press('Y', true);
-  EXPECT_EQ(Inked(), stamped);
-  Press('Z', true, true);
+  Press('Y');
+  EXPECT_EQ(Pixels(), stamped);
+  Press('Z', wintest::kControl | wintest::kShift);
   EXPECT_EQ(Code(2), "Q   ");
   EXPECT_TRUE(StatusSays(L"やり直しました：ボタン3の命令"));
   EXPECT_EQ(winui::GetText(Window()), L"機器操作A.tbl * - パネル編集");
@@ -106,39 +95,31 @@ TEST_F(Undo, EndingTheSessionWithUnsavedWorkAsksAndLeavesTheCopyCurrent) {
   winui::MsgAnswer answer = winui::MsgAnswer::Cancel;
   winui::ScopedMessageHandler boxes([&](HWND, const std::wstring& text, const std::wstring& caption, winui::MsgButtons buttons) {
     asked.push_back(caption + L"|" + text + (buttons == winui::MsgButtons::YesNoCancel ? L"|YesNoCancel" : L""));
-    return buttons == winui::MsgButtons::YesNoCancel ? answer : winui::MsgAnswer::No;
+    return answer;
   });
   EXPECT_EQ(SendMessageW(Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);  // nothing unsaved
   EXPECT_TRUE(asked.empty());
-
-  winui::ScopedModalHook input(TInputStringFm::kClassName, [](winui::Form& form) {
-    winui::SetText(static_cast<TInputStringFm&>(form).VString, L"A");
-    SendMessageW(static_cast<TInputStringFm&>(form).Button1, BM_CLICK, 0, 0);
-  });
+  const auto stamps = Stamps(L"A");
   Click(WM_RBUTTONDOWN, 5, 5);
-  ASSERT_TRUE(window_->Modified);
   EXPECT_EQ(SendMessageW(Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);  // キャンセル blocks
   EXPECT_EQ(asked, std::vector<std::wstring>{L"注意|保存していない変更があります。保存しますか？\n"
                                              L"「いいえ」のときは、次に開くときに復元できます。|YesNoCancel"});
   const std::wstring manifest = winui::SjisToWide(window_->RecoveryCopyFolder()) + L"\\manifest.txt";
   EXPECT_TRUE(winui::FileExists(manifest));  // written at once, before the question
   SendMessageW(Window(), WM_ENDSESSION, FALSE, 0);
-
   answer = winui::MsgAnswer::No;
   EXPECT_EQ(SendMessageW(Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
   window_.reset();  // the session ends: the copy stays for the next start
   EXPECT_TRUE(winui::FileExists(manifest));
 }
 
-// The figure behind "memory stays bounded": 100 texts stamped on a full HD
-// panel with the font the window stamps with.
+// The figure behind "memory stays bounded", with the font the window stamps with.
 TEST(UndoMemory, HundredStampsOnAFullHdPanel) {
   winui::Picture picture;
-  ASSERT_TRUE(picture.Create(1920, 1080, kWhite));
+  ASSERT_TRUE(picture.Create(1920, 1080, paneledit_test::kWhite));
   EditHistory history;
   for (int i = 0; i < 100; ++i) {
-    const POINT at{(i % 16) * 120 + 2, (i / 16) * 90 + 2};
-    history.Record(StampText(picture, at, i, L"テレビ 音量＋" + std::to_wstring(i)));
+    history.Record(StampText(picture, {(i % 16) * 120 + 2, (i / 16) * 90 + 2}, i, L"テレビ 音量＋" + std::to_wstring(i)));
   }
   std::printf("undo memory after 100 stamps on 1920 x 1080: %.1f KB (the picture: %.1f KB)\n",
               history.MemoryBytes() / 1024.0, 1920.0 * 1080 * 3 / 1024);
