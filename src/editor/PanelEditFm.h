@@ -157,6 +157,6 @@ class TPanelEditFm : public winui::Form {
   std::wstring historyNote_;  // what the last undo or redo did, for the status line
   std::unique_ptr<TRecoveryThread> recovery_;
   winui::Timer recoveryTimer_;
-  bool sessionEnding_ = false;
-  static constexpr UINT_PTR kRecoveryTimer = 2;  // the status line's is 1  // Windows is ending the session: the copy stays
+  bool sessionEnding_ = false;  // Windows is ending the session: the copy stays
+  static constexpr UINT_PTR kRecoveryTimer = 2;  // the status line's is 1
 };
