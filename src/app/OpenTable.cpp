@@ -49,14 +49,16 @@ void OfferRecoveryAtStart(HWND owner, TOptionMdl& options) {
   }
 }
 
-void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis) {
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis, RecoveryOffer offer) {
   if (!winui::FileExistsSjis(tablePathSjis)) {
     winui::ShowWarning(owner, L"指定されたファイルがありません");
     return;
   }
-  if (std::optional<RecoveredWork> recovered = OfferRecovery(owner, tablePathSjis)) {
-    EditRecoveredWork(owner, options, *recovered);
-    return;
+  if (offer == RecoveryOffer::Ask) {
+    if (std::optional<RecoveredWork> recovered = OfferRecovery(owner, tablePathSjis)) {
+      EditRecoveredWork(owner, options, *recovered);
+      return;
+    }
   }
   CPanelTable table;
   MessageBoxAsk ask(owner);
