@@ -65,11 +65,7 @@ void FaceEditing::TellUnreadable(HWND owner) {
 void FaceEditing::SetFace(HWND owner, int ordinal, const ButtonFace& face, winui::Picture& panelImage) {
   if (!table_) return;
   Begin(panelImage);
-  if (face.Blank()) {
-    faces_.faces.erase(ordinal);
-  } else {
-    faces_.faces[ordinal] = face;
-  }
+  PutFace(ordinal, face);
   Redraw(panelImage, ordinal);
   TellUnreadable(owner);
 }
@@ -92,12 +88,12 @@ bool FaceEditing::SetBackground(HWND owner, const PanelBackground& background, w
   return true;
 }
 
-void FaceEditing::Stamp(const std::wstring& text, int x, int y) {
-  if (!active_) return;
-  winui::MemoryDc dc;
-  winui::ScopedSelectObject select(dc.Get(), background_.Handle());
-  TextOutW(dc.Get(), x, y, text.c_str(), static_cast<int>(text.size()));
-  GdiFlush();
+void FaceEditing::PutFace(int ordinal, const ButtonFace& face) {
+  if (face.Blank()) {
+    faces_.faces.erase(ordinal);
+  } else {
+    faces_.faces[ordinal] = face;
+  }
 }
 
 void FaceEditing::DrawForSave(HWND owner, winui::Picture& panelImage) {

@@ -32,8 +32,16 @@ class FaceEditing {
   void SetFace(HWND owner, int ordinal, const faces::ButtonFace& face, winui::Picture& panelImage);
   // False (after telling why) when the background cannot be made.
   bool SetBackground(HWND owner, const faces::PanelBackground& background, winui::Picture& panelImage);
-  // A stamped text goes onto the background too, so redrawing a face keeps it.
-  void Stamp(const std::wstring& text, int x, int y);
+  // From the panel's first face or background on, the bitmap as it is now is
+  // the background the faces are drawn on.
+  void Begin(const winui::Picture& panelImage);
+
+  // For the edits of the history, which put the pixels back themselves: the
+  // data alone.
+  void PutFace(int ordinal, const faces::ButtonFace& face);
+  void PutBackground(const faces::PanelBackground& background) { faces_.background = background; }
+  void SetActive(bool active) { active_ = active; }
+  const winui::Picture& BackgroundPicture() const { return background_; }
 
   // Before the bitmap is written: draws it whole again from the background
   // and the faces, telling about pictures that could not be read.
@@ -45,7 +53,6 @@ class FaceEditing {
   std::optional<faces::ButtonFace> copied;  // the face Ctrl+Shift+C keeps
 
  private:
-  void Begin(const winui::Picture& panelImage);
   void Redraw(winui::Picture& panelImage, std::optional<int> ordinal);
   void TellUnreadable(HWND owner);
 

@@ -1,28 +1,57 @@
 // The edit window's faces: the face dialog and the panel background from the
 // menu and keys, copy and paste of a face, and saving the panel drawn from them.
 #include "editor/ButtonFaceFm.h"
+#include "editor/FaceEdits.h"
 #include "editor/PanelBackgroundFm.h"
 #include "editor/PanelEditFm.h"
+#include "editor/PicturePixels.h"
 #include "editor/PublishCheckFm.h"
 #include "table/PanelCheck.h"
 #include "winui/TextConv.h"
 
 using namespace panel;
 
+namespace {
+
+std::optional<PixelPatch> Changed(const PixelRect& rect, const std::vector<std::uint8_t>& before,
+                                  const winui::Picture& after) {
+  return ChangedPixels(rect, before, PicturePixels(after).ReadPixels(rect));
+}
+
+}  // namespace
+
 void TPanelEditFm::ApplyFaceChange(int ordinal, const faces::ButtonFace& face) {
+  const bool began = !faces_.HasFaces();
+  const faces::ButtonFace before = faces_.FaceOf(ordinal);
+  const PixelRect cell = Grid().CellRect({ordinal % table_->Columns(), ordinal / table_->Columns()});
+  const std::vector<std::uint8_t> pixels = PicturePixels(panelImage_).ReadPixels(cell);
   faces_.SetFace(Handle(), ordinal, face, panelImage_);
-  Modified = true;
-  framed_ = false;
-  InvalidateRect(Handle(), nullptr, FALSE);
-  UpdateStatus();
+  framed_ = false;  // the repaint takes the frame away
+  RecordEdit(std::make_unique<FaceEdit>(faces_, ordinal, before, face, began, Changed(cell, pixels, panelImage_)));
 }
 
 void TPanelEditFm::ApplyBackgroundChange(const faces::PanelBackground& background) {
-  if (!faces_.SetBackground(Handle(), background, panelImage_)) return;
-  Modified = true;
+  const bool began = !faces_.HasFaces();
+  faces_.Begin(panelImage_);
+  const faces::PanelBackground before = faces_.Faces().background;
+  const PixelRect whole{0, 0, panelImage_.Width(), panelImage_.Height()};
+  const std::vector<std::uint8_t> backgroundPixels = PicturePixels(faces_.BackgroundPicture()).ReadPixels(whole);
+  const std::vector<std::uint8_t> pixels = PicturePixels(panelImage_).ReadPixels(whole);
+  if (!faces_.SetBackground(Handle(), background, panelImage_)) {
+    if (began) faces_.SetActive(false);
+    return;
+  }
   framed_ = false;
-  InvalidateRect(Handle(), nullptr, FALSE);
-  UpdateStatus();
+  RecordEdit(std::make_unique<BackgroundEdit>(faces_, before, background, began,
+                                              Changed(whole, backgroundPixels, faces_.BackgroundPicture()),
+                                              Changed(whole, pixels, panelImage_)));
+}
+
+std::unique_ptr<IEdit> TPanelEditFm::StampOnFaces(std::unique_ptr<IEdit> stamp, POINT at, int ordinal,
+                                                  const std::wstring& text) {
+  if (!faces_.HasFaces()) return stamp;
+  return std::make_unique<StampWithBackground>(faces_, std::move(stamp),
+                                               ::StampText(faces_.BackgroundPicture(), at, ordinal, text));
 }
 
 void TPanelEditFm::EditFace(GridCell cell) {

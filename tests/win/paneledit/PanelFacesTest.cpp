@@ -70,7 +70,7 @@ TEST_F(PanelEdit, ADamagedFaceFileIsToldAndReplacedOnlyWhenTheUserAgrees) {
   EXPECT_EQ(saved.PixelAt(2, 2), RGB(0, 200, 0));
 }
 
-TEST_F(PanelEdit, F2EditsTheFramedFaceAndCtrlShiftCopiesItToAnother) {
+TEST_F(PanelEdit, F2EditsTheFramedFaceCtrlShiftCopiesItToAnotherAndCtrlZTakesItBack) {
   Open(80, 60, 3, 2);
   faces::ButtonFace face = Filled({0, 0, 200});
   face.frame = faces::Colour{220, 0, 0};
@@ -100,6 +100,21 @@ TEST_F(PanelEdit, F2EditsTheFramedFaceAndCtrlShiftCopiesItToAnother) {
   wintest::PressKey(Window(), 'V', wintest::kControl | wintest::kShift);
   EXPECT_EQ(window_->Faces().FaceOf(1), face);
   EXPECT_EQ(window_->PanelImage().PixelAt(81, 1), RGB(220, 0, 0));  // the frame drawn in cell 1
+  // Undone, the face and its pixels are gone; redone, both are back.
+  wintest::PressKey(Window(), 'Z', wintest::kControl);
+  EXPECT_EQ(window_->Faces().FaceOf(1), faces::ButtonFace{});
+  EXPECT_EQ(window_->PanelImage().PixelAt(81, 1), kWhite);
+  wintest::PressKey(Window(), 'Y', wintest::kControl);
+  EXPECT_EQ(window_->Faces().FaceOf(1), face);
+  EXPECT_EQ(window_->PanelImage().PixelAt(81, 1), RGB(220, 0, 0));
+  faces::PanelBackground green;
+  green.kind = faces::BackgroundKind::Colour;
+  green.colour = {0, 128, 0};
+  window_->ApplyBackgroundChange(green);
+  EXPECT_EQ(window_->PanelImage().PixelAt(162, 2), RGB(0, 128, 0));  // cell 2, no face of its own
+  wintest::PressKey(Window(), 'Z', wintest::kControl);
+  EXPECT_EQ(window_->PanelImage().PixelAt(162, 2), kWhite);
+  EXPECT_EQ(window_->Faces().Faces().background, faces::PanelBackground{});
 }
 
 }  // namespace
