@@ -136,7 +136,8 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
       L"  Static 11,21 11 \"ヤマセロリレーポート\"\n"
       L"  Edit 136,8 25x31 19 \"1\"\n"
       L"Button 47,434 161x25 11 \"設定変更　SHIFTを押しながら\"\n"
-      L"Button 320,434 58x25 11 \"テスト\"\n");
+      L"Button 320,434 58x25 11 \"テスト\"\n"
+      L"Button 384,434 121x25 11 \"パネル一覧(&L)...\"\n");
   EXPECT_STREQ(wintest::FontOf(form_->CancelButton).lfFaceName, L"Tahoma");
   EXPECT_STREQ(wintest::FontOf(form_->RelayPortEd).lfFaceName, L"Tahoma");
 
