@@ -24,7 +24,7 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 }  // namespace
 
-bool IsTableFileName(std::string_view name) {
+bool IsPanelTableName(std::string_view name) {
   const std::string_view prefix = kTableFilePrefix;
   if (name.size() != prefix.size() + 5 || name.substr(0, prefix.size()) != prefix) return false;
   const std::string_view ext = name.substr(prefix.size() + 1);
@@ -60,7 +60,7 @@ SetPanel DescribeSetPanel(std::string tableName, std::string_view tableBytes, st
 std::vector<SetPanel> ReadPanelSet(IFolderFiles& files, const std::string& work, const std::string& host) {
   std::vector<std::string> names;
   for (const std::string& name : files.FolderNames(work)) {
-    if (IsTableFileName(name) && files.FileExists(work + "\\" + name)) names.push_back(name);
+    if (IsPanelTableName(name) && files.FileExists(work + "\\" + name)) names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   std::vector<SetPanel> panels;

@@ -34,7 +34,7 @@ struct SetPanel {
 };
 
 // "機器操作" + one byte + ".tbl", as the host program names a panel (any letter case of the extension).
-bool IsTableFileName(std::string_view name);
+bool IsPanelTableName(std::string_view name);
 
 // The panel described by its table file's bytes and the host's copies of its
 // files (nothing where the host has none).

@@ -177,7 +177,8 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
   ASSERT_GE(locked.size(), 2u);
   EXPECT_EQ(locked.back(), form_->Button1);
   EXPECT_EQ(winui::NextTabStop(form, form_->Button1, false), form_->TestRimocon);
-  EXPECT_EQ(winui::NextTabStop(form, form_->TestRimocon, false), form_->CancelButton);
+  EXPECT_EQ(winui::NextTabStop(form, form_->TestRimocon, false), form_->PanelSetButton);
+  EXPECT_EQ(winui::NextTabStop(form, form_->PanelSetButton, false), form_->CancelButton);
   Click(form_->Button1, true);  // the unlocked group's field joins the order
   EXPECT_EQ(walkFromPage().back(), form_->RelayPortEd);
   Click(form_->Button1, false);
