@@ -175,6 +175,9 @@ bool IsArchiveMemberName(std::string_view nameSjis) {
   if (!IsNameInsideFolder(nameSjis)) return false;
   const std::vector<std::string> parts = Parts(nameSjis);
   if (parts.front() == kHistoryFolderName) return false;
+  // An archive saved into the work folder is no part of the next one.
+  const std::string& last = parts.back();
+  if (last.rfind(kArchiveNamePrefix, 0) == 0 && last.size() > 4 && last.substr(last.size() - 4) == ".zip") return false;
   return std::none_of(parts.begin(), parts.end(), [](const std::string& part) { return part.front() == '~'; });
 }
 

@@ -22,7 +22,7 @@ TEST(SetArchive, NamesStayInsideTheWorkFolderAndOutOfOurOwnFiles) {
   for (const std::string& name : {std::string("..\\x.bmp"), std::string("sub\\..\\..\\x"), std::string("C:\\x.bmp"),
                                   std::string("\\x.bmp"), std::string("a/../x"), std::string("~host-step.txt"),
                                   std::string("sub\\~p.bmp.tmp"), std::string(kHistoryFolderName) + "\\1\\t.tbl",
-                                  std::string("nul.bmp")}) {
+                                  std::string("nul.bmp"), ArchiveFileName("20261208-101500")}) {
     EXPECT_FALSE(IsArchiveMemberName(name)) << name;
   }
   EXPECT_EQ(ArchiveFileName("20261208-101500"), "パネル一式-20261208.zip");
