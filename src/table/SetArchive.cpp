@@ -148,17 +148,14 @@ ArchiveProblem ReadMember(unzFile zip, std::size_t& budget, ArchiveFile& file) {
   if (info.uncompressed_size > budget) return ArchiveProblem::TooLarge;
   budget -= static_cast<std::size_t>(info.uncompressed_size);
   file.name.assign(name, info.size_filename);
-  file.bytes.assign(static_cast<std::size_t>(info.uncompressed_size), '\0');
   if (unzOpenCurrentFile(zip) != UNZ_OK) return ArchiveProblem::Damaged;
-  std::size_t got = 0;
-  int n = 1;
-  while (got < file.bytes.size() && n > 0) {
-    const unsigned want = static_cast<unsigned>(std::min<std::size_t>(file.bytes.size() - got, 1u << 20));
-    n = unzReadCurrentFile(zip, file.bytes.data() + got, want);
-    if (n > 0) got += static_cast<std::size_t>(n);
+  // Grown as the bytes come, not by the size the header claims.
+  std::vector<char> chunk(std::size_t{1} << 16);
+  int n = 0;
+  while ((n = unzReadCurrentFile(zip, chunk.data(), static_cast<unsigned>(chunk.size()))) > 0) {
+    file.bytes.append(chunk.data(), static_cast<std::size_t>(n));
   }
-  char extra;
-  const bool whole = got == file.bytes.size() && n >= 0 && unzReadCurrentFile(zip, &extra, 1) == 0;
+  const bool whole = n == 0 && file.bytes.size() == info.uncompressed_size;
   const bool sound = unzCloseCurrentFile(zip) == UNZ_OK;
   return whole && sound ? ArchiveProblem::None : ArchiveProblem::Damaged;
 }
