@@ -9,6 +9,7 @@
 
 #include "table/PanelSetTexts.h"
 #include "table/PublishHistory.h"
+#include "table/RecoveryCopy.h"
 #include "table/SjisPath.h"
 #include "table/TableChecks.h"
 
@@ -171,7 +172,8 @@ std::string ArchiveFileName(std::string_view timestamp) {
 bool IsArchiveMemberName(std::string_view nameSjis) {
   if (!IsNameInsideFolder(nameSjis)) return false;
   const std::vector<std::string> parts = Parts(nameSjis);
-  if (parts.front() == kHistoryFolderName) return false;
+  // Both belong to this PC: what was published from it, and its unsaved work.
+  if (parts.front() == kHistoryFolderName || parts.front() == kRecoveryFolderName) return false;
   // An archive saved into the work folder is no part of the next one.
   const std::string& last = parts.back();
   if (last.rfind(kArchiveNamePrefix, 0) == 0 && last.size() > 4 && last.substr(last.size() - 4) == ".zip") return false;

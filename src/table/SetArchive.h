@@ -26,8 +26,8 @@ inline constexpr std::size_t kMaxArchiveBytes = std::size_t{256} << 20;
 std::string ArchiveFileName(std::string_view timestamp);
 
 // A name the archive may carry: inside the work folder (IsNameInsideFolder),
-// and none of our own temporaries, step records, the publish history or an
-// earlier archive of ours.
+// and none of our own temporaries, step records, the publish history, the
+// recovery copies of unsaved work or an earlier archive of ours.
 bool IsArchiveMemberName(std::string_view nameSjis);
 
 // The set's files in the work folder and its subfolders, names relative to it.

@@ -9,6 +9,7 @@
 
 #include "table/FakeFolderFiles.h"
 #include "table/PublishHistory.h"
+#include "table/RecoveryCopy.h"
 #include "table/SetTransfer.h"
 
 using namespace panel;
@@ -22,6 +23,7 @@ TEST(SetArchive, NamesStayInsideTheWorkFolderAndOutOfOurOwnFiles) {
   for (const std::string& name : {std::string("..\\x.bmp"), std::string("sub\\..\\..\\x"), std::string("C:\\x.bmp"),
                                   std::string("\\x.bmp"), std::string("a/../x"), std::string("~host-step.txt"),
                                   std::string("sub\\~p.bmp.tmp"), std::string(kHistoryFolderName) + "\\1\\t.tbl",
+                                  std::string(kRecoveryFolderName) + "\\A\\t.tbl",
                                   std::string("nul.bmp"), ArchiveFileName("20261208-101500")}) {
     EXPECT_FALSE(IsArchiveMemberName(name)) << name;
   }
