@@ -3,14 +3,14 @@
 // may take, and packing its files again gives the same files back.
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
+#include <string>
 
 #include "table/SetArchive.h"
 
 using namespace panel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const UnpackedArchive unpacked = UnpackArchive(std::string_view(reinterpret_cast<const char*>(data), size));
+  const UnpackedArchive unpacked = UnpackArchive(std::string(reinterpret_cast<const char*>(data), size));
   if (unpacked.problem != ArchiveProblem::None) {
     if (!unpacked.files.empty()) std::abort();
     return 0;

@@ -68,7 +68,10 @@ void TPanelSetFm::ReadSet() {
   std::vector<winui::Picture> pictures(panels.size());
   std::vector<bool> ticked(panels.size());
   for (size_t i = 0; i < panels.size(); ++i) {
-    if (!panels[i].bitmapName.empty()) pictures[i].LoadFromFile(folders_.work + "\\" + panels[i].bitmapName);
+    winui::Picture full;
+    if (!panels[i].bitmapName.empty() && full.LoadFromFile(folders_.work + "\\" + panels[i].bitmapName).empty()) {
+      pictures[i] = TPanelSetMapFr::Thumbnail(full);
+    }
     ticked[i] = panels[i].published != PublishedState::Same;
   }
   Map.Show(std::move(panels), std::move(links), std::move(pictures), std::move(ticked));
@@ -108,15 +111,13 @@ void TPanelSetFm::PublishButtonClick() {
   ReadSet();
 }
 
-void TPanelSetFm::ExportButtonClick(std::string archivePath) {
-  if (archivePath.empty()) {
-    archivePath = AskArchivePath(Handle(), true, ArchiveFileName(winfiles::LocalTimestamp()));
-  }
+void TPanelSetFm::ExportButtonClick() {
+  const std::string archivePath = AskArchivePath(Handle(), true, ArchiveFileName(winfiles::LocalTimestamp()));
   if (!archivePath.empty()) ExportWorkPanelSet(Handle(), folders_.work, archivePath);
 }
 
-void TPanelSetFm::ImportButtonClick(std::string archivePath) {
-  if (archivePath.empty()) archivePath = AskArchivePath(Handle(), false, "");
+void TPanelSetFm::ImportButtonClick() {
+  const std::string archivePath = AskArchivePath(Handle(), false, "");
   if (archivePath.empty()) return;
   ImportWorkPanelSet(Handle(), folders_.work, archivePath);
   ReadSet();

@@ -34,9 +34,9 @@ class TPanelSetFm : public winui::Form {
   void OpenButtonClick();
   void CheckButtonClick();
   void PublishButtonClick();
-  // The archive's path comes from the system's file dialogs unless a test gives it.
-  void ExportButtonClick(std::string archivePath = {});
-  void ImportButtonClick(std::string archivePath = {});
+  // The archive's path comes from the system's file dialogs.
+  void ExportButtonClick();
+  void ImportButtonClick();
 
   TPanelSetMapFr Map;
 

@@ -55,6 +55,20 @@ void Text(HDC dc, int x, int y, const std::wstring& text, COLORREF color) {
 
 }  // namespace
 
+winui::Picture TPanelSetMapFr::Thumbnail(const winui::Picture& full) {
+  winui::Picture small;
+  if (full.Empty() || full.Width() <= 0 || full.Height() <= 0) return small;
+  const double scale = std::min({1.0, double(kBoxWidth - 16) / full.Width(), double(kPictureHeight) / full.Height()});
+  const int w = std::max(1, int(full.Width() * scale)), h = std::max(1, int(full.Height() * scale));
+  if (!small.Create(w, h, RGB(255, 255, 255))) return small;
+  winui::MemoryDc from, to;
+  winui::ScopedSelectObject source(from.Get(), full.Handle()), target(to.Get(), small.Handle());
+  SetStretchBltMode(to.Get(), HALFTONE);
+  SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+  StretchBlt(to.Get(), 0, 0, w, h, from.Get(), 0, 0, full.Width(), full.Height(), SRCCOPY);
+  return small;
+}
+
 bool TPanelSetMapFr::Create(HWND parent, const winui::Rect& place, int id) {
   return CreateFrame(kClassName, parent, place, kBackground, WS_VSCROLL | WS_BORDER, id);
 }

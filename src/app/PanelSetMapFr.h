@@ -21,6 +21,8 @@ class TPanelSetMapFr : public winui::ChildFrame {
   static constexpr int kBoxWidth = 180, kBoxHeight = 190, kPitchX = 224, kPitchY = 270, kMargin = 12, kTop = 50;
 
   bool Create(HWND parent, const winui::Rect& place, int id);
+  // A copy of `full` no larger than a box shows: a set's pictures can be large.
+  static winui::Picture Thumbnail(const winui::Picture& full);
   // The set to show, its links and the panels' pictures (empty where unreadable).
   void Show(std::vector<panel::SetPanel> panels, panel::SetLinks links, std::vector<winui::Picture> pictures,
             std::vector<bool> ticked);

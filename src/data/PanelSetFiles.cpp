@@ -5,6 +5,7 @@
 #include "winui/MessageBox.h"
 #include "winui/PathNames.h"
 #include "winui/Picture.h"
+#include "winui/SafeFile.h"
 #include "winui/TextConv.h"
 
 using namespace panel;
@@ -101,9 +102,15 @@ bool PublishWorkPanelSet(HWND owner, const SetFolders& folders, const std::vecto
 
 bool ExportWorkPanelSet(HWND owner, const std::string& work, const std::string& archivePath) {
   SetFiles files(work);
-  const std::string failed = ExportSet(files, work, archivePath);
-  if (!failed.empty()) {
-    winui::ShowWarning(owner, L"パネル一式を書き出せませんでした。\n" + Wide(failed) + L"\n" + files.LastFailure());
+  const ExportResult result = ExportSet(files, work, archivePath);
+  if (result.outcome == ExportOutcome::TooLarge) {
+    winui::ShowWarning(owner, L"パネル一式を書き出せませんでした。\n" + Wide(result.failed) +
+                                  L"\n作業フォルダのファイルが多すぎるか、大きすぎます (合わせて" +
+                                  std::to_wstring(kMaxArchiveBytes >> 20) + L"MBまで)。");
+    return false;
+  }
+  if (result.outcome != ExportOutcome::Done) {
+    winui::ShowWarning(owner, L"パネル一式を書き出せませんでした。\n" + Wide(result.failed) + L"\n" + files.LastFailure());
     return false;
   }
   winui::ShowMessage(owner, L"パネル一式を書き出しました。\n" + Wide(archivePath), L"", winui::MsgButtons::Ok);
@@ -112,12 +119,17 @@ bool ExportWorkPanelSet(HWND owner, const std::string& work, const std::string& 
 
 bool ImportWorkPanelSet(HWND owner, const std::string& work, const std::string& archivePath) {
   SetFiles files(work);
-  const std::optional<std::string> bytes = files.ReadWholeFile(archivePath);
-  if (!bytes) {
-    winui::ShowWarning(owner, L"ファイルを読めません。\n" + Wide(archivePath) + L"\n" + files.LastFailure());
+  // An archive is larger than the files the steps read whole.
+  const std::optional<std::wstring> path = winui::SjisPathToWide(archivePath);
+  std::vector<std::uint8_t> bytes;
+  const std::wstring why = path ? winui::ReadWholeFile(*path, bytes, kMaxArchiveFileBytes) : L"";
+  if (!path || !why.empty()) {
+    winui::ShowWarning(owner, L"ファイルを読めません。\n" + Wide(archivePath) + L"\n" + why);
     return false;
   }
-  const UnpackedArchive unpacked = UnpackArchive(*bytes);
+  std::string archive(bytes.begin(), bytes.end());
+  std::vector<std::uint8_t>().swap(bytes);
+  const UnpackedArchive unpacked = UnpackArchive(std::move(archive));
   if (unpacked.problem != ArchiveProblem::None) {
     winui::ShowWarning(owner, L"このファイルは読み込めません。\n" + Wide(archivePath) + L"\n" + ArchiveRefusal(unpacked) +
                                   kWorkUnchanged);

@@ -205,8 +205,8 @@ std::optional<std::string> PackArchive(const std::vector<ArchiveFile>& files, st
   return std::move(stream.data);
 }
 
-UnpackedArchive UnpackArchive(std::string_view bytes) {
-  MemoryStream stream{std::string(bytes)};
+UnpackedArchive UnpackArchive(std::string bytes) {
+  MemoryStream stream{std::move(bytes)};
   zlib_filefunc64_def functions = MemoryFunctions(stream);
   unzFile zip = unzOpen2_64("", &functions);
   if (!zip) return Refused(ArchiveProblem::Damaged);

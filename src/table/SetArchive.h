@@ -18,9 +18,11 @@ struct ArchiveFile {
   std::string bytes;
 };
 
-// What an archive may hold at most, unpacked: the set stays well inside it.
+// What an archive may hold at most, unpacked, and its own size at most: the
+// set stays well inside them, and a 32-bit process can hold both at once.
 inline constexpr std::size_t kMaxArchiveFiles = 4096;
-inline constexpr std::size_t kMaxArchiveBytes = std::size_t{256} << 20;
+inline constexpr std::size_t kMaxArchiveBytes = std::size_t{128} << 20;
+inline constexpr std::size_t kMaxArchiveFileBytes = kMaxArchiveBytes + (std::size_t{16} << 20);
 
 // "パネル一式-YYYYMMDD.zip" for the timestamp "YYYYMMDD-HHMMSS".
 std::string ArchiveFileName(std::string_view timestamp);
@@ -51,6 +53,6 @@ struct UnpackedArchive {
 };
 
 // The files of an archive, every one checked; none unless all are sound.
-UnpackedArchive UnpackArchive(std::string_view bytes);
+UnpackedArchive UnpackArchive(std::string bytes);
 
 }  // namespace panel

@@ -10,15 +10,19 @@ std::string KeptPathOf(const std::string& target) { return TemporaryPathOf(Tempo
 
 }  // namespace
 
-std::string ExportSet(IFolderFiles& files, const std::string& work, const std::string& archivePath) {
+ExportResult ExportSet(IFolderFiles& files, const std::string& work, const std::string& archivePath) {
   std::vector<ArchiveFile> archived;
+  std::size_t total = 0;
   for (const std::string& name : SetFileNames(files, work)) {
     std::optional<std::string> bytes = files.ReadWholeFile(work + "\\" + name);
-    if (!bytes) return work + "\\" + name;
+    if (!bytes) return {ExportOutcome::Unreadable, work + "\\" + name};
+    total += bytes->size();
+    if (total > kMaxArchiveBytes || archived.size() == kMaxArchiveFiles) return {ExportOutcome::TooLarge, work};
     archived.push_back({name, std::move(*bytes)});
   }
   const std::optional<std::string> zip = PackArchive(archived, files.Timestamp());
-  if (!zip || !files.WriteWholeFile(archivePath, *zip)) return archivePath;
+  if (!zip || zip->size() > kMaxArchiveFileBytes) return {ExportOutcome::TooLarge, work};
+  if (!files.WriteWholeFile(archivePath, *zip)) return {ExportOutcome::NotWritten, archivePath};
   return {};
 }
 

@@ -8,9 +8,20 @@
 
 namespace panel {
 
+enum class ExportOutcome {
+  Done,
+  Unreadable,  // a file of the set could not be read
+  TooLarge,    // more than an archive may hold (kMaxArchiveBytes, kMaxArchiveFiles)
+  NotWritten,  // the archive could not be written
+};
+struct ExportResult {
+  ExportOutcome outcome = ExportOutcome::Done;
+  std::string failed;  // the file that could not be read or written
+};
+
 // Packs the set's files of `work` into the archive at `archivePath`, written
-// whole or not at all. "" or the file that could not be read or written.
-std::string ExportSet(IFolderFiles& files, const std::string& work, const std::string& archivePath);
+// whole or not at all, and only when the import could take it.
+ExportResult ExportSet(IFolderFiles& files, const std::string& work, const std::string& archivePath);
 
 struct ImportPlan {
   std::vector<std::string> added;     // names new to the work folder
