@@ -25,6 +25,13 @@ inline constexpr LPARAM kKeyShift = 1;
 inline constexpr LPARAM kKeyControl = 2;
 inline constexpr LPARAM kKeyAlt = 4;
 
-// Later messages: WM_APP + 5 onwards, each with the meaning of wParam/lParam.
+// F1 was pressed in a window of this program. Sent to that top-level window,
+// then to its owner, its owner's owner..., until one answers nonzero; so the
+// window at the root of the chain (the main window) says what F1 does for all.
+// wParam: the top-level window where F1 was pressed (the owner of any message
+// to show); lParam: 0.
+inline constexpr UINT kMsgHelp = WM_APP + 5;
+
+// Later messages: WM_APP + 6 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui
