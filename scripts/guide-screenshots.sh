@@ -36,6 +36,8 @@ faces-edit-window.png           edit-window-faces.png    the edit window of a pa
 undo-status.png                 undo-status.png          the edit window just after Ctrl+Z, its status line saying what was undone
 undo-menu.png                   undo-menu.png            the F10 menu with 元に戻す and やり直す naming their buttons
 recovery-question.png           recovery-question.png    the question at start offering a recovery copy (its time changes with every run)
+panel-set.png                   panel-set.png            パネル一覧 over four panels: D never published, B switching to a panel Z that is not there
+panel-set-check.png             panel-set-check.png      the set's check (まとめて確認) naming B's button to the missing Z
 LIST
 )"
 

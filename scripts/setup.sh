@@ -10,6 +10,7 @@ packages=(
   wine wine32:i386 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   nsis zip unzip python3-markdown
+  zlib1g-dev libz-mingw-w64-dev
   chromium poppler-utils
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   locales

@@ -5,6 +5,7 @@
 #include "data/DataFolders.h"
 #include "data/DllSearchPath.h"
 #include "app/OpenTable.h"
+#include "app/PanelSetFm.h"
 #include "app/UserGuide.h"
 #include "data/OptionMdl.h"
 #include "data/RelayPortSetting.h"
@@ -27,6 +28,7 @@ enum ControlId : int {
   kRelayPortEd,
   kButton1,
   kTestRimocon,
+  kPanelSetButton,
 };
 
 constexpr wchar_t kCaption[] = L"機器操作パネル";
@@ -79,8 +81,10 @@ void TMainPanelFm::CreateControls() {
 
   Button1 = winui::CreateButton(form, kButton1, kUnlockCaption, Rect{47, 434, 161, 25}, font);
   TestRimocon = winui::CreateButton(form, kTestRimocon, L"テスト", Rect{320, 434, 58, 25}, font);
+  // Every panel of the work folder together, whichever tab is shown.
+  PanelSetButton = winui::CreateButton(form, kPanelSetButton, L"パネル一覧(&L)...", Rect{384, 434, 121, 25}, font);
 
-  winui::SetTabOrder({CancelButton, PageControl1, OptionGroup, Button1, TestRimocon});
+  winui::SetTabOrder({CancelButton, PageControl1, OptionGroup, Button1, TestRimocon, PanelSetButton});
 }
 
 void TMainPanelFm::SetUpWorkFolder() {
@@ -130,6 +134,9 @@ void TMainPanelFm::OnCommand(int id, int code, HWND /*control*/) {
       break;
     case kButton1:
       Button1Click();
+      break;
+    case kPanelSetButton:
+      if (!workFolder_.empty()) ShowPanelSet(Handle(), DataModuleOf(options_), workFolder_, folders_.hostPanel);
       break;
     default:
       break;  // TestRimocon has no action

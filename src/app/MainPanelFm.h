@@ -35,6 +35,7 @@ class TMainPanelFm : public winui::Form {
   HWND RelayPortEd = nullptr;
   HWND Button1 = nullptr;
   HWND TestRimocon = nullptr;
+  HWND PanelSetButton = nullptr;  // opens the "パネル一覧" window
 
   NewPanelTab NewPanel;            // the controls of TabSheet1
   ExistingFilesTab ExistingFiles;  // the controls of TabSheet2

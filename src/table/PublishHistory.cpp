@@ -79,18 +79,22 @@ std::string HistoryRoot(const std::string& work) { return work + "\\" + kHistory
 }  // namespace
 
 std::vector<std::string> HistoryEntryFiles(IFolderFiles& files, const std::string& entryPath) {
-  std::vector<std::string> tables;
+  std::vector<std::string> tables, bitmaps;
   for (const std::string& name : files.FolderNames(entryPath)) {
     if (EndsWithTbl(name) && !IsTemporaryName(name)) tables.push_back(name);
   }
-  if (tables.size() != 1) return {};
-  const std::optional<std::string> bytes = files.ReadWholeFile(entryPath + "\\" + tables[0]);
-  if (!bytes) return {};
-  const std::string bitmap = bytes->substr(0, bytes->find_first_of("\r\n"));
-  if (bitmap.size() == bytes->size() || !IsNameInsideFolder(bitmap) || !files.FileExists(entryPath + "\\" + bitmap)) {
-    return {};
+  if (tables.empty()) return {};
+  for (const std::string& table : tables) {
+    const std::optional<std::string> bytes = files.ReadWholeFile(entryPath + "\\" + table);
+    if (!bytes) return {};
+    const std::string bitmap = bytes->substr(0, bytes->find_first_of("\r\n"));
+    if (bitmap.size() == bytes->size() || !IsNameInsideFolder(bitmap) || !files.FileExists(entryPath + "\\" + bitmap)) {
+      return {};
+    }
+    if (std::find(bitmaps.begin(), bitmaps.end(), bitmap) == bitmaps.end()) bitmaps.push_back(bitmap);
   }
-  return {tables[0], bitmap};
+  tables.insert(tables.end(), bitmaps.begin(), bitmaps.end());
+  return tables;
 }
 
 std::vector<std::string> CompleteHistoryEntries(IFolderFiles& files, const std::string& work) {

@@ -2,7 +2,7 @@
 // The versions a publication replaced, kept in the work folder: one folder per
 // publication, named by its date and time, the newest ten kept. An entry is
 // written under a temporary name and renamed once whole, and it counts only
-// while it holds one table and the bitmap that table names.
+// while it holds its tables (one, or a set's) and the bitmap each names.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -37,8 +37,8 @@ std::vector<std::string> HistoryEntriesOldestFirst(const std::vector<std::string
 std::vector<std::string> HistoryEntriesToPrune(const std::vector<std::string>& existing,
                                                std::size_t kept = kHistoryKept);
 
-// The files of a complete entry, the table first; none when the entry lacks
-// either file.
+// The files of a complete entry, the tables first, then their bitmaps; none
+// when the entry lacks a table or a bitmap one of them names.
 std::vector<std::string> HistoryEntryFiles(IFolderFiles& files, const std::string& entryPath);
 
 // The complete entries of the work folder's history, newest first.

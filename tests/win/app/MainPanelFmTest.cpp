@@ -136,7 +136,8 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
       L"  Static 11,21 11 \"ヤマセロリレーポート\"\n"
       L"  Edit 136,8 25x31 19 \"1\"\n"
       L"Button 47,434 161x25 11 \"設定変更　SHIFTを押しながら\"\n"
-      L"Button 320,434 58x25 11 \"テスト\"\n");
+      L"Button 320,434 58x25 11 \"テスト\"\n"
+      L"Button 384,434 121x25 11 \"パネル一覧(&L)...\"\n");
   EXPECT_STREQ(wintest::FontOf(form_->CancelButton).lfFaceName, L"Tahoma");
   EXPECT_STREQ(wintest::FontOf(form_->RelayPortEd).lfFaceName, L"Tahoma");
 
@@ -176,7 +177,8 @@ TEST_F(MainWindowTest, PlacesEveryControlWithItsCaptionFontAndTabOrder) {
   ASSERT_GE(locked.size(), 2u);
   EXPECT_EQ(locked.back(), form_->Button1);
   EXPECT_EQ(winui::NextTabStop(form, form_->Button1, false), form_->TestRimocon);
-  EXPECT_EQ(winui::NextTabStop(form, form_->TestRimocon, false), form_->CancelButton);
+  EXPECT_EQ(winui::NextTabStop(form, form_->TestRimocon, false), form_->PanelSetButton);
+  EXPECT_EQ(winui::NextTabStop(form, form_->PanelSetButton, false), form_->CancelButton);
   Click(form_->Button1, true);  // the unlocked group's field joins the order
   EXPECT_EQ(walkFromPage().back(), form_->RelayPortEd);
   Click(form_->Button1, false);
