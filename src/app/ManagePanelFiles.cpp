@@ -95,6 +95,14 @@ class PanelFilesEnvironment : public WinFolderFiles<IPanelFilesEnvironment> {
         winui::ShowWarning(owner_, L"ビットマップファイルを削除できませんでした。\n" + Wide(path) + L"\n" + why +
                                        L"\nテーブルファイルは削除しました。");
         break;
+      case PanelFileProblem::FacesNotCopied:
+        winui::ShowWarning(owner_, L"ボタンの見た目のファイルを複製できませんでした。\n" + Wide(path) + L"\n→ " +
+                                       Wide(to) + L"\n" + why);
+        break;
+      case PanelFileProblem::FacesNotDeleted:
+        winui::ShowWarning(owner_, L"ボタンの見た目のファイルを削除できませんでした。\n" + Wide(path) + L"\n" + why +
+                                       L"\nテーブルファイルは削除しました。");
+        break;
     }
   }
 

@@ -14,11 +14,12 @@
 std::vector<std::wstring> TableFileNames(const std::string& workFolder);
 
 // Asks for the identifier of the copy (the form TDuplicatePanelFm) and makes
-// the table and its bitmap; the new table's name, or nothing when nothing was
+// the table, its bitmap and its face files; the new table's name, or nothing when nothing was
 // made (cancelled, refused or failed).
 std::optional<std::string> DuplicatePanel(HWND owner, const std::string& workFolder, const std::string& tableName);
 
-// Asks, then removes the table and, when no other table names it, its bitmap.
+// Asks, then removes the table, its face files and, when no other table names
+// it, its bitmap.
 // True when the table is gone.
 bool DeletePanel(HWND owner, const std::string& workFolder, const std::string& tableName);
 

@@ -2,6 +2,8 @@
 
 #include "app/ManagePanelFiles.h"
 #include "app/OpenTable.h"
+#include "data/WinFolderFiles.h"
+#include "table/ManagePanelSteps.h"
 #include "table/NewPanel.h"
 #include "table/PanelNames.h"
 #include "table/TableChecks.h"
@@ -187,6 +189,13 @@ void NewPanelTab::OK_ButtonClick() {
     }
   }
 
+  // Faces an earlier panel of this name left must not dress the new one.
+  WinFolderFiles<IFolderFiles> files;
+  if (const std::string left = RemovePanelFaces(files, workFolder_, TableFileName(*identifier)); !left.empty()) {
+    winui::ShowWarning(owner_, L"前に同じ名前のパネルが使っていたボタンの見た目のファイルを削除できません。\n" +
+                                   winui::SjisToWide(left) + L"\n" + files.LastFailure());
+    return;
+  }
   const std::string table = InitialTableFile(bitmapName, cellWidth, cellHeight, columns, rows);
   const std::optional<std::wstring> widePath = winui::SjisPathToWide(tablePath);
   const std::wstring why = widePath ? winui::WriteFileReplacing(*widePath, table.data(), table.size())

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "table/FaceFileNames.h"
 #include "table/SjisPath.h"
 #include "winui/ImageFile.h"
 #include "winui/SafeFile.h"
@@ -12,12 +13,6 @@ using namespace faces;
 namespace {
 
 constexpr std::size_t kMaxFaceFileBytes = std::size_t{4} << 20;
-
-std::string Stem(const panel::CPanelTable& table) {
-  std::string name = panel::FileNameOfSjisPath(table.TablePath());
-  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tbl") == 0) name.resize(name.size() - 4);
-  return name;
-}
 
 std::wstring Wide(const std::string& pathSjis) { return winui::SjisPathToWide(pathSjis).value_or(std::wstring()); }
 
@@ -36,9 +31,9 @@ PanelShape ShapeOf(const panel::CPanelTable& table) {
 
 FaceFilePaths FacePathsOf(const panel::CPanelTable& table) {
   const std::string folder = table.Folder() + "\\";
-  const std::string stem = Stem(table);
-  return FaceFilePaths{folder + stem + ".faces.txt", folder + "ボタン画像",
-                       folder + "ボタン画像\\" + stem + "-背景.bmp"};
+  const std::string name = panel::FileNameOfSjisPath(table.TablePath());
+  return FaceFilePaths{folder + panel::FaceFileNameOf(name), folder + panel::kFacePicturesFolder,
+                       folder + panel::FaceBackgroundNameOf(name)};
 }
 
 std::wstring DescribeFaceFileError(const FaceFileError& error) {

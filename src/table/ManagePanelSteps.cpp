@@ -1,9 +1,39 @@
 #include "table/ManagePanelSteps.h"
 
+#include "table/FaceFileNames.h"
+
 #include "table/ManagePanels.h"
 #include "table/PanelNames.h"
 
 namespace panel {
+
+namespace {
+
+// The face files of `fromTable` copied under `toTable`'s names, or those of
+// `toTable` removed when the source has none; false after reporting.
+bool CopyPanelFaces(const std::string& work, const std::string& fromTable, const std::string& toTable,
+                    IPanelFilesEnvironment& env) {
+  for (const auto& nameOf : {FaceBackgroundNameOf, FaceFileNameOf}) {
+    const std::string from = work + "\\" + nameOf(fromTable);
+    const std::string to = work + "\\" + nameOf(toTable);
+    const bool copied = env.FileExists(from) ? env.CopyReplacing(from, to) : env.RemoveFile(to);
+    if (!copied) {
+      env.Report(PanelFileProblem::FacesNotCopied, from, to);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string RemovePanelFaces(IFolderFiles& files, const std::string& work, const std::string& tableName) {
+  // The face file first: without it a background left over is never read.
+  for (const std::string& name : {FaceFileNameOf(tableName), FaceBackgroundNameOf(tableName)}) {
+    if (!files.RemoveFile(work + "\\" + name)) return work + "\\" + name;
+  }
+  return {};
+}
 
 std::optional<std::string> DuplicatePanel(const std::string& work, const std::string& tableName,
                                           IPanelFilesEnvironment& env) {
@@ -36,8 +66,16 @@ std::optional<std::string> DuplicatePanel(const std::string& work, const std::st
       return std::nullopt;
     }
   }
-  if (!env.WriteWholeFile(tablePath, plan->tableBytes)) {
+  const auto takeBack = [&] {
     if (plan->copyBitmap && !bitmapExisted) env.RemoveFile(bitmapTo);
+    RemovePanelFaces(env, work, copyName);
+  };
+  if (!CopyPanelFaces(work, tableName, copyName, env)) {
+    takeBack();
+    return std::nullopt;
+  }
+  if (!env.WriteWholeFile(tablePath, plan->tableBytes)) {
+    takeBack();
     env.Report(PanelFileProblem::TableNotMade, tablePath);
     return std::nullopt;
   }
@@ -73,6 +111,9 @@ bool DeletePanel(const std::string& work, const std::string& tableName, IPanelFi
     return false;
   }
   if (question.removeBitmap && !env.RemoveFile(bitmapPath)) env.Report(PanelFileProblem::BitmapNotDeleted, bitmapPath);
+  if (const std::string left = RemovePanelFaces(env, work, tableName); !left.empty()) {
+    env.Report(PanelFileProblem::FacesNotDeleted, left);
+  }
   return true;
 }
 

@@ -20,6 +20,8 @@ enum class PanelFileProblem {
   TableNotMade,      // path: the copy's table
   TableNotDeleted,   // path
   BitmapNotDeleted,  // path; the table is gone
+  FacesNotCopied,    // path: the face file or background copied, to: its copy's
+  FacesNotDeleted,   // path; the table is gone
 };
 
 struct DeleteQuestion {
@@ -45,12 +47,20 @@ class IPanelFilesEnvironment : public IFolderFiles, public IFileNames {
 
 // The copy's table name, or nothing when nothing was made. The bitmap goes
 // first, so no table ever names a bitmap that is not there; a bitmap made for
-// a table that then could not be written is taken away again.
+// a table that then could not be written is taken away again. The copy gets
+// its own face file and background when the source has them, and never
+// keeps ones an earlier panel of its name left.
 std::optional<std::string> DuplicatePanel(const std::string& work, const std::string& tableName,
                                           IPanelFilesEnvironment& env);
 
 // True when the table is gone. Its bitmap goes too only when no other table
-// names it, nor might (a table that cannot be read keeps it).
+// names it, nor might (a table that cannot be read keeps it); its face file
+// and background always go with it.
 bool DeletePanel(const std::string& work, const std::string& tableName, IPanelFilesEnvironment& env);
+
+// Removes the face file and background of `tableName`, so that a panel made
+// under that name is not dressed in another's faces; the path that could not
+// be removed, or "".
+std::string RemovePanelFaces(IFolderFiles& files, const std::string& work, const std::string& tableName);
 
 }  // namespace panel
