@@ -22,6 +22,11 @@ struct Manifest {
   std::uint64_t tableSum = 0;
   std::size_t bitmapSize = 0;
   std::uint64_t bitmapSum = 0;
+  int faceFields = 0;  // bits 1 and 2: the face file and the background, both or neither
+  std::size_t faceSize = 0;
+  std::uint64_t faceSum = 0;
+  std::size_t backgroundSize = 0;
+  std::uint64_t backgroundSum = 0;
 };
 
 // FNV-1a: damage shows, no attacker is assumed.
@@ -33,6 +38,10 @@ std::uint64_t Checksum(std::string_view bytes) {
 
 std::string TablePathIn(const std::string& folder, int slot) { return folder + "\\table" + std::to_string(slot) + ".tbl"; }
 std::string BitmapPathIn(const std::string& folder, int slot) { return folder + "\\bitmap" + std::to_string(slot) + ".bmp"; }
+std::string FacesPathIn(const std::string& folder, int slot) { return folder + "\\faces" + std::to_string(slot) + ".txt"; }
+std::string BackgroundPathIn(const std::string& folder, int slot) {
+  return folder + "\\background" + std::to_string(slot) + ".bmp";
+}
 
 std::string SizeAndSum(std::string_view bytes) {
   char sum[17] = {};
@@ -108,13 +117,20 @@ std::optional<Manifest> ParseManifest(std::string_view text) {
       ok = ParseSizeAndSum(value, manifest.tableSize, manifest.tableSum);
     } else if (key == "bmp") {
       ok = ParseSizeAndSum(value, manifest.bitmapSize, manifest.bitmapSum);
+    } else if (key == "faces") {
+      ok = ParseSizeAndSum(value, manifest.faceSize, manifest.faceSum) && (manifest.faceFields |= 1);
+    } else if (key == "background") {
+      ok = ParseSizeAndSum(value, manifest.backgroundSize, manifest.backgroundSum) && (manifest.faceFields |= 2);
     } else {
       ok = false;
     }
     if (!ok) return std::nullopt;
     ++fields;
   }
-  if (!ended || fields != 6 || manifest.tablePath.empty()) return std::nullopt;
+  if (!ended || manifest.tablePath.empty()) return std::nullopt;
+  if ((manifest.faceFields != 0 && manifest.faceFields != 3) || fields != (manifest.faceFields ? 8 : 6)) {
+    return std::nullopt;
+  }
   return manifest;
 }
 
@@ -135,18 +151,31 @@ bool WriteRecoveryCopy(IFolderFiles& files, const std::string& copyFolder, const
     if (const std::optional<Manifest> manifest = ParseManifest(*old)) previous = manifest->slot;
   }
   const int slot = previous == 1 ? 2 : 1;
+  const bool withFaces = !content.faceBytes.empty();
   if (!files.WriteWholeFile(TablePathIn(copyFolder, slot), content.tableBytes) ||
-      !files.WriteWholeFile(BitmapPathIn(copyFolder, slot), content.bitmapBytes)) {
+      !files.WriteWholeFile(BitmapPathIn(copyFolder, slot), content.bitmapBytes) ||
+      (withFaces && (!files.WriteWholeFile(FacesPathIn(copyFolder, slot), content.faceBytes) ||
+                     !files.WriteWholeFile(BackgroundPathIn(copyFolder, slot), content.backgroundBytes)))) {
     return false;
   }
-  const std::string manifest = std::string(kFirstLine) + "\r\ntable=" + content.tablePath + "\r\nwritten=" +
-                               files.Timestamp() + "\r\nextra=" + Hex(content.extraText) +
-                               "\r\nslot=" + std::to_string(slot) + "\r\ntbl=" + SizeAndSum(content.tableBytes) +
-                               "\r\nbmp=" + SizeAndSum(content.bitmapBytes) + "\r\nend\r\n";
+  std::string manifest = std::string(kFirstLine) + "\r\ntable=" + content.tablePath + "\r\nwritten=" +
+                         files.Timestamp() + "\r\nextra=" + Hex(content.extraText) +
+                         "\r\nslot=" + std::to_string(slot) + "\r\ntbl=" + SizeAndSum(content.tableBytes) +
+                         "\r\nbmp=" + SizeAndSum(content.bitmapBytes);
+  if (withFaces) {
+    manifest += "\r\nfaces=" + SizeAndSum(content.faceBytes) + "\r\nbackground=" + SizeAndSum(content.backgroundBytes);
+  }
+  manifest += "\r\nend\r\n";
   if (!files.WriteWholeFile(manifestPath, manifest)) return false;
   // The other slot's files are stale now; failing to remove them harms nothing.
   files.RemoveFile(TablePathIn(copyFolder, 3 - slot));
   files.RemoveFile(BitmapPathIn(copyFolder, 3 - slot));
+  files.RemoveFile(FacesPathIn(copyFolder, 3 - slot));
+  files.RemoveFile(BackgroundPathIn(copyFolder, 3 - slot));
+  if (!withFaces) {  // ones an interrupted state left in this slot
+    files.RemoveFile(FacesPathIn(copyFolder, slot));
+    files.RemoveFile(BackgroundPathIn(copyFolder, slot));
+  }
   return true;
 }
 
@@ -161,13 +190,21 @@ RecoveryCopy ReadRecoveryCopy(IFolderFiles& files, const std::string& copyFolder
   copy.writtenAt = manifest->writtenAt;
   copy.extraText = manifest->extraText;
   copy.bitmapPath = BitmapPathIn(copyFolder, manifest->slot);
+  const bool withFaces = manifest->faceFields != 0;  // a copy of a panel without faces holds none
+  if (withFaces) copy.backgroundPath = BackgroundPathIn(copyFolder, manifest->slot);
   if (wholeFiles) {
     std::optional<std::string> table = files.ReadWholeFile(TablePathIn(copyFolder, manifest->slot));
+    std::optional<std::string> faces = withFaces ? files.ReadWholeFile(FacesPathIn(copyFolder, manifest->slot))
+                                                          : std::optional<std::string>("");
     if (!Matches(table, manifest->tableSize, manifest->tableSum) ||
-        !Matches(files.ReadWholeFile(copy.bitmapPath), manifest->bitmapSize, manifest->bitmapSum)) {
+        !Matches(files.ReadWholeFile(copy.bitmapPath), manifest->bitmapSize, manifest->bitmapSum) ||
+        (withFaces && (!Matches(faces, manifest->faceSize, manifest->faceSum) ||
+                       !Matches(files.ReadWholeFile(copy.backgroundPath), manifest->backgroundSize,
+                                manifest->backgroundSum)))) {
       return copy;
     }
     copy.tableBytes = std::move(*table);
+    copy.faceBytes = std::move(*faces);
   }
   copy.state = RecoveryState::Whole;
   return copy;

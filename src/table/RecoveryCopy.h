@@ -1,6 +1,7 @@
 #pragma once
 // A recovery copy of a panel's unsaved work: the table file and the bitmap
-// that saving would write, kept in a folder of their own under the recovery
+// that saving would write, and for a panel with faces its face file and the
+// background they are drawn on, kept in a folder of their own under the recovery
 // folder of the work folder, never over the panel's real files. Each state
 // goes into the slot the manifest does not name, then the manifest is
 // replaced: a kill at any moment leaves the previous state or the new one
@@ -24,6 +25,9 @@ struct RecoveryContent {
   // The table's kept top-level lines: reading the table bytes back would take
   // the blank lines between their sections for more of them.
   std::string extraText;
+  // Both empty for a panel without faces.
+  std::string faceBytes;
+  std::string backgroundBytes;
 };
 
 // Writes the new state into `copyFolder`, making it (and its parent) when
@@ -43,6 +47,8 @@ struct RecoveryCopy {
   std::string tableBytes;
   std::string extraText;
   std::string bitmapPath;  // the bitmap's copy, checked against the manifest
+  std::string faceBytes;   // empty when the copy holds no faces
+  std::string backgroundPath;
 };
 
 // With `wholeFiles` false only the manifest is read (the table path and time),

@@ -45,4 +45,30 @@ TEST(RecoveryCopy, EachStateIsWholeOrThePreviousOneStaysAndDamageShows) {
   EXPECT_TRUE(RecoveryCopyFolders(files, kCopies).empty());
 }
 
+TEST(RecoveryCopy, FacesAreWholeWithTheirStateOrAbsent) {
+  FakeFolderFiles<> files;
+  const std::string copy = NewRecoveryCopyFolder(files, kCopies);
+  ASSERT_TRUE(WriteRecoveryCopy(files, copy, {"W:\\work\\a.tbl", "table 1", "bitmap 1", "", "faces 1", "back 1"}));
+
+  files.killAfter = 6;  // the next state's four files written, not its manifest
+  EXPECT_THROW(WriteRecoveryCopy(files, copy, {"W:\\work\\a.tbl", "table 2", "bitmap 2", "", "faces 2", "back 2"}),
+               Killed);
+  files.killAfter = -1;
+  RecoveryCopy read = ReadRecoveryCopy(files, copy);
+  ASSERT_EQ(read.state, RecoveryState::Whole);
+  EXPECT_EQ(read.faceBytes, "faces 1");
+  EXPECT_EQ(files.files.at(read.backgroundPath), "back 1");
+
+  // Undone back to a panel without faces: the copy holds none.
+  ASSERT_TRUE(WriteRecoveryCopy(files, copy, {"W:\\work\\a.tbl", "table 3", "bitmap 3"}));
+  read = ReadRecoveryCopy(files, copy);
+  EXPECT_EQ(read.faceBytes, "");
+  EXPECT_EQ(read.backgroundPath, "");
+  EXPECT_EQ(files.files.size(), 3u);
+
+  ASSERT_TRUE(WriteRecoveryCopy(files, copy, {"W:\\work\\a.tbl", "table 4", "bitmap 4", "", "faces 4", "back 4"}));
+  files.files.at(ReadRecoveryCopy(files, copy).backgroundPath) = "back X";
+  EXPECT_EQ(ReadRecoveryCopy(files, copy).state, RecoveryState::Damaged);
+}
+
 }  // namespace
