@@ -32,7 +32,7 @@ void EditRecoveredWork(HWND owner, TOptionMdl& options, RecoveredWork& work) {
   winui::Owned<TPanelEditFm> editor(options);
   if (!editor.CreateForm(owner)) return;
   editor.LoadPanel(work.table, std::move(work.picture));
-  editor.ContinueRecovered(work.copyFolder);
+  editor.ContinueRecovered(work);
   winui::ShowModal(editor, owner);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/PanelFaceFiles.h"
 #include "data/PanelFiles.h"
 #include "data/RecoveryFiles.h"
 #include "table/RecoveryCopy.h"
@@ -50,6 +51,18 @@ std::vector<std::string> CopiesOf(HWND owner, IFolderFiles& files, const std::st
   return found;
 }
 
+// The faces a copy holds, for the panel's grid and picture; "" or "damaged".
+std::string RestoreFaces(const RecoveryCopy& copy, RecoveredWork& work) {
+  faces::PanelFaces restored;
+  if (faces::ParseFaceFile(copy.faceBytes, ShapeOf(work.table), restored) ||
+      !work.background.LoadFromFile(copy.backgroundPath).empty() ||
+      work.background.Width() != work.picture.Width() || work.background.Height() != work.picture.Height()) {
+    return "damaged";
+  }
+  work.faces = std::move(restored);
+  return {};
+}
+
 // The table and picture of a whole copy; the question about foreign sections
 // is the reader's, as when the file itself is opened.
 std::optional<RecoveredWork> Restore(HWND owner, IFolderFiles& files, const std::string& folder, const RecoveryCopy& copy,
@@ -59,6 +72,7 @@ std::optional<RecoveredWork> Restore(HWND owner, IFolderFiles& files, const std:
   std::string failure = ReadTableBytes(work.table, copy.tableBytes, tablePath, ask);
   work.table.ExtraText() = copy.extraText;
   if (failure.empty() && !work.picture.LoadFromFile(copy.bitmapPath).empty()) failure = "damaged";
+  if (failure.empty() && !copy.faceBytes.empty()) failure = RestoreFaces(copy, work);
   if (!failure.empty()) {
     ReportDamaged(owner, files, folder);
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "faces/ButtonFace.h"
 #include "table/PanelTable.h"
 #include "winui/Picture.h"
 
@@ -14,6 +15,9 @@
 struct RecoveredWork {
   panel::CPanelTable table;
   winui::Picture picture;
+  // The faces and their background, when the copy holds them.
+  std::optional<faces::PanelFaces> faces;
+  winui::Picture background;
   std::string copyFolder;  // where the window goes on keeping it
 };
 

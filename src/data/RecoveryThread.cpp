@@ -30,21 +30,21 @@ TRecoveryThread::~TRecoveryThread() {
   thread_.join();
 }
 
-void TRecoveryThread::Submit(panel::CPanelTable table, std::vector<std::uint8_t> bitmap) {
+void TRecoveryThread::Submit(panel::CPanelTable table, std::vector<std::uint8_t> bitmap, RecoveryFaces faces) {
   {
     std::lock_guard lock(mutex_);
-    pending_ = State{std::move(table), std::move(bitmap)};
+    pending_ = State{std::move(table), std::move(bitmap), std::move(faces)};
   }
   wake_.notify_one();
 }
 
-bool TRecoveryThread::WriteNow(panel::CPanelTable table, std::vector<std::uint8_t> bitmap) {
+bool TRecoveryThread::WriteNow(panel::CPanelTable table, std::vector<std::uint8_t> bitmap, RecoveryFaces faces) {
   std::lock_guard write(writing_);
   {
     std::lock_guard lock(mutex_);
     pending_.reset();  // older than this one
   }
-  State state{std::move(table), std::move(bitmap)};
+  State state{std::move(table), std::move(bitmap), std::move(faces)};
   return Write(state);
 }
 
@@ -90,10 +90,12 @@ void TRecoveryThread::Run() {
 bool TRecoveryThread::Write(State& state) {
   RecoveryFiles files;
   const std::optional<std::string> table = panel::FormatTableFile(state.table);
+  const std::vector<std::uint8_t>& background = state.faces.background;
   const bool written =
       table && panel::WriteRecoveryCopy(files, copyFolder_,
                                         {state.table.TablePath(), *table,
-                                         std::string(state.bitmap.begin(), state.bitmap.end()), state.table.ExtraText()});
+                                         std::string(state.bitmap.begin(), state.bitmap.end()), state.table.ExtraText(),
+                                         state.faces.faceFile, std::string(background.begin(), background.end())});
   std::lock_guard lock(mutex_);
   failed_ = !written;
   return written;

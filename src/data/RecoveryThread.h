@@ -16,6 +16,13 @@
 
 #include "table/PanelTable.h"
 
+// A panel's faces as the copy keeps them: the face file's bytes and the
+// background's bitmap file; both empty for a panel without faces.
+struct RecoveryFaces {
+  std::string faceFile;
+  std::vector<std::uint8_t> background;
+};
+
 class TRecoveryThread {
  public:
   // The copy goes into `copyFolderSjis`, made at the first write.
@@ -25,9 +32,9 @@ class TRecoveryThread {
   TRecoveryThread& operator=(const TRecoveryThread&) = delete;
 
   // `bitmap` is the bitmap file's bytes as saving would write them.
-  void Submit(panel::CPanelTable table, std::vector<std::uint8_t> bitmap);
+  void Submit(panel::CPanelTable table, std::vector<std::uint8_t> bitmap, RecoveryFaces faces);
   // Written before returning, after a write under way; true when it is.
-  bool WriteNow(panel::CPanelTable table, std::vector<std::uint8_t> bitmap);
+  bool WriteNow(panel::CPanelTable table, std::vector<std::uint8_t> bitmap, RecoveryFaces faces);
   // A waiting state is dropped and the copy removed: saved or given up.
   void Remove();
 
@@ -38,6 +45,7 @@ class TRecoveryThread {
   struct State {
     panel::CPanelTable table;
     std::vector<std::uint8_t> bitmap;
+    RecoveryFaces faces;
   };
   void Run();
   bool Write(State& state);

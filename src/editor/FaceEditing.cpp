@@ -31,6 +31,13 @@ void FaceEditing::Load(HWND owner, const panel::CPanelTable& table, const winui:
   if (!load.problem.empty()) winui::ShowWarning(owner, load.problem);
 }
 
+void FaceEditing::Restore(PanelFaces faces, winui::Picture background) {
+  faces.shape = faces_.shape;
+  faces_ = std::move(faces);
+  background_ = std::move(background);
+  active_ = true;
+}
+
 ButtonFace FaceEditing::FaceOf(int ordinal) const {
   const auto found = faces_.faces.find(ordinal);
   return found == faces_.faces.end() ? ButtonFace{} : found->second;

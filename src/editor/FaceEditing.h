@@ -41,6 +41,8 @@ class FaceEditing {
   void PutFace(int ordinal, const faces::ButtonFace& face);
   void PutBackground(const faces::PanelBackground& background) { faces_.background = background; }
   void SetActive(bool active) { active_ = active; }
+  // Unsaved faces brought back from a recovery copy, over what Load read.
+  void Restore(faces::PanelFaces faces, winui::Picture background);
   const winui::Picture& BackgroundPicture() const { return background_; }
 
   // Before the bitmap is written: draws it whole again from the background

@@ -26,6 +26,8 @@
 
 class TOptionMdl;
 
+struct RecoveredWork;
+
 class TPanelEditFm : public winui::Form {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
@@ -41,9 +43,9 @@ class TPanelEditFm : public winui::Form {
   std::wstring LoadPanel(panel::CPanelTable& table);
   // The same with the picture the opening checks loaded.
   void LoadPanel(panel::CPanelTable& table, winui::Picture picture);
-  // After LoadPanel: the panel holds unsaved work restored from the recovery
-  // copy in `copyFolderSjis`, which it goes on keeping.
-  void ContinueRecovered(const std::string& copyFolderSjis);
+  // After LoadPanel with its table and picture: the panel holds unsaved work
+  // restored from a recovery copy (its faces too), which it goes on keeping.
+  void ContinueRecovered(RecoveredWork& work);
 
   const winui::Picture& PanelImage() const { return panelImage_; }
   // The cell a click acts on; nothing while the pointer is beyond the grid.
@@ -152,6 +154,7 @@ class TPanelEditFm : public winui::Form {
   void AfterSave();
   void OnRecoveryTimer();
   bool WriteRecoveryNow();
+  RecoveryFaces FacesForRecovery() const;
   std::wstring HistoryStatus() const;
   LRESULT QueryEndSession();
 

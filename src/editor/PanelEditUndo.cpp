@@ -5,6 +5,7 @@
 #include "data/PanelRecovery.h"
 #include "editor/PanelEditFm.h"
 #include "editor/PicturePixels.h"
+#include "faces/FaceFile.h"
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
 
@@ -17,11 +18,15 @@ constexpr UINT kRecoveryDelayMs = 1000;
 
 }  // namespace
 
-void TPanelEditFm::ContinueRecovered(const std::string& copyFolderSjis) {
-  recovery_ = std::make_unique<TRecoveryThread>(Handle(), copyFolderSjis);
-  // The copy holds the picture, not the faces: the restored picture is kept as
-  // it is rather than drawn again from the faces last saved.
-  faces_.SetActive(false);
+void TPanelEditFm::ContinueRecovered(RecoveredWork& work) {
+  recovery_ = std::make_unique<TRecoveryThread>(Handle(), work.copyFolder);
+  // A copy without faces is kept as its picture rather than drawn again from
+  // the faces last saved.
+  if (work.faces) {
+    faces_.Restore(std::move(*work.faces), std::move(work.background));
+  } else {
+    faces_.SetActive(false);
+  }
   history_.ForgetSavedState();
   Modified = true;
   UpdateStatus();
@@ -75,12 +80,17 @@ void TPanelEditFm::AfterSave() {
 
 void TPanelEditFm::OnRecoveryTimer() {
   recoveryTimer_.Stop();
-  if (recovery_ && Modified) recovery_->Submit(*table_, panelImage_.FileBytes());
+  if (recovery_ && Modified) recovery_->Submit(*table_, panelImage_.FileBytes(), FacesForRecovery());
 }
 
 bool TPanelEditFm::WriteRecoveryNow() {
   recoveryTimer_.Stop();
-  return recovery_ && Modified && recovery_->WriteNow(*table_, panelImage_.FileBytes());
+  return recovery_ && Modified && recovery_->WriteNow(*table_, panelImage_.FileBytes(), FacesForRecovery());
+}
+
+RecoveryFaces TPanelEditFm::FacesForRecovery() const {
+  if (!faces_.HasFaces()) return {};
+  return {faces::WriteFaceFile(faces_.Faces()), faces_.BackgroundPicture().FileBytes()};
 }
 
 std::wstring TPanelEditFm::HistoryStatus() const {

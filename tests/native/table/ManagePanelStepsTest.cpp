@@ -58,8 +58,7 @@ TEST(ManagePanelSteps, FaceFilesFollowTheirPanelAndNeverDressAnother) {
   EXPECT_EQ(env.files.count(at(FaceFileNameOf(b))) + env.files.count(shared), 2u) << "pictures are shared";
 
   // A copy of a panel without faces drops what a deleted panel of its name left.
-  env.files[at(a)] = env.files[at(b)];
-  env.files.erase(at(b));
+  env.files[at(a)] = env.files.extract(at(b)).mapped();
   EXPECT_EQ(DuplicatePanel("W:", a, env), b);
   EXPECT_EQ(env.files.count(at(FaceFileNameOf(b))) + env.files.count(at(FaceBackgroundNameOf(b))), 0u);
 
@@ -67,8 +66,7 @@ TEST(ManagePanelSteps, FaceFilesFollowTheirPanelAndNeverDressAnother) {
   env.files[at(FaceFileNameOf(b))] = "faces";
   env.failAt = {at(FaceFileNameOf(b))};
   EXPECT_TRUE(DeletePanel("W:", b, env));
-  EXPECT_EQ(env.steps.back(), "report " + std::to_string(int(PanelFileProblem::FacesNotDeleted)) + " " +
-                                  at(FaceFileNameOf(b)));
+  EXPECT_EQ(env.steps.back(), "report " + std::to_string(int(PanelFileProblem::FacesNotDeleted)) + " " + at(FaceFileNameOf(b)));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "LayoutDump.h"
 #include "PanelEditFixture.h"
+#include "data/PanelRecovery.h"
 #include "editor/ButtonFaceFm.h"
 #include "winui/Controls.h"
 
@@ -47,6 +48,27 @@ TEST_F(PanelEdit, AFaceRedrawsItsCellAndSavingDrawsTheSameBytesAgain) {
   EXPECT_EQ(again.Faces().Faces(), window_->Faces().Faces());
   SendMessageW(again.SaveButton, BM_CLICK, 0, 0);
   EXPECT_EQ(storage_test::ReadBytes(folder_ / L"p.bmp"), saved);
+}
+
+TEST_F(PanelEdit, UnsavedFacesComeBackFromTheRecoveryCopyStillEditable) {
+  Open(80, 60, 3, 2);
+  window_->ApplyFaceChange(0, Filled({0, 200, 0}));
+  {
+    BoxRecorder boxes({false});  // the session ends without saving
+    ASSERT_EQ(SendMessageW(Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  }
+  window_.reset();
+
+  BoxRecorder boxes({true});  // restored
+  std::optional<RecoveredWork> work = OfferRecovery(nullptr, table_.TablePath());
+  ASSERT_TRUE(work);
+  winui::Owned<TPanelEditFm> again(options_);
+  ASSERT_TRUE(again.CreateForm(nullptr));
+  again.LoadPanel(work->table, std::move(work->picture));
+  again.ContinueRecovered(*work);
+  EXPECT_EQ(again.Faces().FaceOf(0), Filled({0, 200, 0}));
+  again.ApplyFaceChange(1, Filled({0, 0, 200}));  // drawn over the restored background
+  EXPECT_EQ(again.PanelImage().PixelAt(82, 2), RGB(0, 0, 200));
 }
 
 TEST_F(PanelEdit, ADamagedFaceFileIsToldAndReplacedOnlyWhenTheUserAgrees) {
