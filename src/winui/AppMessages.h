@@ -25,6 +25,10 @@ inline constexpr LPARAM kKeyShift = 1;
 inline constexpr LPARAM kKeyControl = 2;
 inline constexpr LPARAM kKeyAlt = 4;
 
+// Asks a top-level form for the DPI it is laid out for; its controls are
+// scaled to it. wParam, lParam: 0. The DPI, or 0 from a window that is no form.
+inline constexpr UINT kMsgFormDpi = WM_APP + 20;
+
 // Later messages: WM_APP + 5 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui
