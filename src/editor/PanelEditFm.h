@@ -12,6 +12,7 @@
 
 #include "data/PanelFiles.h"
 #include "editor/PanelEditBar.h"
+#include "editor/PanelSurfaceAccessible.h"
 #include "table/CommandClipboard.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"
@@ -22,10 +23,12 @@
 
 class TOptionMdl;
 
-class TPanelEditFm : public winui::Form {
+class TPanelEditFm : public winui::Form, private PanelSurface {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
-  static constexpr int kBarHeight = 98;
+  static constexpr int kBarHeight = 98;  // of the 96-dpi design
+  // The picture is shown 1:1 or enlarged by a whole factor up to this.
+  static constexpr int kMaxZoom = 2;
   enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton, kCheckButton, kStatusLabel };
 
   // Learning, sending, the relay port and the clipboard of commands come from `options`.
@@ -43,6 +46,9 @@ class TPanelEditFm : public winui::Form {
   std::optional<panel::GridCell> HoverCell() const { return hover_; }
   // The cell the red frame is on now, if any; keys act on it.
   std::optional<panel::GridCell> FramedCell() const { return framed_ ? hover_ : std::nullopt; }
+  int Zoom() const { return zoom_; }
+  // Shows the picture at this factor (1 .. kMaxZoom), the window sized to it.
+  void SetZoom(int zoom);
   // Pixels drawn on the window for the hover frame since loading (restored
   // cells and frames); the figure behind the cost of moving the pointer.
   long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
@@ -67,6 +73,9 @@ class TPanelEditFm : public winui::Form {
 
  protected:
   void OnCreate() override;
+  void OnDestroy() override;
+  void OnDpiChanged() override;
+  bool OnGetObject(WPARAM flags, LPARAM objectId, LRESULT& result) override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
   void OnTimer(UINT_PTR id) override;
@@ -82,6 +91,7 @@ class TPanelEditFm : public winui::Form {
 
  private:
   panel::PanelGrid Grid() const;
+  int BarHeight() const { return Scaled(kBarHeight); }
   int ViewHeight() const;
   void PlaceWindow();
   void UpdateScrollBars();
@@ -117,6 +127,17 @@ class TPanelEditFm : public winui::Form {
   void PasteCell(panel::GridCell cell);
   void ShowCellMenu(panel::GridCell cell);
 
+  // The surface as assistive technology reads it (PanelEditAccess.cpp).
+  int CellCount() const override;
+  std::wstring CellName(int ordinal) const override;
+  std::wstring CellDescription(int ordinal) const override;
+  RECT CellOnScreen(int ordinal) const override;
+  std::optional<int> CellAtScreen(POINT point) const override;
+  std::optional<int> FramedCellOrdinal() const override;
+  void FrameCellOrdinal(int ordinal) override { FrameOrdinal(ordinal); }
+  // Tells a screen reader the framed button.
+  void AnnounceFrame();
+
   TOptionMdl& options_;
   panel::CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
@@ -130,4 +151,6 @@ class TPanelEditFm : public winui::Form {
   long long hoverPixelsDrawn_ = 0;
   int textsSet_ = 0;
   winui::Timer statusTimer_;
+  int zoom_ = 1;
+  PanelSurfaceAccessibleRef accessible_;
 };

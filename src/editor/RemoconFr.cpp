@@ -59,7 +59,9 @@ void TRemoconFr::OnCommand(int id, int code, HWND /*control*/) {
 
 void TRemoconFr::OnPaint(HDC dc, const RECT& /*dirty*/) {
   // The separator under the row.
-  RECT line{0, kHeight - 1, kWidth, kHeight};
+  RECT line{};
+  GetClientRect(Handle(), &line);
+  line.top = line.bottom - 1;
   FillRect(dc, &line, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
