@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "winui/AccessibleName.h"
 #include "winui/Dpi.h"
 #include "winui/ExceptionBox.h"
 #include "winui/Font.h"
@@ -147,6 +148,7 @@ HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place
   HWND edit = CreateControl(parent, L"EDIT", text, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, place,
                             id, font);
   if (!edit) return nullptr;
+  NameAfterLabelBefore(edit);
   if (maxLength > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
   if (ime != ImeMode::Default) SetWindowSubclass(edit, ImeSubclassProc, kImeSubclassId, static_cast<DWORD_PTR>(ime));
   return edit;

@@ -36,6 +36,7 @@ HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& 
 HWND CreateButton(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font);
 // A label sized to its text, like an auto-sized label.
 HWND CreateLabel(HWND parent, const std::wstring& text, int left, int top, HFONT font, int id = 0);
+// The field's accessible name is the label made just before it (AccessibleName.h).
 HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font, int maxLength = 0,
                 ImeMode ime = ImeMode::Default);
 // place.height is the closed height; the drop-down list gets `listHeight` more.
