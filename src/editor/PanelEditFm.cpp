@@ -117,7 +117,7 @@ int TPanelEditFm::ViewHeight() const {
 void TPanelEditFm::PlaceWindow() {
   RECT frame{0, 0, std::max(panelImage_.Width() * zoom_, Scaled(kMinClientWidth)),
              panelImage_.Height() * zoom_ + BarHeight()};
-  winui::AdjustFrameForDpi(frame, kStyle, kExStyle, Dpi());
+  winui::AdjustFrameForDpi(frame, kStyle, kExStyle, winui::MonitorDpi(Handle()));
   HWND owner = GetWindow(Handle(), GW_OWNER);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);

@@ -19,7 +19,8 @@ inline int ScaleForDpi(int designPixels, int dpi) { return MulDiv(designPixels, 
 // A length of the 96-dpi design as it is drawn in `window`.
 inline int Scaled(HWND window, int designPixels) { return ScaleForDpi(designPixels, WindowDpi(window)); }
 
-// The outer rectangle around a client rectangle, with the frame's metrics at `dpi`.
+// The outer rectangle around a client rectangle, with the frame's metrics at
+// `dpi`: the monitor's (MonitorDpi), at which the system draws frames.
 void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 
 }  // namespace winui

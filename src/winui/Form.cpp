@@ -65,7 +65,7 @@ bool Form::Create(const FormDescription& description) {
 
 SIZE Form::FrameSize(int dpi) const {
   RECT frame{0, 0, ScaleForDpi(designClient_.cx, dpi), ScaleForDpi(designClient_.cy, dpi)};
-  AdjustFrameForDpi(frame, style_, exStyle_, dpi);
+  AdjustFrameForDpi(frame, style_, exStyle_, Handle() ? MonitorDpi(Handle()) : dpi);
   return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
