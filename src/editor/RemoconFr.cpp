@@ -3,6 +3,7 @@
 #include "data/OptionMdl.h"
 #include "devices/core/IrSend.h"
 #include "editor/RemoconBaseFr.h"
+#include "winui/Contrast.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
@@ -62,7 +63,8 @@ void TRemoconFr::OnPaint(HDC dc, const RECT& /*dirty*/) {
   RECT line{};
   GetClientRect(Handle(), &line);
   line.top = line.bottom - 1;
-  FillRect(dc, &line, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  FillRect(dc, &line, winui::HighContrastOn() ? GetSysColorBrush(COLOR_BTNTEXT)
+                                              : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 HBRUSH TRemoconFr::OnCtlColor(HDC dc, HWND control) {
