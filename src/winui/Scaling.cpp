@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "winui/Dpi.h"
 #include "winui/Font.h"
 #include "winui/Gdi.h"
@@ -47,8 +49,8 @@ void Apply(HWND child, const Design& design, int dpi) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-BOOL CALLBACK RescaleOne(HWND child, LPARAM dpi) {
-  if (const Design* design = DesignOf(child)) Apply(child, *design, static_cast<int>(dpi));
+BOOL CALLBACK Collect(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
   return TRUE;
 }
 
@@ -87,7 +89,13 @@ void PlaceAtDesign(HWND child, const Rect& place, HFONT designFont, bool fitText
 }
 
 void RescaleChildren(HWND window, int dpi) {
-  EnumChildWindows(window, RescaleOne, dpi);
+  std::vector<HWND> children;
+  EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&children));
+  // Inner windows first: a container that places its children itself when it
+  // is resized (a scrolling list) has the last word.
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    if (const Design* design = DesignOf(*it)) Apply(*it, *design, dpi);
+  }
   // Tab pages fill their tab control's display area, whatever its size now.
   EnumChildWindows(window, PlaceIfTabControl, 0);
 }
