@@ -150,6 +150,14 @@ int wmain(int argc, wchar_t** argv) {
                reinterpret_cast<LPARAM>(dialog.Command));
   for (char c : std::string("123")) dialog.GroupLearned.RemoconBaseFrame.AddRow("    1.50,  120.25," + std::string(40, c));
   ok = Shoot(dialog.Handle(), name + L"-learned.bmp", contrast) && ok;
+  if (!contrast && dialog.Dpi() == 96) {  // moved to a monitor at 150 %, as Windows tells it
+    RECT frame{};
+    GetWindowRect(dialog.Handle(), &frame);
+    frame.right = frame.left + (frame.right - frame.left) * 3 / 2;
+    frame.bottom = frame.top + (frame.bottom - frame.top) * 3 / 2;
+    SendMessageW(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
+    ok = Shoot(dialog.Handle(), name + L"-learned-moved-to-144.bmp", contrast) && ok;
+  }
   dialog.Destroy();
   edit.Destroy();
   MainPanelFm = nullptr;
