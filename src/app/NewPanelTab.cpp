@@ -196,7 +196,7 @@ void NewPanelTab::OK_ButtonClick() {
     winui::ShowWarning(owner_, L"テーブルファイルが作れません\n" + winui::SjisToWide(tablePath) + L"\n" + why);
     return;
   }
-  OpenTableFile(owner_, DataModuleOf(options_), tablePath);
+  OpenTableFile(owner_, DataModuleOf(options_), tablePath, RecoveryOffer::NotForNewPanel);
   winui::SetText(FileName, L"");
   winui::SetText(BmpFileName, L"");
   autoBitmapName_.clear();

@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
+#include "data/DataFolders.h"
 #include "data/PanelFiles.h"
+#include "data/PanelRecovery.h"
 #include "editor/PanelEditFm.h"
 #include "table/NewPanel.h"
 #include "table/TableFileReader.h"
@@ -23,10 +25,40 @@ TOptionMdl& DataModuleOf(TOptionMdl* options) {
   return *options;
 }
 
-void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis) {
+namespace {
+
+// Marked unsaved: the restored work is in no file yet.
+void EditRecoveredWork(HWND owner, TOptionMdl& options, RecoveredWork& work) {
+  winui::Owned<TPanelEditFm> editor(options);
+  if (!editor.CreateForm(owner)) return;
+  editor.LoadPanel(work.table, std::move(work.picture));
+  editor.ContinueRecovered(work.copyFolder);
+  winui::ShowModal(editor, owner);
+}
+
+}  // namespace
+
+void OfferRecoveryAtStart(HWND owner, TOptionMdl& options) {
+  // Quiet: the main window has told about a missing documents folder already.
+  const std::optional<std::wstring> documents = ShellDocumentsFolder(owner);
+  const std::optional<std::string> work =
+      documents ? winui::WideToSjis(*documents + kWorkFolderTail) : std::optional<std::string>();
+  if (!work) return;
+  for (const std::string& table : TablesWithRecoveryCopies(owner, *work)) {
+    if (std::optional<RecoveredWork> recovered = OfferRecovery(owner, table)) EditRecoveredWork(owner, options, *recovered);
+  }
+}
+
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis, RecoveryOffer offer) {
   if (!winui::FileExistsSjis(tablePathSjis)) {
     winui::ShowWarning(owner, L"指定されたファイルがありません");
     return;
+  }
+  if (offer == RecoveryOffer::Ask) {
+    if (std::optional<RecoveredWork> recovered = OfferRecovery(owner, tablePathSjis)) {
+      EditRecoveredWork(owner, options, *recovered);
+      return;
+    }
   }
   CPanelTable table;
   MessageBoxAsk ask(owner);

@@ -16,4 +16,13 @@ class TOptionMdl;
 TOptionMdl& DataModuleOf(TOptionMdl* options);
 
 // The edit window works with `options` (learning, sending, the relay port).
-void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis);
+// When the panel has a recovery copy of unsaved work, the user is first asked
+// whether to restore it, unless the panel has just been made anew: a copy
+// then belongs to the panel its files replaced, and stays for the next start.
+enum class RecoveryOffer { Ask, NotForNewPanel };
+void OpenTableFile(HWND owner, TOptionMdl& options, const std::string& tablePathSjis,
+                   RecoveryOffer offer = RecoveryOffer::Ask);
+
+// At start: for each panel of the work folder with a recovery copy, asks
+// whether to restore it and, on Yes, opens it with the work restored.
+void OfferRecoveryAtStart(HWND owner, TOptionMdl& options);

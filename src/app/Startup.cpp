@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/MainPanelFm.h"
+#include "app/OpenTable.h"
 #include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
 #include "winui/ComApartment.h"
@@ -48,6 +49,8 @@ int RunApplication(int showCommand) {
     // Showing the window runs its FormShow (setting, device library).
     ShowWindow(mainForm->Handle(), showCommand);
     UpdateWindow(mainForm->Handle());
+    // Work a crash, a power cut or a logoff left unsaved.
+    OfferRecoveryAtStart(mainForm->Handle(), *options);
     return winui::RunMessageLoop(mainForm->Handle());
   } catch (...) {
     winui::ShowCurrentException(nullptr);

@@ -8,6 +8,13 @@ namespace {
 
 constexpr UINT kCopyItem = 1;
 constexpr UINT kPasteItem = 2;
+constexpr UINT kUndoItem = 3;
+constexpr UINT kRedoItem = 4;
+
+void AppendHistoryItem(HMENU menu, UINT id, const wchar_t* verb, const std::wstring& what, const wchar_t* key) {
+  const std::wstring text = what.empty() ? verb + std::wstring(L"\t") + key : verb + (L"：" + what) + L"\t" + key;
+  AppendMenuW(menu, MF_STRING | (what.empty() ? MF_GRAYED : 0), id, text.c_str());
+}
 
 struct MenuHandle {
   HMENU menu = CreatePopupMenu();
@@ -18,17 +25,22 @@ struct MenuHandle {
 
 }  // namespace
 
-CellMenuChoice ShowCellCommandMenu(HWND owner, POINT screenPoint, bool canPaste) {
+CellMenuChoice ShowCellCommandMenu(HWND owner, POINT screenPoint, bool canPaste, const UndoRedoWords& history) {
   MenuHandle handle;
   if (!handle.menu) return CellMenuChoice::None;
   AppendMenuW(handle.menu, MF_STRING, kCopyItem, L"コピー(&C)\tCtrl+C");
   AppendMenuW(handle.menu, MF_STRING | (canPaste ? 0 : MF_GRAYED), kPasteItem, L"貼り付け(&V)\tCtrl+V");
+  AppendMenuW(handle.menu, MF_SEPARATOR, 0, nullptr);
+  AppendHistoryItem(handle.menu, kUndoItem, L"元に戻す", history.undo, L"Ctrl+Z");
+  AppendHistoryItem(handle.menu, kRedoItem, L"やり直す", history.redo, L"Ctrl+Y");
   // Without the owner in the foreground the menu would not close on a click elsewhere.
   SetForegroundWindow(owner);
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(handle.menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN,
                                                        screenPoint.x, screenPoint.y, 0, owner, nullptr));
   if (chosen == kCopyItem) return CellMenuChoice::Copy;
   if (chosen == kPasteItem) return CellMenuChoice::Paste;
+  if (chosen == kUndoItem) return CellMenuChoice::Undo;
+  if (chosen == kRedoItem) return CellMenuChoice::Redo;
   return CellMenuChoice::None;
 }
 

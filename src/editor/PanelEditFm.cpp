@@ -6,9 +6,11 @@
 #include "editor/CommissioningRunner.h"
 #include "editor/EditCommandFm.h"
 #include "editor/InputStringFm.h"
+#include "editor/PicturePixels.h"
 #include "editor/PublishCheckFm.h"
 #include "table/CommandWords.h"
 #include "table/PanelCheck.h"
+#include "table/PanelEdits.h"
 #include "table/SjisPath.h"
 #include "winui/AppMessages.h"
 #include "winui/Contrast.h"
@@ -198,6 +200,7 @@ void TPanelEditFm::RestoreCell(HDC dc, GridCell cell) {
 
 void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell, StatusTiming timing) {
   if (cell == hover_ && (framed_ || !cell)) return;  // moving within a cell draws nothing
+  if (cell != hover_) historyNote_.clear();
   winui::WindowDc dc(Handle());
   // Only the old cell is restored from the picture: the rest of the window
   // already shows it.
@@ -217,6 +220,7 @@ void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell, StatusTiming timing
 }
 
 void TPanelEditFm::OnTimer(UINT_PTR id) {
+  if (id == kRecoveryTimer) OnRecoveryTimer();
   if (id != kStatusTimer) return;
   statusTimer_.Stop();
   UpdateStatus();
@@ -253,7 +257,7 @@ void TPanelEditFm::UpdateStatus() {
     text = winui::SjisToWide(CellLabel(ordinal, table_->Columns()) + DescribeCommand(table_->Cell(ordinal)));
   }
   // Unsaved work is told beside the framed button too, where the eye is.
-  SetTextIfChanged(StatusLabel, (Modified ? L"（未保存）" : L"") + text);
+  SetTextIfChanged(StatusLabel, (Modified ? L"（未保存）" : L"") + text + HistoryStatus());
   // As Windows editors do: the file, a mark while it has unsaved work, the program.
   std::wstring caption = L"パネル編集";
   if (table_) caption = winui::SjisToWide(FileNameOfSjisPath(table_->TablePath())) + (Modified ? L" *" : L"") + L" - " + caption;
@@ -284,8 +288,12 @@ void TPanelEditFm::EditCell(GridCell cell) {
   winui::Owned<TEditCommandFm> dialog(options_);
   if (!dialog.CreateForm(Handle())) return;
   dialog.SetPanelTable(*table_);
-  dialog.LoadCell(table_->Cell(Grid().Ordinal(cell)));
-  if (winui::ShowModal(dialog, Handle()) == winui::ModalResult::Ok) Modified = true;
+  const int ordinal = Grid().Ordinal(cell);
+  CButtonInfo before = table_->Cell(ordinal);
+  dialog.LoadCell(table_->Cell(ordinal));
+  if (winui::ShowModal(dialog, Handle()) == winui::ModalResult::Ok) {
+    RecordEdit(std::make_unique<CellEdit>(ordinal, std::move(before), table_->Cell(ordinal)));
+  }
   UpdateStatus();
 }
 
@@ -293,31 +301,23 @@ void TPanelEditFm::StampText(GridCell cell) {
   winui::Owned<TInputStringFm> dialog;
   if (!dialog.CreateForm(Handle())) return;
   if (winui::ShowModal(dialog, Handle()) != winui::ModalResult::Ok) return;
-  const std::wstring text = dialog.Text();
-  {
-    // The surface's own font and colours: nothing is set before drawing.
-    winui::MemoryDc dc;
-    winui::ScopedSelectObject select(dc.Get(), panelImage_.Handle());
-    const PixelRect r = Grid().PictureRect(cell);
-    TextOutW(dc.Get(), r.left + 2, r.top + 2, text.c_str(), static_cast<int>(text.size()));
-  }
-  GdiFlush();
-  // Only in the picture until saved, like a registration.
-  Modified = true;
+  const PixelRect r = Grid().PictureRect(cell);
+  // Only in the picture until saved, like a registration. The repaint takes
+  // the frame away.
   framed_ = false;
-  InvalidateRect(Handle(), nullptr, FALSE);
-  UpdateWindow(Handle());
-  UpdateStatus();
+  RecordEdit(::StampText(panelImage_, POINT{r.left + 2, r.top + 2}, Grid().Ordinal(cell), dialog.Text()));
 }
 
 void TPanelEditFm::SaveButtonClick() {
-  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) Modified = false;
+  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) AfterSave();
   UpdateStatus();
 }
 
 void TPanelEditFm::SaveQuitClick() {
   // A failed save keeps the window, and the work, open.
-  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) != SaveResult::NotSaved) CloseConfirmed();
+  if (SaveTable(*table_, Handle(), panelImage_, Folders, ConfirmPublishDespite) == SaveResult::NotSaved) return;
+  AfterSave();
+  CloseConfirmed();
 }
 
 void TPanelEditFm::TyuusiButtonClick() {
@@ -364,13 +364,12 @@ void TPanelEditFm::OnCommand(int id, int code, HWND /*control*/) {
 }
 
 LRESULT TPanelEditFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == winui::kMsgWorkerDone) UpdateStatus();  // a recovery copy written, or not
   if (msg != winui::kMsgPreviewKey) return 0;
   return OnKey(static_cast<UINT>(wParam), lParam) ? 1 : 0;
 }
 
 void TPanelEditFm::OnPaint(HDC dc, const RECT& /*dirty*/) { PaintContent(dc, true); }
-
-void TPanelEditFm::OnDestroy() { accessible_.Reset(); }
 
 void TPanelEditFm::OnDpiChanged() {
   if (table_) PlaceWindow();

@@ -7,13 +7,16 @@
 // It borrows the table from its opener and owns its copy of the bitmap.
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "data/PanelFiles.h"
+#include "data/RecoveryThread.h"
 #include "editor/PanelEditBar.h"
 #include "editor/PanelSurfaceAccessible.h"
 #include "table/CommandClipboard.h"
+#include "table/EditHistory.h"
 #include "table/PanelGrid.h"
 #include "table/PanelTable.h"
 #include "winui/Form.h"
@@ -40,6 +43,9 @@ class TPanelEditFm : public winui::Form, private PanelSurface {
   std::wstring LoadPanel(panel::CPanelTable& table);
   // The same with the picture the opening checks loaded.
   void LoadPanel(panel::CPanelTable& table, winui::Picture picture);
+  // After LoadPanel: the panel holds unsaved work restored from the recovery
+  // copy in `copyFolderSjis`, which it goes on keeping.
+  void ContinueRecovered(const std::string& copyFolderSjis);
 
   const winui::Picture& PanelImage() const { return panelImage_; }
   // The cell a click acts on; nothing while the pointer is beyond the grid.
@@ -56,8 +62,11 @@ class TPanelEditFm : public winui::Form, private PanelSurface {
   // pointer moves cost on the screen.
   int TextsSet() const { return textsSet_; }
 
-  // Unsaved registrations or stamped texts.
+  // Unsaved registrations, pastes or stamped texts: the history is away from
+  // the state last saved.
   bool Modified = false;
+  // The folder of this panel's recovery copy, once a change has been made.
+  std::string RecoveryCopyFolder() const { return recovery_ ? recovery_->CopyFolder() : std::string(); }
   // Where saving writes; tests point it elsewhere.
   PanelFolders Folders = DocumentsPanelFolders();
   // Where Ctrl+C keeps a command for the panels opened later in this run: the
@@ -73,13 +82,14 @@ class TPanelEditFm : public winui::Form, private PanelSurface {
 
  protected:
   void OnCreate() override;
-  void OnDestroy() override;
   void OnDpiChanged() override;
   bool OnGetObject(WPARAM flags, LPARAM objectId, LRESULT& result) override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
+  void OnDestroy() override;
   void OnTimer(UINT_PTR id) override;
-  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;  // the preview keys
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;  // the preview keys, the recovery worker
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;  // logoff and shutdown
   void OnPaint(HDC dc, const RECT& dirty) override;
   // The picture covers the view; the bar paints itself.
   bool OnEraseBackground(HDC /*dc*/) override { return true; }
@@ -127,6 +137,18 @@ class TPanelEditFm : public winui::Form, private PanelSurface {
   void PasteCell(panel::GridCell cell);
   void ShowCellMenu(panel::GridCell cell);
 
+  // Undo, redo and the recovery copy (PanelEditUndo.cpp).
+  void RecordEdit(std::unique_ptr<panel::IEdit> edit);
+  void UndoEdit();
+  void RedoEdit();
+  // After an edit, undo or redo: the unsaved mark, the screen, the copy.
+  void AfterHistoryStep(const std::wstring& note);
+  void AfterSave();
+  void OnRecoveryTimer();
+  bool WriteRecoveryNow();
+  std::wstring HistoryStatus() const;
+  LRESULT QueryEndSession();
+
   // The surface as assistive technology reads it (PanelEditAccess.cpp).
   int CellCount() const override;
   std::wstring CellName(int ordinal) const override;
@@ -151,6 +173,12 @@ class TPanelEditFm : public winui::Form, private PanelSurface {
   long long hoverPixelsDrawn_ = 0;
   int textsSet_ = 0;
   winui::Timer statusTimer_;
+  panel::EditHistory history_;
+  std::wstring historyNote_;  // what the last undo or redo did, for the status line
+  std::unique_ptr<TRecoveryThread> recovery_;
+  winui::Timer recoveryTimer_;
+  bool sessionEnding_ = false;  // Windows is ending the session: the copy stays
+  static constexpr UINT_PTR kRecoveryTimer = 2;  // the status line's is 1
   int zoom_ = 1;
   PanelSurfaceAccessibleRef accessible_;
 };

@@ -2,7 +2,9 @@
 // one well. The mouse behaviour stays as it is.
 #include "editor/CellCommandMenu.h"
 #include "editor/PanelEditFm.h"
+#include "table/PanelEdits.h"
 #include "winui/AppMessages.h"
+#include "winui/TextConv.h"
 
 using namespace panel;
 
@@ -87,6 +89,14 @@ bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
       if (!control || shift) return false;
       PasteCell(KeyCell());
       return true;
+    case 'Z':
+      if (!control) return false;
+      shift ? RedoEdit() : UndoEdit();
+      return true;
+    case 'Y':
+      if (!control || shift) return false;
+      RedoEdit();
+      return true;
     // The picture at double size and back, as other programs zoom (Shift
     // allowed: on a Japanese keyboard + is a shifted key).
     case VK_ADD:
@@ -107,18 +117,29 @@ void TPanelEditFm::CopyCell(GridCell cell) {
 
 void TPanelEditFm::PasteCell(GridCell cell) {
   if (!Clipboard) return;
-  if (PasteCellCommand(Handle(), *Clipboard, *table_, Grid().Ordinal(cell))) Modified = true;
+  const int ordinal = Grid().Ordinal(cell);
+  CButtonInfo before = table_->Cell(ordinal);
+  if (PasteCellCommand(Handle(), *Clipboard, *table_, ordinal)) {
+    RecordEdit(std::make_unique<CellEdit>(ordinal, std::move(before), table_->Cell(ordinal)));
+  }
   UpdateStatus();
 }
 
 void TPanelEditFm::ShowCellMenu(GridCell cell) {
   const POINT at = CellCentreOnScreen(Handle(), Grid().CellRect(cell), scrollX_, scrollY_);
-  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand())) {
+  const UndoRedoWords history{winui::SjisToWide(history_.UndoDescription()), winui::SjisToWide(history_.RedoDescription())};
+  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand(), history)) {
     case CellMenuChoice::Copy:
       CopyCell(cell);
       break;
     case CellMenuChoice::Paste:
       PasteCell(cell);
+      break;
+    case CellMenuChoice::Undo:
+      UndoEdit();
+      break;
+    case CellMenuChoice::Redo:
+      RedoEdit();
       break;
     case CellMenuChoice::None:
       break;

@@ -16,10 +16,12 @@ MsgAnswer ShowMessage(HWND owner, const std::wstring& text, const std::wstring& 
   if (const auto& handler = InstalledHandler()) return handler(owner, text, caption, buttons);
   const UINT type = (buttons == MsgButtons::Ok              ? MB_OK
                      : buttons == MsgButtons::YesNoDefaultNo ? MB_YESNO | MB_DEFBUTTON2
+                     : buttons == MsgButtons::YesNoCancel    ? MB_YESNOCANCEL
                                                              : MB_YESNO) |
                     MB_TASKMODAL;
   const int answer = MessageBoxW(owner, text.c_str(), caption.c_str(), type);
   if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+  if (answer == IDCANCEL && buttons == MsgButtons::YesNoCancel) return MsgAnswer::Cancel;
   return answer == IDYES ? MsgAnswer::Yes : MsgAnswer::No;
 }
 

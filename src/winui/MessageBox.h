@@ -9,8 +9,9 @@
 
 namespace winui {
 
-enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };  // the last for what cannot be undone
-enum class MsgAnswer { Ok, Yes, No };
+// YesNoDefaultNo for what cannot be undone; YesNoCancel where Cancel stops what was under way.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 MsgAnswer ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, MsgButtons buttons);
 // Texts that come from the table core are Shift-JIS.
