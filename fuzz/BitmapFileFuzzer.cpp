@@ -1,12 +1,16 @@
 // Feeds arbitrary bytes to the bitmap file parser. What it accepts must be a
 // picture the platform can draw without reading past the data: a header of
 // its own with a colour for every index, pixels that fill every row, or a
-// run-length stream that stays inside the picture and ends with its mark.
+// run-length stream that stays inside the picture and ends with its mark. The
+// check from a file's head alone must come to the same verdict.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <string>
 
 #include "bitmap/BitmapFile.h"
+#include "bitmap/BitmapTexts.h"
 #include "bitmap/DibChecks.h"
 
 namespace {
@@ -24,7 +28,12 @@ void Require(bool holds) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   bmp::DibData dib;
-  if (!bmp::ParseBitmapFile(std::span(data, size), dib).empty()) return 0;
+  const std::string verdict = bmp::ParseBitmapFile(std::span(data, size), dib);
+  // Judged from its head alone, a file without a run-length stream gets the same verdict.
+  const bmp::HeadCheck head = bmp::CheckBitmapHead(std::span(data, std::min(size, bmp::kBitmapHeadBytes)), size);
+  Require(head.needsPixels ? verdict.empty() || verdict == bmp::text::kBadRle
+                           : head.refusal == verdict && (!verdict.empty() || (head.width == dib.width && head.height == dib.height)));
+  if (!verdict.empty()) return 0;
   Require(dib.width > 0 && dib.height > 0 && dib.width <= bmp::kMaxPictureSide && dib.height <= bmp::kMaxPictureSide);
   Require(dib.info.size() >= 40 && U32(dib.info, 0) == 40);
   const int bits = dib.info[14] | dib.info[15] << 8;

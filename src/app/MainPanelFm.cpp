@@ -146,8 +146,9 @@ LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
 
 LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == winui::kMsgFocusFirstField) FocusFirstFieldOfShownTab();
-  if (msg == winui::kMsgPreviewKey && wParam == VK_F1 && lParam == 0) {
-    OpenUserGuide(Handle());
+  // F1 in any window of the program ends here, the main window owning them all.
+  if (msg == winui::kMsgHelp) {
+    OpenUserGuide(reinterpret_cast<HWND>(wParam));
     return 1;
   }
   // The bitmap field is no tab stop; Alt+B still reaches it without a mouse.

@@ -226,9 +226,11 @@ bool NewPanelTab::DrawGrid(int columns, int rows, int cellWidth, int cellHeight)
 
 std::wstring NewPanelTab::CheckKeptBitmap(const std::string& pathSjis, int columns, int rows, int cellWidth,
                                           int cellHeight) const {
-  winui::Picture kept;
-  if (!kept.LoadFromFile(pathSjis).empty()) return winui::SjisToWide(kBitmapUnreadable);
-  if (!PictureFitsGrid(PictureSize{kept.Width(), kept.Height()}, cellWidth, cellHeight, columns, rows)) {
+  // The editor loads the picture when the new panel opens; here its content
+  // is only judged, reading no more of a large file than its header.
+  int width = 0, height = 0;
+  if (!winui::Picture::CheckFile(pathSjis, width, height).empty()) return winui::SjisToWide(kBitmapUnreadable);
+  if (!PictureFitsGrid(PictureSize{width, height}, cellWidth, cellHeight, columns, rows)) {
     return winui::SjisToWide(kBitmapSizeMismatch);
   }
   return {};

@@ -33,16 +33,21 @@ using namespace text;
 
 }  // namespace
 
-std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
-  if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return kNotBitmap;
-  if (file.size() < kFileHeaderSize + 4) return kTruncated;
+namespace {
+
+// `file` holds the first bytes of a file of `fileSize` bytes: all of them when
+// `out` is given, else at least min(fileSize, kBitmapHeadBytes), and then a
+// run-length stream is left unchecked (`seen.needsPixels` says so).
+std::string Parse(std::span<const std::uint8_t> file, std::uint64_t fileSize, DibData* out, HeadCheck& seen) {
+  if (fileSize < 2 || file[0] != 'B' || file[1] != 'M') return kNotBitmap;
+  if (fileSize < kFileHeaderSize + 4) return kTruncated;
   const std::uint32_t pixelOffset = U32(file, 10);
   const std::uint32_t headerSize = U32(file, 14);
   const bool core = headerSize == kCoreHeaderSize;
   if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124) {
     return kUnsupported;
   }
-  if (file.size() < kFileHeaderSize + headerSize) return kTruncated;
+  if (fileSize < kFileHeaderSize + headerSize) return kTruncated;
 
   std::int64_t width, height;
   int bitsPerPixel;
@@ -70,6 +75,9 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   if (width > kMaxPictureSide || rows > kMaxPictureSide || width * rows > kMaxPicturePixels) return kTooLarge;
 
   const bool rle = compression == kRle8 || compression == kRle4;
+  seen.needsPixels = rle;
+  seen.width = static_cast<int>(width);
+  seen.height = static_cast<int>(rows);
   if (compression == kRle8 && bitsPerPixel != 8) return kUnsupported;
   if (compression == kRle4 && bitsPerPixel != 4) return kUnsupported;
   if (rle && topDown) return kUnsupported;
@@ -80,14 +88,14 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
   // the longer headers and after the 40-byte one; the colours come next.
   size_t tableAt = kFileHeaderSize + headerSize;
   if (compression == kBitFields) {
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize + 12) return kTruncated;
+    if (fileSize < kFileHeaderSize + kInfoHeaderSize + 12) return kTruncated;
     // A channel without bits has no colour the platform would draw: it refuses the picture.
     for (size_t at = kFileHeaderSize + kInfoHeaderSize; at < kFileHeaderSize + kInfoHeaderSize + 12; at += 4) {
       if (U32(file, at) == 0) return kUnsupported;
     }
     if (headerSize == kInfoHeaderSize) tableAt += 12;
   }
-  if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > file.size()) return kTruncated;
+  if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > fileSize) return kTruncated;
   const size_t maxColors = bitsPerPixel <= 8 ? size_t{1} << bitsPerPixel : 0;
   size_t colors = maxColors == 0 ? 0 : (colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed);
   const size_t entrySize = core ? 3 : 4;
@@ -97,6 +105,10 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
     const size_t room = pixelOffset > tableAt ? (pixelOffset - tableAt) / entrySize : 0;
     if (room < colors) colors = room;
     if (colors == 0) return kTruncated;
+  }
+  if (!out) {
+    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32) * 4;
+    return rle || fileSize - pixelOffset >= stride * static_cast<std::uint64_t>(rows) ? "" : kTruncated;
   }
   const std::span<const std::uint8_t> data = file.subspan(pixelOffset);
 
@@ -145,8 +157,28 @@ std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
         FullColourTable(file.subspan(tableAt, colors * entrySize), entrySize, bitsPerPixel);
     dib.info.insert(dib.info.end(), table.begin(), table.end());
   }
-  out = std::move(dib);
+  *out = std::move(dib);
   return {};
+}
+
+}  // namespace
+
+std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out) {
+  HeadCheck seen;
+  return Parse(file, file.size(), &out, seen);
+}
+
+HeadCheck CheckBitmapHead(std::span<const std::uint8_t> head, std::uint64_t fileSize) {
+  HeadCheck check;
+  check.refusal = Parse(head, fileSize, nullptr, check);
+  if (!check.refusal.empty()) check = HeadCheck{check.refusal};
+  return check;
+}
+
+std::optional<PlainRows> PlainRgb24Rows(std::span<const std::uint8_t> head) {
+  if (head.size() < kFileHeaderSize + kInfoHeaderSize || U32(head, 14) < kInfoHeaderSize) return std::nullopt;
+  if (U16(head, 28) != 24 || U32(head, 30) != kRgb) return std::nullopt;
+  return PlainRows{U32(head, 10), static_cast<std::int32_t>(U32(head, 22)) < 0};
 }
 
 std::vector<std::uint8_t> EncodeBitmapFile24(int width, int height, const std::uint8_t* topDownRows, int stride) {

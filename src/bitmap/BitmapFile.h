@@ -3,7 +3,9 @@
 // platform draws the pixels (every bit depth, RLE, bit fields); this only makes
 // sure it never reads past what the file holds, never draws outside the
 // picture and never picks a colour of its own (bitmap/DibChecks.h).
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,6 +38,31 @@ inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 26;
 // densities, important colours and, without RLE, the image size fields are
 // not looked at: the pixels are defined without them.
 std::string ParseBitmapFile(std::span<const std::uint8_t> file, DibData& out);
+
+// Enough of a file's first bytes for CheckBitmapHead: the longest header, its
+// masks and a full colour table.
+inline constexpr std::size_t kBitmapHeadBytes = 14 + 124 + 12 + 256 * 4;
+
+struct HeadCheck {
+  std::string refusal;       // "" or ParseBitmapFile's reason
+  bool needsPixels = false;  // a run-length stream: only ParseBitmapFile can judge it
+  int width = 0;             // the picture's size, once the header was read
+  int height = 0;
+};
+
+// ParseBitmapFile's verdict for a file of `fileSize` bytes from its first
+// min(fileSize, kBitmapHeadBytes) bytes in `head`, for a picture that is only
+// checked, not drawn: without RLE the pixels matter only by their number.
+HeadCheck CheckBitmapHead(std::span<const std::uint8_t> head, std::uint64_t fileSize);
+
+// An uncompressed 24-bit picture, the form this program writes, has the rows
+// of a platform 24-bit section: they can be read from the file into one. For
+// a head CheckBitmapHead accepted; nullopt for every other form.
+struct PlainRows {
+  std::uint32_t offset = 0;  // of the first row in the file
+  bool topDown = false;
+};
+std::optional<PlainRows> PlainRgb24Rows(std::span<const std::uint8_t> head);
 
 // A 24-bit bottom-up bitmap file. `topDownRows` holds `height` rows of
 // `stride` bytes, blue-green-red per pixel, top row first.

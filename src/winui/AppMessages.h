@@ -25,10 +25,17 @@ inline constexpr LPARAM kKeyShift = 1;
 inline constexpr LPARAM kKeyControl = 2;
 inline constexpr LPARAM kKeyAlt = 4;
 
+// F1 was pressed in a window of this program. Sent to that top-level window,
+// then to its owner, its owner's owner..., until one answers nonzero; so the
+// window at the root of the chain (the main window) says what F1 does for all.
+// wParam: the top-level window where F1 was pressed (the owner of any message
+// to show); lParam: 0.
+inline constexpr UINT kMsgHelp = WM_APP + 5;
+
 // Asks a top-level form for the DPI it is laid out for; its controls are
 // scaled to it. wParam, lParam: 0. The DPI, or 0 from a window that is no form.
-inline constexpr UINT kMsgFormDpi = WM_APP + 20;
+inline constexpr UINT kMsgFormDpi = WM_APP + 6;
 
-// Later messages: WM_APP + 5 onwards, each with the meaning of wParam/lParam.
+// Later messages: WM_APP + 7 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui

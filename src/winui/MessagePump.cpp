@@ -99,17 +99,31 @@ bool HandleTabPageKey(const MSG& msg) {
   return true;
 }
 
+bool IsOurs(HWND window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == GetModuleHandleW(nullptr);
+}
+
 // Only our own forms know the message; a window of the system might use the
 // same number for something else.
 bool PreviewedByForm(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (!root || reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(root, GWLP_HINSTANCE)) != GetModuleHandleW(nullptr)) {
-    return false;
-  }
+  if (!root || !IsOurs(root)) return false;
   const LPARAM modifiers =
       (IsDown(VK_SHIFT) ? kKeyShift : 0) | (IsDown(VK_CONTROL) ? kKeyControl : 0) | (IsDown(VK_MENU) ? kKeyAlt : 0);
   return SendMessageW(root, kMsgPreviewKey, msg.wParam, modifiers) != 0;
+}
+
+// F1 means help in every window, modal or not; the owner chain leads from any
+// dialog back to the window that knows where help is.
+bool HandleHelpKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_F1) return false;
+  if (IsDown(VK_SHIFT) || IsDown(VK_CONTROL) || IsDown(VK_MENU)) return false;
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  for (HWND window = root; window && IsOurs(window); window = GetWindow(window, GW_OWNER)) {
+    if (SendMessageW(window, kMsgHelp, reinterpret_cast<WPARAM>(root), 0) != 0) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -131,7 +145,7 @@ HWND NextTabStop(HWND root, HWND from, bool backward) {
 }
 
 void DispatchWithDialogKeys(MSG& msg) {
-  if (PreviewedByForm(msg)) return;
+  if (PreviewedByForm(msg) || HandleHelpKey(msg)) return;
   if (HandleTabKey(msg) || HandleTabPageKey(msg)) return;
   if (HandleEnterOnButton(msg)) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;

@@ -1,5 +1,6 @@
 #include "winui/Picture.h"
 
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -64,6 +65,17 @@ std::wstring Picture::Load(const std::string& pathSjis) {
   const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
   if (!path) return SystemErrorText(ERROR_INVALID_NAME);
   std::vector<std::uint8_t> bytes;
+  std::uint64_t size = 0;
+  if (std::wstring reason = ReadFileHead(*path, bmp::kBitmapHeadBytes, bytes, size, kMaxBitmapFileBytes);
+      !reason.empty()) {
+    return reason;
+  }
+  const bmp::HeadCheck head = bmp::CheckBitmapHead(bytes, size);
+  if (!head.refusal.empty()) return SjisToWide(head.refusal);
+  if (const std::optional<bmp::PlainRows> rows = bmp::PlainRgb24Rows(bytes)) {
+    return LoadRows(*path, *rows, head.width, head.height);
+  }
+
   if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
   bmp::DibData dib;
   if (std::string reason = bmp::ParseBitmapFile(bytes, dib); !reason.empty()) return SjisToWide(reason);
@@ -80,6 +92,50 @@ std::wstring Picture::Load(const std::string& pathSjis) {
   GdiFlush();
   *this = std::move(loaded);
   return {};
+}
+
+// The rows go from the file into the section through a small buffer, in
+// their places at once: no copy of the whole file between.
+std::wstring Picture::LoadRows(const std::wstring& path, const bmp::PlainRows& rows, int width, int height) {
+  Picture loaded;
+  if (!loaded.CreateSection(width, height)) return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+  const std::size_t stride = static_cast<std::size_t>(StrideOf(width));
+  std::size_t row = 0;  // in the file's order
+  std::wstring reason = ReadRecordsAt(path, rows.offset, stride, static_cast<std::size_t>(height),
+                                      [&](const std::uint8_t* data, std::size_t count) {
+                                        for (std::size_t i = 0; i < count; ++i, ++row, data += stride) {
+                                          const std::size_t y = rows.topDown ? row : height - 1 - row;
+                                          std::memcpy(loaded.bits_ + y * stride, data, stride);
+                                        }
+                                      });
+  if (!reason.empty()) return reason;
+  *this = std::move(loaded);
+  return {};
+}
+
+std::wstring Picture::CheckFile(const std::string& pathSjis, int& width, int& height) {
+  try {
+    const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
+    if (!path) return SystemErrorText(ERROR_INVALID_NAME);
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t size = 0;
+    if (std::wstring reason = ReadFileHead(*path, bmp::kBitmapHeadBytes, bytes, size, kMaxBitmapFileBytes);
+        !reason.empty()) {
+      return reason;
+    }
+    bmp::HeadCheck head = bmp::CheckBitmapHead(bytes, size);
+    if (head.needsPixels) {
+      if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
+      bmp::DibData dib;
+      head.refusal = bmp::ParseBitmapFile(bytes, dib);
+    }
+    if (!head.refusal.empty()) return SjisToWide(head.refusal);
+    width = head.width;
+    height = head.height;
+    return {};
+  } catch (const std::bad_alloc&) {
+    return SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+  }
 }
 
 std::wstring Picture::SaveToFile(const std::string& pathSjis) const {

@@ -10,6 +10,10 @@
 
 #include "winui/Gdi.h"
 
+namespace bmp {
+struct PlainRows;
+}
+
 namespace winui {
 
 class Picture {
@@ -35,6 +39,9 @@ class Picture {
   // The format follows from the file's content, not its name. "" on success;
   // otherwise why, and the picture is unchanged. Never throws.
   std::wstring LoadFromFile(const std::string& pathSjis);
+  // LoadFromFile's verdict on a file's content without drawing it: the pixel
+  // bytes are read only for a run-length stream. "" and the size, or why.
+  static std::wstring CheckFile(const std::string& pathSjis, int& width, int& height);
   // Writes a 24-bit Windows bitmap in place of the file at the path, only once
   // it is complete. "" on success, otherwise why. The bitmap must not be
   // selected into a device context meanwhile.
@@ -52,6 +59,7 @@ class Picture {
  private:
   bool CreateSection(int width, int height);
   std::wstring Load(const std::string& pathSjis);
+  std::wstring LoadRows(const std::wstring& path, const bmp::PlainRows& rows, int width, int height);
 
   Bitmap bitmap_;
   unsigned char* bits_ = nullptr;  // top-down rows, owned by bitmap_

@@ -1,5 +1,7 @@
 #include "winui/SafeFile.h"
 
+#include <algorithm>
+
 namespace winui {
 
 namespace {
@@ -101,7 +103,37 @@ std::wstring SystemErrorText(DWORD code) {
   return text;
 }
 
+namespace {
+
+// Up to `count` bytes from the start of an open file; fewer when it shrank
+// while being read.
+std::wstring ReadUpTo(HANDLE file, std::size_t count, std::vector<std::uint8_t>& out) {
+  std::vector<std::uint8_t> bytes(count);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const size_t left = bytes.size() - done;
+    DWORD got = 0;
+    if (!ReadFile(file, bytes.data() + done, left > (1u << 20) ? (1u << 20) : static_cast<DWORD>(left), &got,
+                  nullptr)) {
+      return LastErrorReason();
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  out.swap(bytes);
+  return {};
+}
+
+}  // namespace
+
 std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
+  std::uint64_t size = 0;
+  return ReadFileHead(path, maxBytes, out, size, maxBytes);
+}
+
+std::wstring ReadFileHead(const std::wstring& path, std::size_t headBytes, std::vector<std::uint8_t>& out,
+                          std::uint64_t& fileSize, std::size_t maxBytes) {
   FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) return LastErrorReason();
@@ -110,20 +142,37 @@ std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& 
   if (size.QuadPart < 0 || static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
     return Reason(ERROR_FILE_TOO_LARGE);
   }
-  std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const size_t left = bytes.size() - done;
-    DWORD got = 0;
-    if (!ReadFile(file.Get(), bytes.data() + done, left > (1u << 20) ? (1u << 20) : static_cast<DWORD>(left), &got,
-                  nullptr)) {
-      return LastErrorReason();
+  fileSize = static_cast<std::uint64_t>(size.QuadPart);
+  return ReadUpTo(file.Get(), static_cast<size_t>(std::min<std::uint64_t>(fileSize, headBytes)), out);
+}
+
+std::wstring ReadRecordsAt(const std::wstring& path, std::uint64_t offset, std::size_t recordBytes,
+                          std::size_t records, const std::function<void(const std::uint8_t*, std::size_t)>& consume) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) return LastErrorReason();
+  LARGE_INTEGER at{};
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(file.Get(), at, nullptr, FILE_BEGIN)) return LastErrorReason();
+  // A small buffer used again and again: fresh memory costs a page fault per
+  // page on first touch, which under Wine is dearer than the read itself.
+  const std::size_t perChunk = std::max<std::size_t>(1, (std::size_t{256} << 10) / std::max<std::size_t>(1, recordBytes));
+  std::vector<std::uint8_t> buffer(perChunk * recordBytes);
+  for (std::size_t done = 0; done < records;) {
+    const std::size_t n = std::min(perChunk, records - done);
+    const std::size_t want = n * recordBytes;
+    std::size_t got = 0;
+    while (got < want) {
+      DWORD piece = 0;
+      if (!ReadFile(file.Get(), buffer.data() + got, static_cast<DWORD>(want - got), &piece, nullptr)) {
+        return LastErrorReason();
+      }
+      if (piece == 0) return Reason(ERROR_HANDLE_EOF);  // shrank since its size was taken
+      got += piece;
     }
-    if (got == 0) break;  // shrank while being read
-    done += got;
+    consume(buffer.data(), n);
+    done += n;
   }
-  bytes.resize(done);
-  out.swap(bytes);
   return {};
 }
 

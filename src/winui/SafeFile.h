@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,14 @@ std::wstring SystemErrorText(DWORD code);
 
 // Each returns "" on success, otherwise the reason as the system words it.
 std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out, std::size_t maxBytes);
+// The first `headBytes` bytes (all of a shorter file) and the file's size,
+// refused like ReadWholeFile over `maxBytes`.
+std::wstring ReadFileHead(const std::wstring& path, std::size_t headBytes, std::vector<std::uint8_t>& out,
+                          std::uint64_t& fileSize, std::size_t maxBytes);
+// `records` records of `recordBytes` each from `offset`, handed to `consume`
+// a few whole records at a time; refused when the file ends first.
+std::wstring ReadRecordsAt(const std::wstring& path, std::uint64_t offset, std::size_t recordBytes,
+                          std::size_t records, const std::function<void(const std::uint8_t*, std::size_t)>& consume);
 std::wstring WriteFileReplacing(const std::wstring& path, const void* data, std::size_t size);
 std::wstring CopyFileReplacing(const std::wstring& from, const std::wstring& to);
 // A file moved over its target in one step (refused, as a replacing write

@@ -12,6 +12,7 @@
 #include <oleacc.h>
 
 #include "WinTestSupport.h"
+#include "winui/AppMessages.h"
 #include "winui/ComApartment.h"
 #include "winui/Controls.h"
 #include "winui/ExceptionBox.h"
@@ -95,6 +96,14 @@ class OwnerFm : public winui::Form {
     description.clientHeight = 300;
     return Create(description);
   }
+  std::vector<HWND> helpAskedFrom;
+
+ protected:
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM) override {
+    if (msg != winui::kMsgHelp) return 0;
+    helpAskedFrom.push_back(reinterpret_cast<HWND>(wParam));
+    return 1;
+  }
 };
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
@@ -169,6 +178,18 @@ TEST_F(FormTest, ModalFormsNest) {
   });
   EXPECT_EQ(winui::ShowModal(outer, owner.Handle()), winui::ModalResult::Cancel);
   EXPECT_EQ(innerResult, winui::ModalResult::Ok);
+}
+
+TEST_F(FormTest, F1InAModalFormReachesTheOwnerThatAnswersHelp) {
+  winui::Owned<ProbeFm> probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  winui::ScopedModalHook hook(L"TProbeFm", [&](winui::Form& form) {
+    PostMessageW(static_cast<ProbeFm&>(form).okButton, WM_KEYDOWN, VK_F1, 1);
+    PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  });
+  winui::ShowModal(probe, owner.Handle());
+  EXPECT_EQ(owner.helpAskedFrom, std::vector<HWND>{probe.Handle()});
+  EXPECT_TRUE(probe.commands.empty());
 }
 
 TEST_F(FormTest, EscapedExceptionsAreShownAndTheProgramGoesOn) {

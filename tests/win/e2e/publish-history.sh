@@ -44,7 +44,9 @@ publish() {  # stamp text or "", screenshot name or ""
   wait_for_window '^公開前の確認$' 10 >/dev/null || fail "no check before publishing"
   wait_for_focus 公開前の確認 '' 5
   [ -z "$2" ] || shot "$2"
-  xdotool key shift+Tab space                         # 公開する
+  xdotool key shift+Tab
+  wait_for_focus 公開前の確認 公開する 5
+  xdotool key space
   wait_for_no_window ' - パネル編集$' 10 || fail "保存して終了 left the edit window open"
 }
 
