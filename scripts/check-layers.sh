@@ -7,7 +7,7 @@ src="$(cd "$(dirname "$0")/../src" && pwd)"
 
 layers=(
   "devices/core bitmap"  # portable
-  "table"                # portable
+  "table faces"          # portable
   "commissioning"        # portable
   "winui"
   "devices/win"

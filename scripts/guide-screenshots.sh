@@ -30,6 +30,9 @@ commissioning-question.png      commissioning.png        the 動作確認 questi
 manage-duplicate-identifier.png duplicate.png            パネルの複製 asking for the new identifier over tab 既存ファイル
 manage-delete-question.png      delete-question.png      the delete question naming the bitmap and the table that switches to the panel
 history-restore-choice.png      restore-version.png      以前の版に戻す listing a kept version (its time changes with every run)
+faces-dialog.png                face-dialog.png          ボタンの見た目 for a button with a label, a picture and a red frame, its preview, over the edit window
+faces-background.png            panel-background.png     パネルの背景 with a photo cropped to the panel and grid lines, over the edit window
+faces-edit-window.png           edit-window-faces.png    the edit window of a panel with three faces over a photo background
 undo-status.png                 undo-status.png          the edit window just after Ctrl+Z, its status line saying what was undone
 undo-menu.png                   undo-menu.png            the F10 menu with 元に戻す and やり直す naming their buttons
 recovery-question.png           recovery-question.png    the question at start offering a recovery copy (its time changes with every run)

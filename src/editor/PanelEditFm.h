@@ -12,8 +12,10 @@
 #include <string>
 
 #include "data/PanelFiles.h"
+#include "editor/FaceEditing.h"
 #include "data/RecoveryThread.h"
 #include "editor/PanelEditBar.h"
+#include "editor/PanelSurfaceAccessible.h"
 #include "table/CommandClipboard.h"
 #include "table/EditHistory.h"
 #include "table/PanelGrid.h"
@@ -25,10 +27,12 @@
 
 class TOptionMdl;
 
-class TPanelEditFm : public winui::Form {
+class TPanelEditFm : public winui::Form, private PanelSurface {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
-  static constexpr int kBarHeight = 98;
+  static constexpr int kBarHeight = 98;  // of the 96-dpi design
+  // The picture is shown 1:1 or enlarged by a whole factor up to this.
+  static constexpr int kMaxZoom = 2;
   enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton, kCheckButton, kStatusLabel };
 
   // Learning, sending, the relay port and the clipboard of commands come from `options`.
@@ -49,6 +53,9 @@ class TPanelEditFm : public winui::Form {
   std::optional<panel::GridCell> HoverCell() const { return hover_; }
   // The cell the red frame is on now, if any; keys act on it.
   std::optional<panel::GridCell> FramedCell() const { return framed_ ? hover_ : std::nullopt; }
+  int Zoom() const { return zoom_; }
+  // Shows the picture at this factor (1 .. kMaxZoom), the window sized to it.
+  void SetZoom(int zoom);
   // Pixels drawn on the window for the hover frame since loading (restored
   // cells and frames); the figure behind the cost of moving the pointer.
   long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
@@ -56,8 +63,13 @@ class TPanelEditFm : public winui::Form {
   // pointer moves cost on the screen.
   int TextsSet() const { return textsSet_; }
 
-  // Unsaved registrations, pastes or stamped texts: the history is away from
-  // the state last saved.
+  // Every change of a face or of the panel background goes through these two.
+  void ApplyFaceChange(int ordinal, const faces::ButtonFace& face);
+  void ApplyBackgroundChange(const faces::PanelBackground& background);
+  const FaceEditing& Faces() const { return faces_; }
+
+  // Unsaved registrations, pastes, stamped texts or faces: the history is away
+  // from the state last saved.
   bool Modified = false;
   // The folder of this panel's recovery copy, once a change has been made.
   std::string RecoveryCopyFolder() const { return recovery_ ? recovery_->CopyFolder() : std::string(); }
@@ -76,6 +88,8 @@ class TPanelEditFm : public winui::Form {
 
  protected:
   void OnCreate() override;
+  void OnDpiChanged() override;
+  bool OnGetObject(WPARAM flags, LPARAM objectId, LRESULT& result) override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
   void OnDestroy() override;
@@ -93,6 +107,7 @@ class TPanelEditFm : public winui::Form {
 
  private:
   panel::PanelGrid Grid() const;
+  int BarHeight() const { return Scaled(kBarHeight); }
   int ViewHeight() const;
   void PlaceWindow();
   void UpdateScrollBars();
@@ -128,6 +143,15 @@ class TPanelEditFm : public winui::Form {
   void PasteCell(panel::GridCell cell);
   void ShowCellMenu(panel::GridCell cell);
 
+  // Faces (PanelEditFaces.cpp).
+  void EditFace(panel::GridCell cell);
+  void EditBackground();
+  void CopyFace(panel::GridCell cell);
+  void PasteFace(panel::GridCell cell);
+  panel::SaveResult SaveWithFaces();
+  // A stamp on a panel with faces also goes onto its background.
+  std::unique_ptr<panel::IEdit> StampOnFaces(std::unique_ptr<panel::IEdit> stamp, POINT at, int ordinal,
+                                             const std::wstring& text);
   // Undo, redo and the recovery copy (PanelEditUndo.cpp).
   void RecordEdit(std::unique_ptr<panel::IEdit> edit);
   void UndoEdit();
@@ -139,6 +163,17 @@ class TPanelEditFm : public winui::Form {
   bool WriteRecoveryNow();
   std::wstring HistoryStatus() const;
   LRESULT QueryEndSession();
+
+  // The surface as assistive technology reads it (PanelEditAccess.cpp).
+  int CellCount() const override;
+  std::wstring CellName(int ordinal) const override;
+  std::wstring CellDescription(int ordinal) const override;
+  RECT CellOnScreen(int ordinal) const override;
+  std::optional<int> CellAtScreen(POINT point) const override;
+  std::optional<int> FramedCellOrdinal() const override;
+  void FrameCellOrdinal(int ordinal) override { FrameOrdinal(ordinal); }
+  // Tells a screen reader the framed button.
+  void AnnounceFrame();
 
   TOptionMdl& options_;
   panel::CPanelTable* table_ = nullptr;
@@ -153,10 +188,13 @@ class TPanelEditFm : public winui::Form {
   long long hoverPixelsDrawn_ = 0;
   int textsSet_ = 0;
   winui::Timer statusTimer_;
+  FaceEditing faces_;
   panel::EditHistory history_;
   std::wstring historyNote_;  // what the last undo or redo did, for the status line
   std::unique_ptr<TRecoveryThread> recovery_;
   winui::Timer recoveryTimer_;
   bool sessionEnding_ = false;  // Windows is ending the session: the copy stays
   static constexpr UINT_PTR kRecoveryTimer = 2;  // the status line's is 1
+  int zoom_ = 1;
+  PanelSurfaceAccessibleRef accessible_;
 };

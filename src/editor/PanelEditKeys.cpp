@@ -82,12 +82,16 @@ bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
       SaveButtonClick();
       return true;
     case 'C':
-      if (!control || shift) return false;
-      CopyCell(KeyCell());
+      if (!control) return false;
+      shift ? CopyFace(KeyCell()) : CopyCell(KeyCell());
       return true;
     case 'V':
-      if (!control || shift) return false;
-      PasteCell(KeyCell());
+      if (!control) return false;
+      shift ? PasteFace(KeyCell()) : PasteCell(KeyCell());
+      return true;
+    case VK_F2:
+      if (control) return false;
+      shift ? EditBackground() : EditFace(KeyCell());
       return true;
     case 'Z':
       if (!control) return false;
@@ -96,6 +100,15 @@ bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
     case 'Y':
       if (!control || shift) return false;
       RedoEdit();
+      return true;
+    // The picture at double size and back, as other programs zoom (Shift
+    // allowed: on a Japanese keyboard + is a shifted key).
+    case VK_ADD:
+    case VK_OEM_PLUS:
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+      if (!control) return false;
+      SetZoom(key == VK_ADD || key == VK_OEM_PLUS ? zoom_ + 1 : zoom_ - 1);
       return true;
     default:
       return false;
@@ -119,7 +132,7 @@ void TPanelEditFm::PasteCell(GridCell cell) {
 void TPanelEditFm::ShowCellMenu(GridCell cell) {
   const POINT at = CellCentreOnScreen(Handle(), Grid().CellRect(cell), scrollX_, scrollY_);
   const UndoRedoWords history{winui::SjisToWide(history_.UndoDescription()), winui::SjisToWide(history_.RedoDescription())};
-  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand(), history)) {
+  switch (ShowCellCommandMenu(Handle(), at, Clipboard && Clipboard->HasCommand(), history, faces_.copied.has_value())) {
     case CellMenuChoice::Copy:
       CopyCell(cell);
       break;
@@ -131,6 +144,18 @@ void TPanelEditFm::ShowCellMenu(GridCell cell) {
       break;
     case CellMenuChoice::Redo:
       RedoEdit();
+      break;
+    case CellMenuChoice::EditFace:
+      EditFace(cell);
+      break;
+    case CellMenuChoice::CopyFace:
+      CopyFace(cell);
+      break;
+    case CellMenuChoice::PasteFace:
+      PasteFace(cell);
+      break;
+    case CellMenuChoice::Background:
+      EditBackground();
       break;
     case CellMenuChoice::None:
       break;

@@ -19,6 +19,9 @@ constexpr UINT kRecoveryDelayMs = 1000;
 
 void TPanelEditFm::ContinueRecovered(const std::string& copyFolderSjis) {
   recovery_ = std::make_unique<TRecoveryThread>(Handle(), copyFolderSjis);
+  // The copy holds the picture, not the faces: the restored picture is kept as
+  // it is rather than drawn again from the faces last saved.
+  faces_.SetActive(false);
   history_.ForgetSavedState();
   Modified = true;
   UpdateStatus();
@@ -123,4 +126,5 @@ void TPanelEditFm::OnDestroy() {
   recoveryTimer_.Stop();
   if (recovery_ && !sessionEnding_) recovery_->Remove();
   recovery_.reset();
+  accessible_.Reset();  // a screen reader still holding the surface finds it gone
 }
