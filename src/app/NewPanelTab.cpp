@@ -8,6 +8,7 @@
 #include "table/PanelNames.h"
 #include "table/TableChecks.h"
 #include "table/TableFileReader.h"
+#include "winui/Contrast.h"
 #include "winui/Controls.h"
 #include "winui/Gdi.h"
 #include "winui/MessageBox.h"
@@ -90,7 +91,7 @@ bool NewPanelTab::OnCommand(int id, int code) {
 
 HBRUSH NewPanelTab::OnCtlColorStatic(HDC dc, HWND control) {
   if (control != CanChange) return nullptr;
-  SetTextColor(dc, RGB(255, 0, 0));
+  SetTextColor(dc, winui::ContrastColor(RGB(255, 0, 0), COLOR_BTNTEXT));
   SetBkMode(dc, TRANSPARENT);
   return GetSysColorBrush(COLOR_BTNFACE);
 }

@@ -5,6 +5,7 @@
 #include "app/OpenTable.h"
 #include "editor/PublishCheckFm.h"
 #include "table/SetArchive.h"
+#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "data/WinFolderFiles.h"
 #include "winui/MessageBox.h"
@@ -133,6 +134,20 @@ void TPanelSetFm::OnCommand(int id, int code, HWND /*control*/) {
     case kCloseButton: SetModalResult(winui::ModalResult::Cancel); break;
     default: break;
   }
+}
+
+LRESULT TPanelSetFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != winui::kMsgPreviewKey || lParam != 0 || GetFocus() != Map.Handle()) return 0;
+  if (wParam != VK_RETURN) return Map.OnKey(static_cast<UINT>(wParam)) ? 1 : 0;
+  if (Map.KeyPanel() >= 0) OpenButtonClick();
+  return 1;
+}
+
+bool TPanelSetFm::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
+  if (msg != WM_SETFOCUS || !Map.Handle()) return false;
+  SetFocus(Map.Handle());
+  result = 0;
+  return true;
 }
 
 void ShowPanelSet(HWND owner, TOptionMdl& options, const std::string& workFolder,

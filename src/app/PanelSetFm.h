@@ -43,6 +43,10 @@ class TPanelSetFm : public winui::Form {
  protected:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
+  // The map's keys, Enter opening its selected panel as 開く does.
+  LRESULT OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // The window's focus goes on to the map, so that its keys work at once.
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   TOptionMdl& options_;

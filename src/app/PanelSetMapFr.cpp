@@ -70,7 +70,7 @@ winui::Picture TPanelSetMapFr::Thumbnail(const winui::Picture& full) {
 }
 
 bool TPanelSetMapFr::Create(HWND parent, const winui::Rect& place, int id) {
-  return CreateFrame(kClassName, parent, place, kBackground, WS_VSCROLL | WS_BORDER, id);
+  return CreateFrame(kClassName, parent, place, kBackground, WS_VSCROLL | WS_BORDER | WS_TABSTOP, id);
 }
 
 void TPanelSetMapFr::Show(std::vector<SetPanel> panels, SetLinks links, std::vector<winui::Picture> pictures,
@@ -130,6 +130,8 @@ bool TPanelSetMapFr::OnMouseWheel(int delta) {
 
 void TPanelSetMapFr::OnMouseDown(MouseButton button, int x, int y) {
   if (button != MouseButton::Left) return;
+  // The keys then go on from the panel clicked.
+  SetFocus(Handle());
   for (size_t i = 0; i < panels_.size(); ++i) {
     const RECT box = BoxOf(i);
     if (!PtInRect(&box, POINT{x, y})) continue;
@@ -138,6 +140,59 @@ void TPanelSetMapFr::OnMouseDown(MouseButton button, int x, int y) {
     if (PtInRect(&tick, POINT{x, y})) ticked_[i] = !ticked_[i];
     InvalidateRect(Handle(), nullptr, TRUE);
     return;
+  }
+}
+
+bool TPanelSetMapFr::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+  // The focus mark comes and goes with the focus.
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) InvalidateRect(Handle(), nullptr, TRUE);
+  return false;
+}
+
+void TPanelSetMapFr::Select(int i) {
+  selected_ = i;
+  // The whole box in sight, below the room for the arrows over it.
+  const int row = i / Columns();
+  const int top = kTop + row * kPitchY, bottom = top + kBoxHeight + kMargin;
+  if (top - kTop < scroll_) scroll_ = top - kTop;
+  if (bottom > scroll_ + height_) scroll_ = bottom - height_;
+  UpdateScroll();
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int TPanelSetMapFr::KeyPanel() {
+  if (panels_.empty()) return -1;
+  if (selected_ < 0) Select(0);
+  return selected_;
+}
+
+bool TPanelSetMapFr::OnKey(UINT key) {
+  const int count = static_cast<int>(panels_.size()), columns = Columns();
+  const bool wasSelected = selected_ >= 0;
+  switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: {
+      const int at = KeyPanel();
+      if (at < 0 || !wasSelected) return true;
+      // Within the grid as drawn: no wrapping past a row's ends, and down only where a box is.
+      const int column = at % columns;
+      int to = at;
+      if (key == VK_LEFT && column > 0) to = at - 1;
+      if (key == VK_RIGHT && column < columns - 1 && at + 1 < count) to = at + 1;
+      if (key == VK_UP && at >= columns) to = at - columns;
+      if (key == VK_DOWN && at + columns < count) to = at + columns;
+      Select(to);
+      return true;
+    }
+    case VK_SPACE: {
+      const int at = KeyPanel();
+      if (at >= 0) ticked_[at] = !ticked_[at];
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return true;
+    }
+    default: return false;
   }
 }
 
@@ -194,6 +249,11 @@ void TPanelSetMapFr::PaintPanel(HDC dc, size_t i) {
   // The tick for publishing, then the name.
   RECT tick{box.left + 5, box.top + 5, box.left + 18, box.top + 18};
   DrawFrameControl(dc, &tick, DFC_BUTTON, DFCS_BUTTONCHECK | (ticked_[i] ? DFCS_CHECKED : 0));
+  if (int(i) == selected_ && GetFocus() == Handle()) {
+    RECT mark{box.left + 3, box.top + 3, box.right - 3, box.bottom - 3};
+    SetTextColor(dc, RGB(0, 0, 0));
+    DrawFocusRect(dc, &mark);
+  }
   Text(dc, box.left + 24, box.top + 5, winui::SjisToWide(panel.tableName), RGB(0, 0, 0));
 
   const winui::Picture& picture = pictures_[i];

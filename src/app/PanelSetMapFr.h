@@ -3,7 +3,9 @@
 // for its panel-switch buttons, and marks for what needs seeing to (a switch
 // to no panel, a panel nobody switches to, a work copy the host does not
 // have, no way to a 閉じる button). A click selects a panel; a click on its
-// box ticks it for publishing.
+// box ticks it for publishing. From the keyboard the arrows move the
+// selection and Space ticks; the selected panel wears a focus mark while the
+// map has the focus.
 #include <windows.h>
 
 #include <string>
@@ -33,6 +35,12 @@ class TPanelSetMapFr : public winui::ChildFrame {
   std::vector<size_t> Ticked() const;
   // The box of panel `i` in client coordinates at the present scroll position.
   RECT BoxOf(size_t i) const;
+  // A key pressed while the map has the focus, without Shift, Ctrl or Alt;
+  // true when used. With nothing selected the first key selects the first
+  // panel, as the edit window frames its first cell.
+  bool OnKey(UINT key);
+  // The selected panel, the first one when none is; -1 for an empty set.
+  int KeyPanel();
 
  protected:
   void OnPaint(HDC dc, const RECT& dirty) override;
@@ -40,10 +48,12 @@ class TPanelSetMapFr : public winui::ChildFrame {
   void OnSize(int width, int height) override;
   void OnVScroll(int code, int thumb) override;
   bool OnMouseWheel(int delta) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   int Columns() const;
   void UpdateScroll();
+  void Select(int i);
   void PaintPanel(HDC dc, size_t i);
   void PaintLinks(HDC dc);
 

@@ -8,6 +8,7 @@
 #include "app/OpenTable.h"
 #include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
+#include "winui/ComApartment.h"
 #include "winui/ExceptionBox.h"
 #include "winui/MessagePump.h"
 
@@ -31,6 +32,7 @@ class ScopedGlobal {
 int RunApplication(int showCommand) {
   try {
     winui::InitApplication();
+    const winui::ComApartment com;  // screen readers reach the edit window's surface through it
 
     // The main window first: its creation handler runs before the data module exists.
     auto mainForm = std::make_unique<winui::Owned<TMainPanelFm>>();

@@ -8,6 +8,7 @@
 
 #include "data/DataFolders.h"
 #include "data/WinFolderFiles.h"
+#include "table/ImportStep.h"
 #include "table/PublishHistory.h"
 #include "table/RestoreVersion.h"
 #include "winui/MessageBox.h"
@@ -185,6 +186,7 @@ bool RestorePublishedVersion(HWND owner, const std::string& entryName, const Pan
 
 void TidyPanelFolders(const std::string& work, const std::string& host) {
   WinFolderFiles<IFolderFiles> files;
+  SettleImportStep(files, work);
   TidyAfterInterruption(files, work, host);
 }
 

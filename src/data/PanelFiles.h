@@ -61,8 +61,9 @@ std::vector<std::wstring> PublishedVersionFiles(HWND owner, const std::string& e
 bool RestorePublishedVersion(HWND owner, const std::string& entryName,
                              const PanelFolders& folders = DocumentsPanelFolders());
 
-// At start: finishes or undoes a publication or restore a kill cut off, and
-// removes the temporaries such a kill left in the work and host folders.
+// At start: finishes or undoes a publication or restore a kill cut off,
+// undoes an import it cut off, and removes the temporaries such a kill left
+// in the work and host folders.
 void TidyPanelFolders(const std::string& work, const std::string& host);
 // The same for the folders under the documents folder; quiet, as the main
 // window has told about missing folders already.

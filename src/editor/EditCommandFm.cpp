@@ -53,7 +53,7 @@ void TEditCommandFm::ShowKindGroup() {
   RECT place{};
   GetWindowRect(picked->Box(), &place);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
-  SetWindowPos(picked->Box(), nullptr, place.left, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(picked->Box(), nullptr, place.left, Scaled(8), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(picked->Box(), SW_SHOW);
 }
 

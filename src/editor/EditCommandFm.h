@@ -62,6 +62,8 @@ class TEditCommandFm : public winui::Form {
   void OnCreate() override;  // FormCreate
   void OnCommand(int id, int code, HWND control) override;
   HBRUSH OnCtlColor(HDC dc, HWND control) override;
+  // The group shown stands at the top, wherever its design put it.
+  void OnDpiChanged() override { ShowKindGroup(); }
 
  private:
   void CreateControls();

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "winui/ChildFrame.h"
+#include "winui/Contrast.h"
 
 class TPanelEditBar : public winui::ChildFrame {
  public:
@@ -18,6 +19,12 @@ class TPanelEditBar : public winui::ChildFrame {
   void OnCommand(int id, int code, HWND control) override {
     SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
   }
-  // Buttons and labels stand on the bar's colour.
-  HBRUSH OnCtlColor(HDC /*dc*/, HWND /*control*/) override { return BackgroundBrush(); }
+  // Buttons and labels stand on the bar's colour; in high contrast on the theme's.
+  HBRUSH OnCtlColor(HDC dc, HWND /*control*/) override {
+    if (winui::HighContrastOn()) {
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    }
+    return BackgroundBrush();
+  }
 };

@@ -13,6 +13,7 @@
 #include "table/PanelEdits.h"
 #include "table/SjisPath.h"
 #include "winui/AppMessages.h"
+#include "winui/Contrast.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
 #include "winui/Scrolling.h"
@@ -40,6 +41,22 @@ constexpr UINT kStatusRestMs = 150;
 constexpr UINT_PTR kStatusTimer = 1;
 
 RECT ToRect(const PixelRect& r, int dx, int dy) { return RECT{r.left - dx, r.top - dy, r.right - dx, r.bottom - dy}; }
+
+// Paints the part `view` of the picture enlarged `zoom` times at `at`: whole
+// picture pixels, each a square of zoom x zoom, so the view is exact.
+void BlitView(HDC dc, HDC picture, const PixelRect& view, int zoom, POINT at) {
+  if (zoom == 1) {
+    BitBlt(dc, at.x, at.y, view.right - view.left, view.bottom - view.top, picture, view.left, view.top, SRCCOPY);
+    return;
+  }
+  const int left = view.left / zoom;
+  const int top = view.top / zoom;
+  const int right = (view.right + zoom - 1) / zoom;
+  const int bottom = (view.bottom + zoom - 1) / zoom;
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, at.x - (view.left - left * zoom), at.y - (view.top - top * zoom), (right - left) * zoom,
+             (bottom - top) * zoom, picture, left, top, right - left, bottom - top, SRCCOPY);
+}
 
 }  // namespace
 
@@ -86,21 +103,24 @@ void TPanelEditFm::LoadPanel(CPanelTable& table, winui::Picture picture) {
 }
 
 PanelGrid TPanelEditFm::Grid() const {
-  return PanelGrid(cellWidth_, cellHeight_, table_ ? table_->Columns() : 0, table_ ? table_->Rows() : 0);
+  return PanelGrid(cellWidth_, cellHeight_, table_ ? table_->Columns() : 0, table_ ? table_->Rows() : 0, zoom_);
 }
 
 int TPanelEditFm::ViewHeight() const {
   RECT client{};
   GetClientRect(Handle(), &client);
-  return std::max(0L, client.bottom - kBarHeight);
+  return std::max(0, static_cast<int>(client.bottom) - BarHeight());
 }
 
 // Fitted and centred in the work area of the monitor the main window is on,
 // so that the taskbar covers none of it. A panel larger than that area
 // scrolls its bitmap above the bar, which stays in sight.
+// The picture keeps its pixels at every display scale (enlarged only by the
+// zoom); the bar below it scales with the display.
 void TPanelEditFm::PlaceWindow() {
-  RECT frame{0, 0, std::max(panelImage_.Width(), kMinClientWidth), panelImage_.Height() + kBarHeight};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  RECT frame{0, 0, std::max(panelImage_.Width() * zoom_, Scaled(kMinClientWidth)),
+             panelImage_.Height() * zoom_ + BarHeight()};
+  winui::AdjustFrameForDpi(frame, kStyle, kExStyle, winui::MonitorDpi(Handle()));
   HWND owner = GetWindow(Handle(), GW_OWNER);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
@@ -115,9 +135,9 @@ void TPanelEditFm::PlaceWindow() {
                fit.place.bottom - fit.place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client{};
   GetClientRect(Handle(), &client);
-  MoveWindow(Panel1.Handle(), 0, client.bottom - kBarHeight, client.right, kBarHeight, TRUE);
-  MoveWindow(StatusLabel, kSecondColumnLeft, kStatusTop, std::max(0L, client.right - kSecondColumnLeft - 8),
-             kStatusHeight, TRUE);
+  MoveWindow(Panel1.Handle(), 0, client.bottom - BarHeight(), client.right, BarHeight(), TRUE);
+  MoveWindow(StatusLabel, Scaled(kSecondColumnLeft), Scaled(kStatusTop),
+             std::max(0, static_cast<int>(client.right) - Scaled(kSecondColumnLeft + 8)), Scaled(kStatusHeight), TRUE);
   UpdateScrollBars();
 }
 
@@ -130,8 +150,8 @@ void TPanelEditFm::UpdateScrollBars() {
     if (!(style & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))) return std::clamp(position, 0, std::max(0, content - page));
     return winui::SetScrollExtent(Handle(), bar, content, page, position);
   };
-  scrollX_ = scroll(SB_HORZ, panelImage_.Width(), client.right, scrollX_);
-  scrollY_ = scroll(SB_VERT, panelImage_.Height(), ViewHeight(), scrollY_);
+  scrollX_ = scroll(SB_HORZ, panelImage_.Width() * zoom_, client.right, scrollX_);
+  scrollY_ = scroll(SB_VERT, panelImage_.Height() * zoom_, ViewHeight(), scrollY_);
 }
 
 void TPanelEditFm::ScrollTo(int bar, int position) {
@@ -149,9 +169,10 @@ void TPanelEditFm::PaintContent(HDC dc, bool withFrame) {
   GetClientRect(Handle(), &client);
   winui::MemoryDc source(dc);
   winui::ScopedSelectObject select(source.Get(), panelImage_.Handle());
-  const int shownWidth = std::min<int>(client.right, panelImage_.Width() - scrollX_);
-  BitBlt(dc, 0, 0, shownWidth, std::min(ViewHeight(), panelImage_.Height() - scrollY_), source.Get(), scrollX_,
-         scrollY_, SRCCOPY);
+  const int shownWidth = std::min<int>(client.right, panelImage_.Width() * zoom_ - scrollX_);
+  const int shownHeight = std::min(ViewHeight(), panelImage_.Height() * zoom_ - scrollY_);
+  BlitView(dc, source.Get(), PixelRect{scrollX_, scrollY_, scrollX_ + shownWidth, scrollY_ + shownHeight}, zoom_,
+           POINT{0, 0});
   if (shownWidth < client.right) {  // beside a picture narrower than the bar
     const RECT rest{shownWidth, 0, client.right, ViewHeight()};
     FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
@@ -160,19 +181,21 @@ void TPanelEditFm::PaintContent(HDC dc, bool withFrame) {
 }
 
 void TPanelEditFm::DrawFrame(HDC dc, GridCell cell) {
-  winui::Brush red(CreateSolidBrush(kFrameColour));
+  winui::Brush red(CreateSolidBrush(winui::ContrastColor(kFrameColour, COLOR_HIGHLIGHT)));
   RECT r = ToRect(Grid().CellRect(cell), scrollX_, scrollY_);
+  const long long width = r.right - r.left;
+  const long long height = r.bottom - r.top;
   FrameRect(dc, &r, red.Get());
   InflateRect(&r, -1, -1);
   FrameRect(dc, &r, red.Get());
-  hoverPixelsDrawn_ += 2LL * (cellWidth_ + cellHeight_) - 4 + 2LL * (cellWidth_ + cellHeight_ - 4) - 4;
+  hoverPixelsDrawn_ += 2 * (width + height) - 4 + 2 * (width + height - 4) - 4;
 }
 
 void TPanelEditFm::RestoreCell(HDC dc, GridCell cell) {
   const PixelRect r = Grid().CellRect(cell);
   winui::MemoryDc source(dc);
   winui::ScopedSelectObject select(source.Get(), panelImage_.Handle());
-  BitBlt(dc, r.left - scrollX_, r.top - scrollY_, cellWidth_, cellHeight_, source.Get(), r.left, r.top, SRCCOPY);
+  BlitView(dc, source.Get(), r, zoom_, POINT{r.left - scrollX_, r.top - scrollY_});
   hoverPixelsDrawn_ += r.Area();
 }
 
@@ -189,6 +212,7 @@ void TPanelEditFm::MoveFrameTo(std::optional<GridCell> cell, StatusTiming timing
     framed_ = true;
   }
   hover_ = cell;
+  if (cell) AnnounceFrame();
   if (timing == StatusTiming::OnceRested) {
     statusTimer_.Start(Handle(), kStatusTimer, kStatusRestMs);
   } else {
@@ -278,7 +302,7 @@ void TPanelEditFm::StampText(GridCell cell) {
   winui::Owned<TInputStringFm> dialog;
   if (!dialog.CreateForm(Handle())) return;
   if (winui::ShowModal(dialog, Handle()) != winui::ModalResult::Ok) return;
-  const PixelRect r = Grid().CellRect(cell);
+  const PixelRect r = Grid().PictureRect(cell);
   // Only in the picture until saved, like a registration. The repaint takes
   // the frame away.
   framed_ = false;
@@ -349,6 +373,22 @@ LRESULT TPanelEditFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TPanelEditFm::OnPaint(HDC dc, const RECT& /*dirty*/) { PaintContent(dc, true); }
+
+void TPanelEditFm::OnDpiChanged() {
+  if (table_) PlaceWindow();
+}
+
+void TPanelEditFm::SetZoom(int zoom) {
+  zoom = std::clamp(zoom, 1, kMaxZoom);
+  if (zoom == zoom_) return;
+  // The same part of the picture stays in the top left corner.
+  scrollX_ = scrollX_ / zoom_ * zoom;
+  scrollY_ = scrollY_ / zoom_ * zoom;
+  zoom_ = zoom;
+  if (table_) PlaceWindow();
+  InvalidateRect(Handle(), nullptr, FALSE);
+  UpdateWindow(Handle());
+}
 
 void TPanelEditFm::OnMouseMove(int x, int y) { FormMouseMove(x, y); }
 

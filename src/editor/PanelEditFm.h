@@ -15,6 +15,7 @@
 #include "editor/FaceEditing.h"
 #include "data/RecoveryThread.h"
 #include "editor/PanelEditBar.h"
+#include "editor/PanelSurfaceAccessible.h"
 #include "table/CommandClipboard.h"
 #include "table/EditHistory.h"
 #include "table/PanelGrid.h"
@@ -28,10 +29,12 @@ class TOptionMdl;
 
 struct RecoveredWork;
 
-class TPanelEditFm : public winui::Form {
+class TPanelEditFm : public winui::Form, private PanelSurface {
  public:
   static constexpr wchar_t kClassName[] = L"TPanelEditFm";
-  static constexpr int kBarHeight = 98;
+  static constexpr int kBarHeight = 98;  // of the 96-dpi design
+  // The picture is shown 1:1 or enlarged by a whole factor up to this.
+  static constexpr int kMaxZoom = 2;
   enum ControlId : int { kPanel1 = 100, kSaveButton, kSaveQuit, kTyuusiButton, kCheckButton, kStatusLabel };
 
   // Learning, sending, the relay port and the clipboard of commands come from `options`.
@@ -52,6 +55,9 @@ class TPanelEditFm : public winui::Form {
   std::optional<panel::GridCell> HoverCell() const { return hover_; }
   // The cell the red frame is on now, if any; keys act on it.
   std::optional<panel::GridCell> FramedCell() const { return framed_ ? hover_ : std::nullopt; }
+  int Zoom() const { return zoom_; }
+  // Shows the picture at this factor (1 .. kMaxZoom), the window sized to it.
+  void SetZoom(int zoom);
   // Pixels drawn on the window for the hover frame since loading (restored
   // cells and frames); the figure behind the cost of moving the pointer.
   long long HoverPixelsDrawn() const { return hoverPixelsDrawn_; }
@@ -84,6 +90,8 @@ class TPanelEditFm : public winui::Form {
 
  protected:
   void OnCreate() override;
+  void OnDpiChanged() override;
+  bool OnGetObject(WPARAM flags, LPARAM objectId, LRESULT& result) override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose(bool& canClose) override;
   void OnDestroy() override;
@@ -101,6 +109,7 @@ class TPanelEditFm : public winui::Form {
 
  private:
   panel::PanelGrid Grid() const;
+  int BarHeight() const { return Scaled(kBarHeight); }
   int ViewHeight() const;
   void PlaceWindow();
   void UpdateScrollBars();
@@ -158,6 +167,17 @@ class TPanelEditFm : public winui::Form {
   std::wstring HistoryStatus() const;
   LRESULT QueryEndSession();
 
+  // The surface as assistive technology reads it (PanelEditAccess.cpp).
+  int CellCount() const override;
+  std::wstring CellName(int ordinal) const override;
+  std::wstring CellDescription(int ordinal) const override;
+  RECT CellOnScreen(int ordinal) const override;
+  std::optional<int> CellAtScreen(POINT point) const override;
+  std::optional<int> FramedCellOrdinal() const override;
+  void FrameCellOrdinal(int ordinal) override { FrameOrdinal(ordinal); }
+  // Tells a screen reader the framed button.
+  void AnnounceFrame();
+
   TOptionMdl& options_;
   panel::CPanelTable* table_ = nullptr;
   winui::Picture panelImage_;
@@ -178,4 +198,6 @@ class TPanelEditFm : public winui::Form {
   winui::Timer recoveryTimer_;
   bool sessionEnding_ = false;  // Windows is ending the session: the copy stays
   static constexpr UINT_PTR kRecoveryTimer = 2;  // the status line's is 1
+  int zoom_ = 1;
+  PanelSurfaceAccessibleRef accessible_;
 };

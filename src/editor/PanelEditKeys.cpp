@@ -101,6 +101,15 @@ bool TPanelEditFm::OnKey(UINT key, LPARAM modifiers) {
       if (!control || shift) return false;
       RedoEdit();
       return true;
+    // The picture at double size and back, as other programs zoom (Shift
+    // allowed: on a Japanese keyboard + is a shifted key).
+    case VK_ADD:
+    case VK_OEM_PLUS:
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+      if (!control) return false;
+      SetZoom(key == VK_ADD || key == VK_OEM_PLUS ? zoom_ + 1 : zoom_ - 1);
+      return true;
     default:
       return false;
   }

@@ -136,4 +136,5 @@ void TPanelEditFm::OnDestroy() {
   recoveryTimer_.Stop();
   if (recovery_ && !sessionEnding_) recovery_->Remove();
   recovery_.reset();
+  accessible_.Reset();  // a screen reader still holding the surface finds it gone
 }

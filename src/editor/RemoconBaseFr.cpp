@@ -19,7 +19,7 @@ bool TRemoconBaseFr::CreateList(HWND parent, const winui::Rect& place, HFONT con
 TRemoconFr* TRemoconBaseFr::AddRow(const std::string& codeText) {
   if (RowCount() >= kCapacity) return nullptr;
   auto row = std::make_unique<winui::Owned<TRemoconFr>>(*this, nextSerial_++);
-  if (!row->CreateRow(Handle(), RowCount() * TRemoconFr::kHeight - scrollPos_)) return nullptr;
+  if (!row->CreateRow(Handle(), 0)) return nullptr;  // ArrangeRows puts it in its place
   row->SetCodeText(codeText);
   row->SetMemoText("");
   rows_.push_back(std::move(row));
@@ -72,12 +72,12 @@ LRESULT TRemoconBaseFr::OnAppMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/)
 void TRemoconBaseFr::UpdateScrollBar() {
   RECT client{};
   GetClientRect(Handle(), &client);
-  scrollPos_ = winui::SetScrollExtent(Handle(), SB_VERT, RowCount() * TRemoconFr::kHeight, client.bottom, scrollPos_);
+  scrollPos_ = winui::SetScrollExtent(Handle(), SB_VERT, RowCount() * RowHeight(), client.bottom, scrollPos_);
 }
 
 void TRemoconBaseFr::PlaceRows() {
   for (int i = 0; i < RowCount(); ++i) {
-    SetWindowPos(rows_[static_cast<size_t>(i)]->Handle(), nullptr, 0, i * TRemoconFr::kHeight - scrollPos_, 0, 0,
+    SetWindowPos(rows_[static_cast<size_t>(i)]->Handle(), nullptr, 0, i * RowHeight() - scrollPos_, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -93,11 +93,11 @@ void TRemoconBaseFr::ScrollIntoView(const TRemoconFr& row) {
   GetClientRect(Handle(), &client);
   for (int i = 0; i < RowCount(); ++i) {
     if (rows_[static_cast<size_t>(i)].get() != &row) continue;
-    const int top = i * TRemoconFr::kHeight;
+    const int top = i * RowHeight();
     if (top < scrollPos_) {
       ScrollTo(top);
-    } else if (top + TRemoconFr::kHeight > scrollPos_ + client.bottom) {
-      ScrollTo(top + TRemoconFr::kHeight - client.bottom);
+    } else if (top + RowHeight() > scrollPos_ + client.bottom) {
+      ScrollTo(top + RowHeight() - client.bottom);
     }
     return;
   }
@@ -115,6 +115,6 @@ void TRemoconBaseFr::OnVScroll(int code, int thumb) {
 
 bool TRemoconBaseFr::OnMouseWheel(int delta) {
   // One row per notch of the wheel.
-  ScrollTo(scrollPos_ - delta * TRemoconFr::kHeight / WHEEL_DELTA);
+  ScrollTo(scrollPos_ - delta * RowHeight() / WHEEL_DELTA);
   return true;
 }

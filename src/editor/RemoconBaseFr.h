@@ -10,6 +10,7 @@
 
 #include "editor/RemoconFr.h"
 #include "winui/ChildFrame.h"
+#include "winui/Dpi.h"
 #include "winui/Font.h"
 
 // Told after rows have been added or removed (not after ClearRows).
@@ -38,6 +39,8 @@ class TRemoconBaseFr : public winui::ChildFrame {
   // The new row, or null when the list already holds kCapacity rows.
   TRemoconFr* AddRow(const std::string& codeText);
   int RowCount() const { return static_cast<int>(rows_.size()); }
+  // A row's height on the screen: the design's at the window's scale.
+  int RowHeight() const { return winui::Scaled(Handle(), TRemoconFr::kHeight); }
   TRemoconFr& RowAt(int index) { return *rows_.at(static_cast<size_t>(index)); }
   const TRemoconFr& RowAt(int index) const { return *rows_.at(static_cast<size_t>(index)); }
   // A row that is not in this list is ignored.

@@ -3,6 +3,7 @@
 #include "data/OptionMdl.h"
 #include "devices/core/IrSend.h"
 #include "editor/RemoconBaseFr.h"
+#include "winui/Contrast.h"
 #include "winui/Controls.h"
 #include "winui/MessageBox.h"
 #include "winui/TextConv.h"
@@ -59,8 +60,11 @@ void TRemoconFr::OnCommand(int id, int code, HWND /*control*/) {
 
 void TRemoconFr::OnPaint(HDC dc, const RECT& /*dirty*/) {
   // The separator under the row.
-  RECT line{0, kHeight - 1, kWidth, kHeight};
-  FillRect(dc, &line, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  RECT line{};
+  GetClientRect(Handle(), &line);
+  line.top = line.bottom - 1;
+  FillRect(dc, &line, winui::HighContrastOn() ? GetSysColorBrush(COLOR_BTNTEXT)
+                                              : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 HBRUSH TRemoconFr::OnCtlColor(HDC dc, HWND control) {

@@ -6,12 +6,17 @@ namespace panel {
 
 std::optional<GridCell> PanelGrid::CellAt(int x, int y) const {
   if (x < 0 || y < 0 || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
-  const GridCell cell{x / cellWidth_, y / cellHeight_};
+  const GridCell cell{x / zoom_ / cellWidth_, y / zoom_ / cellHeight_};
   if (cell.column >= columns_ || cell.row >= rows_) return std::nullopt;
   return cell;
 }
 
 PixelRect PanelGrid::CellRect(GridCell cell) const {
+  const PixelRect r = PictureRect(cell);
+  return PixelRect{r.left * zoom_, r.top * zoom_, r.right * zoom_, r.bottom * zoom_};
+}
+
+PixelRect PanelGrid::PictureRect(GridCell cell) const {
   const int left = cell.column * cellWidth_;
   const int top = cell.row * cellHeight_;
   return PixelRect{left, top, left + cellWidth_, top + cellHeight_};

@@ -1,7 +1,9 @@
 #pragma once
-// Pixel arithmetic of a panel's grid: which cell a point of the bitmap falls
-// in and which pixels a cell covers. The bitmap may be a pixel larger than the
-// grid, so a point can lie on the bitmap and still in no cell.
+// Pixel arithmetic of a panel's grid: which cell a point of the view falls
+// in and which pixels a cell covers. The view shows the bitmap enlarged by a
+// whole factor (the zoom), so every bitmap pixel is a square of view pixels and
+// a view point is in exactly the cell its bitmap pixel is. The bitmap may be a
+// pixel larger than the grid, so a point can lie on the bitmap and still in no cell.
 #include <optional>
 
 namespace panel {
@@ -26,12 +28,18 @@ struct PixelRect {
 
 class PanelGrid {
  public:
-  PanelGrid(int cellWidth, int cellHeight, int columns, int rows)
-      : cellWidth_(cellWidth), cellHeight_(cellHeight), columns_(columns), rows_(rows) {}
+  // `zoom` below 1 counts as 1.
+  PanelGrid(int cellWidth, int cellHeight, int columns, int rows, int zoom = 1)
+      : cellWidth_(cellWidth), cellHeight_(cellHeight), columns_(columns), rows_(rows), zoom_(zoom < 1 ? 1 : zoom) {}
 
-  // Nothing outside the grid, also for negative coordinates.
+  // The cell under a point of the view; nothing outside the grid, also for
+  // negative coordinates.
   std::optional<GridCell> CellAt(int x, int y) const;
+  // The view pixels a cell covers.
   PixelRect CellRect(GridCell cell) const;
+  // The bitmap pixels a cell covers.
+  PixelRect PictureRect(GridCell cell) const;
+  int Zoom() const { return zoom_; }
   int Ordinal(GridCell cell) const { return cell.row * columns_ + cell.column; }
   // Moves by whole cells and stays inside the grid.
   GridCell Step(GridCell from, int dColumn, int dRow) const;
@@ -41,6 +49,7 @@ class PanelGrid {
   int cellHeight_;
   int columns_;
   int rows_;
+  int zoom_;
 };
 
 // Where the edit window goes in the work area of a screen, given its outer

@@ -1,14 +1,8 @@
 #include "table/SetTransfer.h"
 
+#include "table/ImportStep.h"
+
 namespace panel {
-
-namespace {
-
-// Where a file about to be replaced is kept until the import is whole: a
-// temporary name, so that a start after a kill tidies it away.
-std::string KeptPathOf(const std::string& target) { return TemporaryPathOf(TemporaryPathOf(target)); }
-
-}  // namespace
 
 ExportResult ExportSet(IFolderFiles& files, const std::string& work, const std::string& archivePath) {
   std::vector<ArchiveFile> archived;
@@ -35,39 +29,31 @@ ImportPlan PlanImport(IFolderFiles& files, const std::string& work, const std::v
 }
 
 ImportResult ImportSet(IFolderFiles& files, const std::string& work, const std::vector<ArchiveFile>& archived) {
-  std::vector<std::string> targets;
-  std::vector<bool> existed;
-  const auto tidy = [&] {
-    for (const std::string& target : targets) {
-      files.RemoveTree(TemporaryPathOf(target));
-      files.RemoveTree(KeptPathOf(target));
-    }
+  // A step an earlier run left is settled first; its kept files are the only copies of what it replaced.
+  if (!SettleImportStep(files, work)) return {ImportOutcome::NotDone, work + "\\" + kImportStepRecordName};
+  ImportStepNames names;
+  for (const ArchiveFile& file : archived) {
+    (files.FileExists(work + "\\" + file.name) ? names.replaced : names.added).push_back(file.name);
+  }
+  if (!BeginImportStep(files, work, names)) return {ImportOutcome::NotDone, work + "\\" + kImportStepRecordName};
+  // Undoes the step; `changed` tells whether any file had been moved into place.
+  const auto undo = [&](const std::string& failed, bool changed) -> ImportResult {
+    if (!SettleImportStep(files, work)) return {ImportOutcome::Mixed, failed};
+    return {changed ? ImportOutcome::PutBack : ImportOutcome::NotDone, failed};
   };
   for (const ArchiveFile& file : archived) {
     const std::string target = work + "\\" + file.name;
-    targets.push_back(target);
-    existed.push_back(files.FileExists(target));
     std::string failed = MakeSubfolders(files, work, file.name);
     if (failed.empty() && !files.WriteWholeFile(TemporaryPathOf(target), file.bytes)) failed = target;
-    if (failed.empty() && existed.back() && !files.CopyReplacing(target, KeptPathOf(target))) failed = target;
-    if (!failed.empty()) {
-      tidy();
-      return {ImportOutcome::NotDone, failed};
-    }
+    if (failed.empty() && files.FileExists(target) && !files.CopyReplacing(target, KeptPathOf(target))) failed = target;
+    if (!failed.empty()) return undo(failed, false);
   }
-  for (std::size_t i = 0; i < targets.size(); ++i) {
-    if (files.MoveReplacing(TemporaryPathOf(targets[i]), targets[i])) continue;
-    bool whole = true;
-    for (std::size_t back = 0; back < i; ++back) {
-      const bool put = existed[back] ? files.CopyReplacing(KeptPathOf(targets[back]), targets[back])
-                                     : files.RemoveFile(targets[back]);
-      whole = put && whole;
-    }
-    tidy();
-    if (!whole) return {ImportOutcome::Mixed, targets[i]};
-    return {i == 0 ? ImportOutcome::NotDone : ImportOutcome::PutBack, targets[i]};
+  for (std::size_t i = 0; i < archived.size(); ++i) {
+    const std::string target = work + "\\" + archived[i].name;
+    if (!files.MoveReplacing(TemporaryPathOf(target), target)) return undo(target, i > 0);
   }
-  tidy();
+  if (!MarkImportStepDone(files, work, names)) return undo(work + "\\" + kImportStepRecordName, true);
+  SettleImportStep(files, work);
   return {ImportOutcome::Done, ""};
 }
 

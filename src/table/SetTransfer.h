@@ -40,9 +40,8 @@ struct ImportResult {
   std::string failed;  // the file or folder that failed
 };
 
-// Every new file is written beside its target and each file about to be
-// replaced copied beside it before the first moves into place, so that a
-// failure part way can put the work folder back as it was.
+// Taken in as a recorded step (see table/ImportStep.h), so that a failure
+// part way, or a kill and the next start, puts the work folder back as it was.
 ImportResult ImportSet(IFolderFiles& files, const std::string& work, const std::vector<ArchiveFile>& archived);
 
 }  // namespace panel

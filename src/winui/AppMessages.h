@@ -32,6 +32,10 @@ inline constexpr LPARAM kKeyAlt = 4;
 // to show); lParam: 0.
 inline constexpr UINT kMsgHelp = WM_APP + 5;
 
-// Later messages: WM_APP + 6 onwards, each with the meaning of wParam/lParam.
+// Asks a top-level form for the DPI it is laid out for; its controls are
+// scaled to it. wParam, lParam: 0. The DPI, or 0 from a window that is no form.
+inline constexpr UINT kMsgFormDpi = WM_APP + 6;
+
+// Later messages: WM_APP + 7 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui

@@ -1,7 +1,8 @@
 #pragma once
 // A child window of our own on the shared window part: a frame that handles
 // its own controls' commands, paints its background in one colour and can
-// scroll. Tab navigation goes into it (WS_EX_CONTROLPARENT).
+// scroll. Tab navigation goes into it (WS_EX_CONTROLPARENT). In high contrast
+// the colour gives way to the theme's face colour.
 #include <windows.h>
 
 #include <string>
@@ -17,13 +18,15 @@ class ChildFrame : public Window {
   // `className` is registered on first use; extra styles such as WS_VSCROLL go in `style`.
   bool CreateFrame(const std::wstring& className, HWND parent, const Rect& place, COLORREF background,
                    DWORD style = 0, int id = 0);
-  HBRUSH BackgroundBrush() const { return background_.Get(); }
+  HBRUSH BackgroundBrush() const;
+  COLORREF BackgroundColor() const;
 
  protected:
   bool OnEraseBackground(HDC dc) override;
 
  private:
   Brush background_;
+  COLORREF backgroundColor_ = 0;
 };
 
 }  // namespace winui

@@ -1,5 +1,7 @@
 #include "winui/ControlColors.h"
 
+#include "winui/Contrast.h"
+
 namespace winui {
 
 void ControlColors::Set(HWND control, COLORREF text, std::optional<COLORREF> background) {
@@ -22,6 +24,11 @@ std::optional<COLORREF> ControlColors::TextColor(HWND control) const {
 HBRUSH ControlColors::Answer(HDC dc, HWND control, HBRUSH parentBrush, COLORREF parentColor) const {
   auto it = entries_.find(control);
   if (it == entries_.end()) return nullptr;
+  if (HighContrastOn()) {  // the theme's colours, not ours
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
   SetTextColor(dc, it->second.text);
   if (it->second.brush) {
     SetBkColor(dc, *it->second.background);

@@ -1,6 +1,7 @@
 #pragma once
 // Text and background colours of single controls, answered from a parent's
 // WM_CTLCOLOR* handler. The brushes are owned here and live as long as the map.
+// In high contrast every control in the map shows the theme's colours.
 #include <windows.h>
 
 #include <map>

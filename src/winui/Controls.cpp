@@ -4,8 +4,12 @@
 
 #include <vector>
 
+#include "winui/AccessibleName.h"
+#include "winui/Dpi.h"
 #include "winui/ExceptionBox.h"
+#include "winui/Font.h"
 #include "winui/Gdi.h"
+#include "winui/Scaling.h"
 #include "winui/WindowClass.h"
 
 namespace winui {
@@ -99,7 +103,9 @@ LRESULT CALLBACK ImeSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   return result;
 }
 
-void PlacePages(HWND tabControl) {
+}  // namespace
+
+void PlaceTabPages(HWND tabControl) {
   RECT area{};
   GetClientRect(tabControl, &area);
   TabCtrl_AdjustRect(tabControl, FALSE, &area);
@@ -112,15 +118,17 @@ void PlacePages(HWND tabControl) {
   }
 }
 
-}  // namespace
-
 HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
                    const Rect& place, int id, HFONT font) {
-  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, place.left,
-                                 place.top, place.width, place.height, parent,
+  const int dpi = WindowDpi(parent);
+  const Rect scaled = ScaleRect(place, dpi);
+  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, scaled.left,
+                                 scaled.top, scaled.width, scaled.height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                  nullptr);
-  if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (!control) return nullptr;
+  if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontForDpi(font, dpi)), FALSE);
+  RememberDesign(control, place, font);
   return control;
 }
 
@@ -129,14 +137,10 @@ HWND CreateButton(HWND parent, int id, const std::wstring& text, const Rect& pla
 }
 
 HWND CreateLabel(HWND parent, const std::wstring& text, int left, int top, HFONT font, int id) {
-  RECT size{0, 0, 0, 0};
-  {
-    WindowDc dc(nullptr);
-    ScopedSelectObject select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_NOPREFIX);
-  }
-  return CreateControl(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0,
-                       Rect{left, top, size.right - size.left, size.bottom - size.top}, id, font);
+  HWND label = CreateControl(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, Rect{left, top, 0, 0}, id, font);
+  // Measured with the font it shows, at the window's scale.
+  if (label) PlaceAtDesign(label, Rect{left, top, 0, 0}, font, true);
+  return label;
 }
 
 HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font, int maxLength,
@@ -144,6 +148,7 @@ HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place
   HWND edit = CreateControl(parent, L"EDIT", text, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, place,
                             id, font);
   if (!edit) return nullptr;
+  NameAfterLabelBefore(edit);
   if (maxLength > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
   if (ime != ImeMode::Default) SetWindowSubclass(edit, ImeSubclassProc, kImeSubclassId, static_cast<DWORD_PTR>(ime));
   return edit;
@@ -203,7 +208,7 @@ HWND AddTabPage(HWND tabControl, const std::wstring& text) {
     DestroyWindow(page);
     return nullptr;
   }
-  PlacePages(tabControl);
+  PlaceTabPages(tabControl);
   ShowSelectedTabPage(tabControl);
   return page;
 }

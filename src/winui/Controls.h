@@ -1,6 +1,7 @@
 #pragma once
 // Standard controls created at pixel positions (client coordinates of their
-// parent) with a font. Creation order is tab order unless SetTabOrder says
+// parent) of the 96-dpi design with a font of SharedFont, both scaled to the
+// parent window's display (Scaling.h). Creation order is tab order unless SetTabOrder says
 // otherwise. Containers (group boxes, panels, tab controls) pass their
 // children's WM_COMMAND, WM_NOTIFY and colour messages up to their parent, so
 // the form receives them all in OnCommand/OnNotify. Control ids start at 100 in
@@ -35,6 +36,7 @@ HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& 
 HWND CreateButton(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font);
 // A label sized to its text, like an auto-sized label.
 HWND CreateLabel(HWND parent, const std::wstring& text, int left, int top, HFONT font, int id = 0);
+// The field's accessible name is the label made just before it (AccessibleName.h).
 HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font, int maxLength = 0,
                 ImeMode ime = ImeMode::Default);
 // place.height is the closed height; the drop-down list gets `listHeight` more.
@@ -55,6 +57,8 @@ HWND CreateTabControl(HWND parent, int id, const Rect& place, HFONT font);
 // Adds a tab and returns its page, a panel over the tab control's display area.
 HWND AddTabPage(HWND tabControl, const std::wstring& text);
 HWND TabPage(HWND tabControl, int index);
+// Fits every page to the tab control's display area.
+void PlaceTabPages(HWND tabControl);
 // Selects a tab and shows its page (TabCtrl_SetCurSel alone sends no notification).
 void SelectTab(HWND tabControl, int index);
 // Shows the page of the selected tab and hides the others.

@@ -8,11 +8,16 @@
 
 namespace winui {
 
-// Character height in pixels (the cell minus internal leading). The layouts
-// are in pixels and the program is DPI aware, so no height scales with the display.
+// Character height in pixels (the cell minus internal leading) of the 96-dpi
+// design. Controls get it scaled to their window's display (FontForDpi) when
+// they are created (Controls.h).
 HFONT SharedFont(const std::wstring& face, int pixels, bool bold = false);
 
-// A point size as it counts here: at 96 dpi, whatever the display.
+// The same font as `designFont` (one of SharedFont's) at `dpi`; a font that
+// did not come from SharedFont is returned as it is.
+HFONT FontForDpi(HFONT designFont, int dpi);
+
+// A point size as the design counts it: at 96 dpi.
 inline int PointsToPixels(int points) { return MulDiv(points, 96, 72); }
 
 }  // namespace winui

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "winui/AppMessages.h"
 #include "winui/Controls.h"
 #include "winui/MessagePump.h"
+#include "winui/Scaling.h"
 
 namespace winui {
 
@@ -15,17 +17,25 @@ std::vector<ScopedModalHook*>& ModalHooks() {
   return hooks;
 }
 
+BOOL CALLBACK TellSysColorChange(HWND child, LPARAM) {
+  SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+  return TRUE;
+}
+
 }  // namespace
 
 bool Form::Create(const FormDescription& description) {
   if (Handle()) return false;
   font_ = SharedFont(description.fontFace,
                      description.fontPixels > 0 ? description.fontPixels : PointsToPixels(description.fontPoints));
-  const DWORD exStyle = description.exStyle | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, description.clientWidth, description.clientHeight};
-  AdjustWindowRectEx(&frame, description.style, FALSE, exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  style_ = description.style;
+  exStyle_ = description.exStyle | WS_EX_CONTROLPARENT;
+  designClient_ = SIZE{description.clientWidth, description.clientHeight};
+  // Where the form appears: on its owner's monitor, or the primary one.
+  dpi_ = description.owner ? WindowDpi(description.owner) : SystemDpi();
+  const SIZE size = FrameSize(dpi_);
+  const int width = size.cx;
+  const int height = size.cy;
   int left = description.left;
   int top = description.top;
   if (description.placement != FormPlacement::AtPosition) {
@@ -41,8 +51,31 @@ bool Form::Create(const FormDescription& description) {
     top = std::max(top, 0);
   }
   modalResult_ = ModalResult::None;
-  return CreateBound(description.className, exStyle, description.caption, description.style, left, top, width, height,
-                     description.owner, 0);
+  if (!CreateBound(description.className, exStyle_, description.caption, description.style, left, top, width, height,
+                   description.owner, 0)) {
+    return false;
+  }
+  // Made on a monitor of another scale than its owner's.
+  if (const int dpi = MonitorDpi(Handle()); dpi != dpi_) {
+    const SIZE frame = FrameSize(dpi);
+    ApplyDpi(dpi, RECT{left, top, left + frame.cx, top + frame.cy});
+  }
+  return true;
+}
+
+SIZE Form::FrameSize(int dpi) const {
+  RECT frame{0, 0, ScaleForDpi(designClient_.cx, dpi), ScaleForDpi(designClient_.cy, dpi)};
+  AdjustFrameForDpi(frame, style_, exStyle_, Handle() ? MonitorDpi(Handle()) : dpi);
+  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form::ApplyDpi(int dpi, const RECT& frame) {
+  dpi_ = dpi;
+  RescaleChildren(Handle(), dpi);
+  SetWindowPos(Handle(), nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  OnDpiChanged();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 FormDescription DialogDescription(const wchar_t* className, std::wstring caption, int clientWidth,
@@ -81,10 +114,28 @@ void Form::SetModalResult(ModalResult result) {
 }
 
 LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_SHOWWINDOW && msg != WM_CLOSE) return Window::Dispatch(msg, wParam, lParam);
+  if (msg == kMsgFormDpi) return dpi_;
+  if (msg != WM_SHOWWINDOW && msg != WM_CLOSE && msg != WM_DPICHANGED && msg != WM_SYSCOLORCHANGE &&
+      msg != WM_SETTINGCHANGE) {
+    return Window::Dispatch(msg, wParam, lParam);
+  }
   LRESULT result = 0;
   if (OnMessage(msg, wParam, lParam, result)) return result;
   switch (msg) {
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it; the common controls need it too.
+      EnumChildWindows(Handle(), TellSysColorChange, 0);
+      RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return 0;
+    case WM_SETTINGCHANGE:
+      // A high-contrast theme switched on or off: our own colours follow it.
+      if (wParam == SPI_SETHIGHCONTRAST) {
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      }
+      return DefaultProc(msg, wParam, lParam);
     case WM_SHOWWINDOW:
       if (wParam && lParam == 0) OnShow();
       return DefaultProc(msg, wParam, lParam);

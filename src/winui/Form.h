@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "winui/Dpi.h"
 #include "winui/Font.h"
 #include "winui/Window.h"
 
@@ -20,6 +21,7 @@ enum class ModalResult { None, Ok, Cancel };
 
 enum class FormPlacement { AtPosition, ScreenCenter, OwnerCenter };
 
+// Sizes and the font are the 96-dpi design; the form scales them to its display.
 struct FormDescription {
   std::wstring className;  // registered on first use; tests find modal forms by it
   std::wstring caption;
@@ -47,8 +49,13 @@ class Form : public Window {
 
   // Creates the window (hidden); OnCreate runs before this returns.
   bool Create(const FormDescription& description);
-  // The form's font, given to every control created by it.
+  // The form's font as designed, given to every control created by it (which
+  // scale it, Controls.h).
   HFONT FontHandle() const { return font_; }
+  // The DPI the form is laid out for: its monitor's.
+  int Dpi() const { return dpi_; }
+  // A length of the 96-dpi design at the form's DPI.
+  int Scaled(int designPixels) const { return ScaleForDpi(designPixels, dpi_); }
 
   // Asks the form to close, as the title-bar close button does (OnClose may refuse).
   void Close();
@@ -63,6 +70,9 @@ class Form : public Window {
   virtual void OnShow() {}
   // Close request (any way: Close(), title bar, system menu). Set canClose to false to refuse.
   virtual void OnClose(bool& canClose) { (void)canClose; }
+  // After the form and its controls were laid out again for another DPI (a move
+  // to another monitor, a change of the display's scale).
+  virtual void OnDpiChanged() {}
 
   // The keys of a small dialog: Enter clicks `defaultButton` (drawn as the
   // default), Esc the button `cancelId`.
@@ -75,7 +85,16 @@ class Form : public Window {
  private:
   friend ModalResult ShowModal(Form& form, HWND owner);
 
+  // Lays the form out for `dpi`, its outer frame at `frame` (the place Windows suggests).
+  void ApplyDpi(int dpi, const RECT& frame);
+  // The outer frame's size around the design's client size at `dpi`.
+  SIZE FrameSize(int dpi) const;
+
   HFONT font_ = nullptr;  // shared
+  int dpi_ = kDesignDpi;
+  SIZE designClient_{};
+  DWORD style_ = 0;
+  DWORD exStyle_ = 0;
   int defaultId_ = 0;
   int cancelId_ = 0;
   ModalResult modalResult_ = ModalResult::None;

@@ -120,6 +120,9 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnMouseDown(msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right, GET_X_LPARAM(lParam),
                   GET_Y_LPARAM(lParam));
       return 0;
+    case WM_GETOBJECT:
+      if (LRESULT answer = 0; OnGetObject(wParam, lParam, answer)) return answer;
+      break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:

@@ -67,6 +67,12 @@ class Window {
   virtual void OnMouseMove(int x, int y) { (void)x, (void)y; }
   enum class MouseButton { Left, Right };
   virtual void OnMouseDown(MouseButton button, int x, int y) { (void)button, (void)x, (void)y; }
+  // WM_GETOBJECT: an accessibility client asks for the window's object. Return
+  // true with the result (LresultFromObject) to answer it, false for the system's.
+  virtual bool OnGetObject(WPARAM flags, LPARAM objectId, LRESULT& result) {
+    (void)flags, (void)objectId, (void)result;
+    return false;
+  }
   // Colours of a child control (WM_CTLCOLOR*); null for the system's.
   virtual HBRUSH OnCtlColor(HDC dc, HWND control) { (void)dc, (void)control; return nullptr; }
 

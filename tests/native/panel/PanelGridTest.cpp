@@ -15,6 +15,17 @@ TEST(PanelGrid, PointsOutsideTheGridHitNoCell) {
   EXPECT_EQ(grid.Ordinal(GridCell{2, 1}), 5);
 }
 
+TEST(PanelGrid, AtDoubleSizeEveryViewPixelHitsTheCellOfItsBitmapPixel) {
+  const PanelGrid grid(40, 30, 3, 2, 2);  // the view 240 x 120
+  EXPECT_EQ(grid.CellAt(79, 59), (GridCell{0, 0}));
+  EXPECT_EQ(grid.CellAt(80, 59), (GridCell{1, 0}));
+  EXPECT_EQ(grid.CellAt(239, 60), (GridCell{2, 1}));
+  EXPECT_FALSE(grid.CellAt(240, 10));
+  EXPECT_FALSE(grid.CellAt(10, 120));
+  EXPECT_EQ(grid.CellRect(GridCell{1, 1}), (PixelRect{80, 60, 160, 120}));
+  EXPECT_EQ(grid.PictureRect(GridCell{1, 1}), (PixelRect{40, 30, 80, 60}));
+}
+
 TEST(PanelGrid, StepsStopAtTheEdges) {
   const PanelGrid grid(40, 30, 3, 2);
   EXPECT_EQ(grid.Step(GridCell{0, 0}, -1, -1), (GridCell{0, 0}));

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "table/FakeFolderFiles.h"
+#include "table/ImportStep.h"
 #include "table/PublishHistory.h"
 #include "table/RecoveryCopy.h"
 #include "table/SetTransfer.h"
@@ -84,6 +85,38 @@ TEST(SetTransfer, AnImportFailingPartWayPutsBackWhatItReplaced) {
   EXPECT_EQ(failed.outcome, ImportOutcome::PutBack);
   EXPECT_EQ(failed.failed, kWork + "\\c.bmp");
   EXPECT_EQ(fs.files, before);
+}
+
+// Killed after every number of steps (also while putting back after the
+// last move fails), the next start leaves the work folder exactly as before
+// the import or, once it was whole, exactly as after, with nothing of ours.
+TEST(SetTransfer, AKillAtAnyStepOfAnImportLeavesTheWorkFolderBeforeOrAfterIt) {
+  const std::vector<ArchiveFile> archived = {{"a.tbl", "new a"}, {"sub\\b.bmp", "new b"}, {"sub\\c.bmp", "new c"}};
+  const std::map<std::string, std::string> before = {{kWork + "\\a.tbl", "old a"}, {kWork + "\\sub\\c.bmp", "old c"}};
+  const std::map<std::string, std::string> after = {
+      {kWork + "\\a.tbl", "new a"}, {kWork + "\\sub\\b.bmp", "new b"}, {kWork + "\\sub\\c.bmp", "new c"}};
+  for (const bool lastLocked : {false, true}) {
+    bool finished = false;
+    for (int kill = 0; !finished; ++kill) {
+      FakeFolderFiles<> fs;
+      fs.files = before;
+      if (lastLocked) fs.failAt = {"move " + TemporaryPathOf(kWork + "\\sub\\c.bmp") + " > " + kWork + "\\sub\\c.bmp"};
+      fs.killAfter = kill;
+      try {
+        ImportSet(fs, kWork, archived);
+        finished = true;
+      } catch (const Killed&) {
+        fs.killAfter = -1;
+        fs.failAt.clear();
+        EXPECT_TRUE(SettleImportStep(fs, kWork));
+      }
+      SCOPED_TRACE(std::to_string(kill) + (lastLocked ? " locked" : ""));
+      EXPECT_TRUE(fs.files == before || (fs.files == after && !lastLocked));
+      if (finished) {
+        EXPECT_EQ(fs.files, lastLocked ? before : after);
+      }
+    }
+  }
 }
 
 }  // namespace

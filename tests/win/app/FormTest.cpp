@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include <oleacc.h>
+
 #include "WinTestSupport.h"
 #include "winui/AppMessages.h"
+#include "winui/ComApartment.h"
 #include "winui/Controls.h"
 #include "winui/ExceptionBox.h"
 #include "winui/Form.h"
@@ -36,6 +39,7 @@ class ProbeFm : public winui::Form {
 
   HWND okButton = nullptr, cancelButton = nullptr, throwButton = nullptr, throwUnknownButton = nullptr;
   HWND group = nullptr, innerButton = nullptr, tabs = nullptr, page1 = nullptr, page2 = nullptr, edit = nullptr;
+  HWND label = nullptr;
   bool refuseClose = false;
   int shows = 0, closes = 0, ticks = 0;
   std::vector<int> commands;
@@ -54,6 +58,7 @@ class ProbeFm : public winui::Form {
     tabs = winui::CreateTabControl(Handle(), kTabs, {150, 10, 140, 150}, font);
     page1 = winui::AddTabPage(tabs, L"一");
     page2 = winui::AddTabPage(tabs, L"二");
+    label = winui::CreateLabel(page2, L"&記号：", 5, 30, font);
     edit = winui::CreateEdit(page2, kEdit, L"", {5, 5, 80, 22}, font, 3);
     winui::SetKeyPressHandler(edit, [](HWND, wchar_t& key) {
       if (key == L'x') key = 0;
@@ -294,6 +299,69 @@ TEST_F(FormTest, DestroyingTheObjectDestroysItsWindowWhileTheObjectIsWhole) {
   ASSERT_TRUE(closed.Open(nullptr));
   closed.Close();  // not modal: the window goes, the object stays
   EXPECT_EQ(closed.Handle(), nullptr);
+}
+
+RECT PlaceIn(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int FontHeight(HWND window) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font.lfHeight;
+}
+
+TEST_F(FormTest, AnotherDpiScalesTheDesignAndComingBackRestoresItExactly) {
+  winui::Owned<ProbeFm> probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  const RECT edit96 = PlaceIn(probe.edit), label96 = PlaceIn(probe.label);
+  ASSERT_EQ(FontHeight(probe.edit), -11);  // Tahoma 8 pt
+  auto changeTo = [&](int dpi) {
+    RECT frame{};
+    GetWindowRect(probe.Handle(), &frame);
+    frame.right = frame.left + MulDiv(frame.right - frame.left, dpi, probe.Dpi());
+    frame.bottom = frame.top + MulDiv(frame.bottom - frame.top, dpi, probe.Dpi());
+    SendMessageW(probe.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+  };
+  changeTo(144);
+  EXPECT_EQ(probe.Dpi(), 144);
+  EXPECT_EQ(PlaceIn(probe.edit).left, 8);  // 5 x 1.5 rounded
+  EXPECT_EQ(PlaceIn(probe.edit).right, 128);  // 85 x 1.5 rounded: edges scale, not lengths
+  EXPECT_EQ(PlaceIn(probe.edit).bottom, 41);
+  EXPECT_EQ(FontHeight(probe.edit), -17);
+  EXPECT_GT(PlaceIn(probe.label).right - PlaceIn(probe.label).left, label96.right - label96.left);  // measured again
+  RECT page{};
+  GetClientRect(probe.page2, &page);
+  EXPECT_GT(page.right, 140);  // the pages fill the larger tab control
+  changeTo(96);
+  const RECT edit = PlaceIn(probe.edit), label = PlaceIn(probe.label);
+  EXPECT_TRUE(EqualRect(&edit96, &edit));
+  EXPECT_TRUE(EqualRect(&label96, &label));
+  EXPECT_EQ(FontHeight(probe.edit), -11);
+}
+
+TEST_F(FormTest, AFieldIsNamedAfterItsLabel) {
+  const winui::ComApartment com;
+  winui::Owned<ProbeFm> probe;
+  ASSERT_TRUE(probe.Open(owner.Handle()));
+  IAccessible* field = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(probe.edit, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                       reinterpret_cast<void**>(&field)),
+            S_OK);
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  EXPECT_EQ(field->get_accName(self, &name), S_OK);
+  EXPECT_STREQ(name, L"記号");
+  SysFreeString(name);
+  VARIANT role{};
+  EXPECT_EQ(field->get_accRole(self, &role), S_OK);
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);  // the rest is the system's
+  field->Release();
 }
 
 }  // namespace

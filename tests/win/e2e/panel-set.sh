@@ -42,16 +42,27 @@ xdotool key Return
 wait_for_focus パネル一覧 '' 5
 [ ! -e "$host/機器操作D.tbl" ] || fail "looking published D"
 
-# D, the fourth box of the map, opens in the edit window as 開く does.
-click_at パネル一覧 100 760 150
-click_control パネル一覧 '開く(&O)'
-wait_for_window ' - パネル編集$' 10 >/dev/null || fail "開く did not open D"
+# From the keyboard: the first arrow marks A, three more reach D, the fourth
+# box of the map, and Enter opens it in the edit window as 開く does.
+wait_for_focus パネル一覧 100 5
+xdotool key Right Right Right Right
+shot panel-set-keys "$view"
+xdotool key Return
+wait_for_window 'D\.tbl - パネル編集$' 10 >/dev/null || fail "Enter did not open D"
 wait_for_focus ' - パネル編集' '' 5
 click_control ' - パネル編集' キャンセル
 wait_for_no_window ' - パネル編集$' 5 || fail "キャンセル left the edit window open"
 
+# Space unticks D, the only panel ticked; after the step the map is read
+# anew and D, still unpublished, is ticked again.
+wait_for_focus パネル一覧 100 5
+xdotool key space
+click_control パネル一覧 'チェックしたパネルを公開(&P)'
+wait_for_focus '' OK 5                                # クロヴァンに反映するパネルがありません。
+xdotool key Return
+wait_for_focus パネル一覧 100 5                      # back on the map
+
 # Only D is ticked: it alone goes to the host, in one step.
-wait_for_focus パネル一覧 '' 5
 click_control パネル一覧 'チェックしたパネルを公開(&P)'
 answer_box 注意 Return                                # まとめて反映させますか? Yes
 wait_for_focus '' OK 5                                # クロヴァンに反映しました。

@@ -1,0 +1,26 @@
+#pragma once
+// Child windows keep the place and font of the 96-dpi design they were made
+// with, so that they can be laid out again, exactly, for another DPI: the one
+// place where layouts scale.
+#include <windows.h>
+
+#include "winui/Controls.h"
+
+namespace winui {
+
+Rect ScaleRect(const Rect& design, int dpi);
+
+// Keeps `child`'s design place and font (it is already where they put it).
+void RememberDesign(HWND child, const Rect& design, HFONT designFont, bool fitText = false);
+// Puts `child` at its design place and font scaled to its window's DPI, and
+// keeps both for RescaleChildren. `fitText`: the child is a label sized to its
+// text, measured again with each font.
+void PlaceAtDesign(HWND child, const Rect& design, HFONT designFont, bool fitText = false);
+
+// Lays every descendant of `window` made by PlaceAtDesign out for `dpi`.
+void RescaleChildren(HWND window, int dpi);
+
+// A label's size with its font: what its text needs.
+SIZE LabelTextSize(HWND label);
+
+}  // namespace winui
