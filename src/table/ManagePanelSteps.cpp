@@ -1,7 +1,6 @@
 #include "table/ManagePanelSteps.h"
 
 #include "table/FaceFileNames.h"
-
 #include "table/ManagePanels.h"
 #include "table/PanelNames.h"
 
