@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "table/PublishHistory.h"
+#include "table/StepRecordLines.h"
 
 namespace panel {
 
@@ -27,15 +28,7 @@ std::string Format(const StepRecord& record) {
 std::optional<StepRecord> Parse(const std::string& text) {
   StepRecord record;
   bool sawStep = false, sawHost = false;
-  for (size_t at = 0; at < text.size();) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(at, end - at);
-    at = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+  ForEachRecordEntry(text, [&](const std::string& key, const std::string& value) {
     if (key == "step") {
       sawStep = value == "forward" || value == "undo";
       record.undo = value == "undo";
@@ -47,7 +40,8 @@ std::optional<StepRecord> Parse(const std::string& text) {
     } else if (key == "file" && !value.empty()) {
       record.names.push_back(value);
     }
-  }
+    return true;
+  });
   if (!sawStep || !sawHost || record.names.empty()) return std::nullopt;
   return record;
 }

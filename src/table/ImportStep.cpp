@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "table/SetArchive.h"
+#include "table/StepRecordLines.h"
 
 namespace panel {
 
@@ -25,26 +26,19 @@ bool Write(IFolderFiles& fs, const std::string& work, const StepRecord& record) 
 std::optional<StepRecord> Parse(const std::string& text) {
   StepRecord record;
   bool sawStep = false;
-  for (size_t at = 0; at < text.size();) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(at, end - at);
-    at = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+  const bool sound = ForEachRecordEntry(text, [&](const std::string& key, const std::string& value) {
     if (key == "step") {
       sawStep = value == "forward" || value == "done";
       record.done = value == "done";
-      continue;
+      return true;
     }
     // A record edited by hand must not make us remove anything outside the set.
-    if (!IsArchiveMemberName(value)) return std::nullopt;
+    if (!IsArchiveMemberName(value)) return false;
     if (key == "replaced") record.names.replaced.push_back(value);
     if (key == "added") record.names.added.push_back(value);
-  }
-  if (!sawStep) return std::nullopt;
+    return true;
+  });
+  if (!sound || !sawStep) return std::nullopt;
   return record;
 }
 
