@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "Timing.h"
 #include "data/FacePainter.h"
 #include "winui/TextConv.h"
 
@@ -20,19 +21,7 @@ constexpr int kRows = 13;
 constexpr int kCell = 80;
 constexpr int kPictures = 8;
 
-double Milliseconds(const std::function<void()>& run, int times = 7) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<double> runs;
-  for (int i = 0; i < times; ++i) {
-    QueryPerformanceCounter(&start);
-    run();
-    QueryPerformanceCounter(&end);
-    runs.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-  }
-  std::nth_element(runs.begin(), runs.begin() + times / 2, runs.end());
-  return runs[times / 2];
-}
+constexpr int kRuns = 7;
 
 // Photos of a few hundred pixels each side, as people pick them.
 std::string MakePictures() {
@@ -65,13 +54,13 @@ int main() {
   winui::Picture target;
   std::printf("panel of %d x %d buttons of %d x %d, each with a label and a picture\n", kColumns, kRows, kCell, kCell);
   std::printf("%-50s %8.2f ms\n", "draw, pictures read and scaled first",
-              Milliseconds([&] {
+              Milliseconds(kRuns, [&] {
                 FacePainter painter(folder);
                 painter.DrawPanel(panel, base, grid, kColumns, kRows, target);
               }));
   FacePainter painter(folder);
   painter.DrawPanel(panel, base, grid, kColumns, kRows, target);
   std::printf("%-50s %8.2f ms\n", "draw again (as saving does)",
-              Milliseconds([&] { painter.DrawPanel(panel, base, grid, kColumns, kRows, target); }));
+              Milliseconds(kRuns, [&] { painter.DrawPanel(panel, base, grid, kColumns, kRows, target); }));
   return painter.TakeUnreadable().empty() ? 0 : 1;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "LargestTable.h"
+#include "Timing.h"
 #include "app/OpenTable.h"
 #include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
@@ -30,18 +31,6 @@ using namespace panel;
 namespace {
 
 constexpr int kRuns = 15;
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-  return v[v.size() / 2];
-}
 
 // Lets the screen catch up between runs, so no run pays for the last one's drawing.
 void Settle() {

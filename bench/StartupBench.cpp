@@ -12,26 +12,11 @@
 #include <memory>
 #include <vector>
 
+#include "Timing.h"
 #include "app/MainPanelFm.h"
 #include "data/OptionMdl.h"
 #include "data/PanelFiles.h"
 #include "winui/MessagePump.h"
-
-namespace {
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-  return v[v.size() / 2];
-}
-
-}  // namespace
 
 int main() {
   const double t0 = Now();

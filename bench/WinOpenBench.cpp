@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "LargestTable.h"
+#include "Timing.h"
 #include "table/TableFileReader.h"
 #include "winui/Picture.h"
 
@@ -19,19 +20,7 @@ using namespace panel;
 
 namespace {
 
-double Milliseconds(const std::function<void()>& run, int times = 15) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<double> runs;
-  for (int i = 0; i < times; ++i) {
-    QueryPerformanceCounter(&start);
-    run();
-    QueryPerformanceCounter(&end);
-    runs.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-  }
-  std::nth_element(runs.begin(), runs.begin() + times / 2, runs.end());
-  return runs[times / 2];
-}
+constexpr int kRuns = 15;
 
 void Print(const char* what, double ms) { std::printf("%-58s %8.2f ms\n", what, ms); }
 
@@ -40,7 +29,7 @@ void Print(const char* what, double ms) { std::printf("%-58s %8.2f ms\n", what, 
 int main() {
   const std::string& bytes = bench::LargestFile();
   std::printf("largest table: %zu bytes\n", bytes.size());
-  Print("read and check the largest table (from memory)", Milliseconds([&] {
+  Print("read and check the largest table (from memory)", Milliseconds(kRuns, [&] {
           CPanelTable table;
           bench::NeverAsked ask;
           bench::GridSizedPicture picture;
@@ -48,7 +37,7 @@ int main() {
           if (!CheckTableBitmap(table, picture, ask).empty()) std::abort();
         }));
   size_t lines = 0;
-  Print("line ends by the C runtime's memchr", Milliseconds([&] {
+  Print("line ends by the C runtime's memchr", Milliseconds(kRuns, [&] {
           const char* p = bytes.data();
           const char* end = p + bytes.size();
           while (const void* lf = std::memchr(p, '\n', static_cast<size_t>(end - p))) {
@@ -56,7 +45,7 @@ int main() {
             p = static_cast<const char*>(lf) + 1;
           }
         }));
-  Print("line ends by the reader's own scan", Milliseconds([&] {
+  Print("line ends by the reader's own scan", Milliseconds(kRuns, [&] {
           std::string_view rest = bytes;
           for (size_t at = FindLineFeed(rest); at < rest.size(); at = FindLineFeed(rest)) {
             ++lines;
@@ -72,11 +61,11 @@ int main() {
     winui::Picture made;
     if (!made.Create(1920, 1040, RGB(40, 120, 200)) || !made.SaveToFile(path).empty()) return 1;
   }
-  Print("load a 1920 x 1040 picture into a platform bitmap", Milliseconds([&] {
+  Print("load a 1920 x 1040 picture into a platform bitmap", Milliseconds(kRuns, [&] {
           winui::Picture picture;
           if (!picture.LoadFromFile(path).empty()) std::abort();
         }));
-  Print("the same by the platform's own loader", Milliseconds([&] {
+  Print("the same by the platform's own loader", Milliseconds(kRuns, [&] {
           HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
           if (!bitmap) std::abort();
           DeleteObject(bitmap);
