@@ -14,6 +14,23 @@ namespace {
 constexpr std::size_t kMaxBitmapFileBytes = std::size_t{256} << 20;
 
 int StrideOf(int width) { return (width * 3 + 3) & ~3; }
+
+// The path made wide and the file's head read and checked: the start of both
+// loading and checking a picture. An empty result means path, bytes and head
+// are set.
+std::wstring ReadHead(const std::string& pathSjis, std::wstring& path, std::vector<std::uint8_t>& bytes,
+                      bmp::HeadCheck& head) {
+  const std::optional<std::wstring> wide = SjisPathToWide(pathSjis);
+  if (!wide) return SystemErrorText(ERROR_INVALID_NAME);
+  path = *wide;
+  std::uint64_t size = 0;
+  if (std::wstring reason = ReadFileHead(path, bmp::kBitmapHeadBytes, bytes, size, kMaxBitmapFileBytes);
+      !reason.empty()) {
+    return reason;
+  }
+  head = bmp::CheckBitmapHead(bytes, size);
+  return {};
+}
 }  // namespace
 
 bool Picture::CreateSection(int width, int height) {
@@ -62,21 +79,16 @@ std::wstring Picture::LoadFromFile(const std::string& pathSjis) {
 }
 
 std::wstring Picture::Load(const std::string& pathSjis) {
-  const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
-  if (!path) return SystemErrorText(ERROR_INVALID_NAME);
+  std::wstring path;
   std::vector<std::uint8_t> bytes;
-  std::uint64_t size = 0;
-  if (std::wstring reason = ReadFileHead(*path, bmp::kBitmapHeadBytes, bytes, size, kMaxBitmapFileBytes);
-      !reason.empty()) {
-    return reason;
-  }
-  const bmp::HeadCheck head = bmp::CheckBitmapHead(bytes, size);
+  bmp::HeadCheck head;
+  if (std::wstring reason = ReadHead(pathSjis, path, bytes, head); !reason.empty()) return reason;
   if (!head.refusal.empty()) return SjisToWide(head.refusal);
   if (const std::optional<bmp::PlainRows> rows = bmp::PlainRgb24Rows(bytes)) {
-    return LoadRows(*path, *rows, head.width, head.height);
+    return LoadRows(path, *rows, head.width, head.height);
   }
 
-  if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
+  if (std::wstring reason = ReadWholeFile(path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
   bmp::DibData dib;
   if (std::string reason = bmp::ParseBitmapFile(bytes, dib); !reason.empty()) return SjisToWide(reason);
 
@@ -115,17 +127,12 @@ std::wstring Picture::LoadRows(const std::wstring& path, const bmp::PlainRows& r
 
 std::wstring Picture::CheckFile(const std::string& pathSjis, int& width, int& height) {
   try {
-    const std::optional<std::wstring> path = SjisPathToWide(pathSjis);
-    if (!path) return SystemErrorText(ERROR_INVALID_NAME);
+    std::wstring path;
     std::vector<std::uint8_t> bytes;
-    std::uint64_t size = 0;
-    if (std::wstring reason = ReadFileHead(*path, bmp::kBitmapHeadBytes, bytes, size, kMaxBitmapFileBytes);
-        !reason.empty()) {
-      return reason;
-    }
-    bmp::HeadCheck head = bmp::CheckBitmapHead(bytes, size);
+    bmp::HeadCheck head;
+    if (std::wstring reason = ReadHead(pathSjis, path, bytes, head); !reason.empty()) return reason;
     if (head.needsPixels) {
-      if (std::wstring reason = ReadWholeFile(*path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
+      if (std::wstring reason = ReadWholeFile(path, bytes, kMaxBitmapFileBytes); !reason.empty()) return reason;
       bmp::DibData dib;
       head.refusal = bmp::ParseBitmapFile(bytes, dib);
     }
