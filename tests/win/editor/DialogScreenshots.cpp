@@ -5,34 +5,14 @@
 
 #include <string>
 
+#include "ScreenShot.h"
 #include "data/OptionMdl.h"
 #include "editor/EditCommandFm.h"
 #include "table/CommandCode.h"
-#include "winui/Gdi.h"
-#include "winui/MessagePump.h"
-#include "winui/Picture.h"
-#include "winui/TextConv.h"
 
 using namespace panel;
 
 namespace {
-
-// The window as the screen shows it, once the messages its change caused are handled.
-bool Shoot(HWND window, const std::wstring& file) {
-  winui::PumpUntil([] { return false; }, 300);
-  RECT r{};
-  GetWindowRect(window, &r);
-  winui::Picture picture;
-  if (!picture.Create(r.right - r.left, r.bottom - r.top, RGB(255, 255, 255))) return false;
-  {
-    winui::WindowDc screen(nullptr);
-    winui::MemoryDc memory(screen.Get());
-    winui::ScopedSelectObject select(memory.Get(), picture.Handle());
-    BitBlt(memory.Get(), 0, 0, picture.Width(), picture.Height(), screen.Get(), r.left, r.top, SRCCOPY);
-  }
-  const auto path = winui::WideToSjis(file);
-  return path && picture.SaveToFile(*path).empty();
-}
 
 void Choose(TEditCommandFm& dialog, int kind) {
   SendMessageW(dialog.Command, CB_SETCURSEL, kind, 0);
@@ -58,10 +38,10 @@ int wmain(int argc, wchar_t** argv) {
   const std::pair<int, const wchar_t*> groups[] = {{1, L"relay"}, {2, L"learning"}, {3, L"panel"}, {4, L"external"}};
   for (const auto& [kind, name] : groups) {
     Choose(dialog, kind);
-    ok = Shoot(dialog.Handle(), folder + L"\\" + name + L".bmp") && ok;
+    ok = SaveScreenShot(dialog.Handle(), folder + L"\\" + name + L".bmp") && ok;
   }
   Choose(dialog, 2);
   for (char c : std::string("12345")) dialog.GroupLearned.RemoconBaseFrame.AddRow("    1.50,  120.25," + std::string(40, c));
-  ok = Shoot(dialog.Handle(), folder + L"\\learning-scrolling.bmp") && ok;
+  ok = SaveScreenShot(dialog.Handle(), folder + L"\\learning-scrolling.bmp") && ok;
   return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "ScreenShot.h"
 #include "WinTestSupport.h"
 #include "app/MainPanelFm.h"
 #include "data/OptionMdl.h"
@@ -45,19 +46,7 @@ bool Shoot(HWND window, const std::wstring& file, bool contrast) {
   // forms pass it on to them).
   SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-  winui::PumpUntil([] { return false; }, 300);
-  RECT r{};
-  GetWindowRect(window, &r);
-  winui::Picture picture;
-  if (!picture.Create(r.right - r.left, r.bottom - r.top, RGB(255, 255, 255))) return false;
-  {
-    winui::WindowDc screen(nullptr);
-    winui::MemoryDc memory(screen.Get());
-    winui::ScopedSelectObject select(memory.Get(), picture.Handle());
-    BitBlt(memory.Get(), 0, 0, picture.Width(), picture.Height(), screen.Get(), r.left, r.top, SRCCOPY);
-  }
-  const auto path = winui::WideToSjis(file);
-  return path && picture.SaveToFile(*path).empty();
+  return SaveScreenShot(window, file);
 }
 
 // A theme's colours for the run, the system's own put back afterwards.
