@@ -3,11 +3,10 @@
 # list that scrolls, as PNGs in build/win/editor, for looking at a change of its
 # layout. Needs the Windows build and a running test display (the tests' wine_up).
 set -euo pipefail
-BUILD_DIR="$(cd "$(dirname "$0")/.." && pwd)/build/win"
-source "$(dirname "$0")/wine-env.sh"
-cmake --build "$BUILD_DIR" --target editor_screenshots >/dev/null
+source "$(dirname "$0")/screenshots-common.sh"
+build_screenshots editor_screenshots
 out="$BUILD_DIR/editor"
 mkdir -p "$out"
 wine "$BUILD_DIR/tests/win/editor/editor_screenshots.exe" "$(winepath -w "$out")" </dev/null
-for bmp in "$out"/*.bmp; do convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"; done
+bitmaps_to_pngs "$out"
 echo "dialog-screenshots: $(ls "$out"/*.png | wc -l) pictures in $out"

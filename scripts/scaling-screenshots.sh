@@ -5,9 +5,8 @@
 # their layout or colours. Needs the Windows build and a running test display
 # (the tests' wine_up); the prefix is left at 96 dpi.
 set -euo pipefail
-BUILD_DIR="$(cd "$(dirname "$0")/.." && pwd)/build/win"
-source "$(dirname "$0")/wine-env.sh"
-cmake --build "$BUILD_DIR" --target scaling_screenshots >/dev/null
+source "$(dirname "$0")/screenshots-common.sh"
+build_screenshots scaling_screenshots
 out="$BUILD_DIR/scaling"
 rm -rf "$out"
 mkdir -p "$out"
@@ -21,6 +20,6 @@ wine "$program" "$(winepath -w "$out")" dpi96 </dev/null
 wine "$program" "$(winepath -w "$out")" contrast contrast </dev/null
 set_dpi 144
 wine "$program" "$(winepath -w "$out")" dpi144 </dev/null
-for bmp in "$out"/*.bmp; do convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"; done
+bitmaps_to_pngs "$out"
 rm -f "$out"/*.tbl "$out"/scaling.png
 echo "scaling-screenshots: $(ls "$out"/*.png | wc -l) pictures in $out"
