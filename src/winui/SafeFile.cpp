@@ -105,6 +105,12 @@ std::wstring SystemErrorText(DWORD code) {
 
 namespace {
 
+// For reading; others may read and write the file meanwhile.
+FileHandle OpenForReading(const std::wstring& path) {
+  return FileHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 // Up to `count` bytes from the start of an open file; fewer when it shrank
 // while being read.
 std::wstring ReadUpTo(HANDLE file, std::size_t count, std::vector<std::uint8_t>& out) {
@@ -134,8 +140,7 @@ std::wstring ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& 
 
 std::wstring ReadFileHead(const std::wstring& path, std::size_t headBytes, std::vector<std::uint8_t>& out,
                           std::uint64_t& fileSize, std::size_t maxBytes) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file = OpenForReading(path);
   if (!file.IsValid()) return LastErrorReason();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size)) return LastErrorReason();
@@ -148,8 +153,7 @@ std::wstring ReadFileHead(const std::wstring& path, std::size_t headBytes, std::
 
 std::wstring ReadRecordsAt(const std::wstring& path, std::uint64_t offset, std::size_t recordBytes,
                           std::size_t records, const std::function<void(const std::uint8_t*, std::size_t)>& consume) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file = OpenForReading(path);
   if (!file.IsValid()) return LastErrorReason();
   LARGE_INTEGER at{};
   at.QuadPart = static_cast<LONGLONG>(offset);
