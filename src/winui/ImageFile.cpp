@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 
+#include "winui/ComApartment.h"
 #include "winui/Gdi.h"
 #include "winui/SafeFile.h"
 
@@ -27,20 +28,6 @@ class ComPtr {
 
  private:
   T* p_ = nullptr;
-};
-
-// COM for the scope, on whatever thread asks; an apartment already there is kept.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
 };
 
 bool MakeFactory(ComPtr<IWICImagingFactory>& factory) {
@@ -78,7 +65,7 @@ std::wstring Load(const std::string& pathSjis, Image& out) {
   }
   std::vector<std::uint8_t> bytes;
   if (std::wstring why = ReadWholeFile(*path, bytes, kMaxImageFileBytes); !why.empty()) return why;
-  ComScope com;
+  const ComApartment com;  // on whatever thread asks; an apartment already there is kept
   ComPtr<IWICImagingFactory> factory;
   if (!MakeFactory(factory)) return L"画像を読む部品を使えません。";
   ComPtr<IWICStream> stream;
@@ -120,7 +107,7 @@ std::wstring ScaleImage(const Image& in, int width, int height, Image& out) {
     return {};
   }
   try {
-    ComScope com;
+    const ComApartment com;
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICBitmap> bitmap;
     ComPtr<IWICBitmapScaler> scaler;
