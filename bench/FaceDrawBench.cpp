@@ -5,10 +5,7 @@
 // draws it; run: wine build/winbench/bench/face_draw_bench.exe
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "Timing.h"
 #include "data/FacePainter.h"

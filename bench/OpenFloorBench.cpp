@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>

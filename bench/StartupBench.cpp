@@ -7,7 +7,6 @@
 // startup_floor_bench.exe): wine build/<bench build>/bench/startup_bench.exe
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>

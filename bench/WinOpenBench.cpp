@@ -5,11 +5,8 @@
 // median of a few runs of each; run: wine build/win/bench/open_path_bench.exe
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <functional>
-#include <vector>
 
 #include "LargestTable.h"
 #include "Timing.h"
