@@ -13,7 +13,7 @@ cmake --build "$native" -j "$jobs"
 echo "== fuzzers and the portable libraries with clang"
 configure_fuzz
 cmake --build "$fuzz" -j "$jobs" --target table_reader_fuzzer bitmap_file_fuzzer set_archive_fuzzer face_file_fuzzer \
-  table_core bitmap_core commissioning_core devices_core
+  table_core panel_set faces_core bitmap_core commissioning_core devices_core
 
 echo "== Windows build (mingw-w64, i686)"
 configure_win
