@@ -37,7 +37,6 @@ constexpr wchar_t kLockCaption[] = L"設定ロック";
 constexpr wchar_t kInstallError[] = L"ソラミトのインストールエラーです。";
 constexpr wchar_t kInitError[] = L"ソラミトの初期化エラーです。";
 
-
 }  // namespace
 
 bool TMainPanelFm::CreateForm(PanelFolders folders) {
