@@ -13,11 +13,6 @@ namespace panel {
 
 namespace {
 
-// Reading only to look: whatever the reader could ask, it may go on.
-struct GoOn : IAskUser {
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-};
-
 std::string_view FirstLine(std::string_view bytes) { return bytes.substr(0, bytes.find_first_of("\r\n")); }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -44,7 +39,7 @@ SetPanel DescribeSetPanel(std::string tableName, std::string_view tableBytes, st
     panel.published = same ? PublishedState::Same : PublishedState::Differs;
   }
   CPanelTable table;
-  GoOn goOn;
+  GoOnAsker goOn;
   panel.readFailure = ReadTableBytes(table, tableBytes, panel.tableName, goOn);
   if (!panel.readFailure.empty()) return panel;
   panel.columns = std::max(1, table.Columns());
