@@ -13,11 +13,6 @@ namespace panel {
 
 namespace {
 
-// Reading only to look: whatever the reader could ask, it may go on.
-struct GoOn : IAskUser {
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-};
-
 std::string_view FirstLine(std::string_view bytes) { return bytes.substr(0, bytes.find_first_of("\r\n")); }
 
 }  // namespace
@@ -25,7 +20,7 @@ std::string_view FirstLine(std::string_view bytes) { return bytes.substr(0, byte
 FolderTable DescribeTable(std::string fileName, std::string_view bytes) {
   FolderTable described{std::move(fileName), std::string(FirstLine(bytes)), {}};
   CPanelTable table;
-  GoOn goOn;
+  GoOnAsker goOn;
   if (!ReadTableBytes(table, bytes, described.fileName, goOn).empty()) return described;
   for (const CButtonInfo& cell : table.Cells()) {
     const CellCode code = cell.GetCode();

@@ -13,13 +13,6 @@ namespace panel {
 
 namespace {
 
-// Reading only to look: whatever the reader could ask, it may go on.
-struct GoOn : IAskUser {
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-};
-
-std::string_view FirstLine(std::string_view bytes) { return bytes.substr(0, bytes.find_first_of("\r\n")); }
-
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
@@ -35,8 +28,7 @@ SetPanel DescribeSetPanel(std::string tableName, std::string_view tableBytes, st
                           const std::optional<std::string>& hostTable, const std::optional<std::string>& hostBitmap) {
   SetPanel panel;
   panel.tableName = std::move(tableName);
-  const std::string_view bitmap = FirstLine(tableBytes);
-  if (bitmap.size() < tableBytes.size() && IsNameInsideFolder(bitmap)) panel.bitmapName = std::string(bitmap);
+  panel.bitmapName = BitmapNameOfTableBytes(tableBytes).value_or(std::string());
   if (!hostTable) {
     panel.published = PublishedState::Unpublished;
   } else {
@@ -44,7 +36,7 @@ SetPanel DescribeSetPanel(std::string tableName, std::string_view tableBytes, st
     panel.published = same ? PublishedState::Same : PublishedState::Differs;
   }
   CPanelTable table;
-  GoOn goOn;
+  GoOnAsker goOn;
   panel.readFailure = ReadTableBytes(table, tableBytes, panel.tableName, goOn);
   if (!panel.readFailure.empty()) return panel;
   panel.columns = std::max(1, table.Columns());
@@ -66,11 +58,9 @@ std::vector<SetPanel> ReadPanelSet(IFolderFiles& files, const std::string& work,
   std::vector<SetPanel> panels;
   for (const std::string& name : names) {
     const std::string bytes = files.ReadWholeFile(work + "\\" + name).value_or(std::string());
-    const std::string_view bitmap = FirstLine(bytes);
-    const bool inside = bitmap.size() < bytes.size() && IsNameInsideFolder(bitmap);
-    const std::string bitmapName = inside ? std::string(bitmap) : std::string();
+    const std::optional<std::string> bitmapName = BitmapNameOfTableBytes(bytes);
     const auto read = [&](const std::string& folder) {
-      return inside ? files.ReadWholeFile(folder + "\\" + bitmapName) : std::nullopt;
+      return bitmapName ? files.ReadWholeFile(folder + "\\" + *bitmapName) : std::nullopt;
     };
     panels.push_back(DescribeSetPanel(name, bytes, read(work).value_or(std::string()),
                                       files.ReadWholeFile(host + "\\" + name), read(host)));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "table/AskUser.h"
 #include "table/PanelCheckTexts.h"
 #include "table/PanelNames.h"
 #include "table/PanelSetTexts.h"
@@ -48,9 +49,7 @@ std::vector<PanelFinding> CheckOne(IPanelSetEnvironment& env, const std::string&
   const std::optional<std::string> bytes = env.ReadWholeFile(path);
   const std::optional<PictureSize> picture = env.LoadPictureSize(work + "\\" + panel.bitmapName);
   if (!bytes || !picture) return {{-1, kBitmapUnreadable}};
-  struct GoOn : IAskUser {
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  } goOn;
+  GoOnAsker goOn;
   CPanelTable table;
   const std::string failure = ReadTableBytes(table, *bytes, path, goOn);
   if (!failure.empty()) return {{-1, failure}};

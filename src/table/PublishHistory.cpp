@@ -87,11 +87,9 @@ std::vector<std::string> HistoryEntryFiles(IFolderFiles& files, const std::strin
   for (const std::string& table : tables) {
     const std::optional<std::string> bytes = files.ReadWholeFile(entryPath + "\\" + table);
     if (!bytes) return {};
-    const std::string bitmap = bytes->substr(0, bytes->find_first_of("\r\n"));
-    if (bitmap.size() == bytes->size() || !IsNameInsideFolder(bitmap) || !files.FileExists(entryPath + "\\" + bitmap)) {
-      return {};
-    }
-    if (std::find(bitmaps.begin(), bitmaps.end(), bitmap) == bitmaps.end()) bitmaps.push_back(bitmap);
+    const std::optional<std::string> bitmap = BitmapNameOfTableBytes(*bytes);
+    if (!bitmap || !files.FileExists(entryPath + "\\" + *bitmap)) return {};
+    if (std::find(bitmaps.begin(), bitmaps.end(), *bitmap) == bitmaps.end()) bitmaps.push_back(*bitmap);
   }
   tables.insert(tables.end(), bitmaps.begin(), bitmaps.end());
   return tables;

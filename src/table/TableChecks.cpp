@@ -23,6 +23,12 @@ bool IsNameInsideFolder(std::string_view nameSjis) {
   }
 }
 
+std::optional<std::string> BitmapNameOfTableBytes(std::string_view tableBytes) {
+  const size_t end = tableBytes.find_first_of("\r\n");
+  if (end == std::string_view::npos || !IsNameInsideFolder(tableBytes.substr(0, end))) return std::nullopt;
+  return std::string(tableBytes.substr(0, end));
+}
+
 std::optional<std::string> TableBitmapPath(const CPanelTable& table) {
   if (!IsNameInsideFolder(table.BitmapName())) return std::nullopt;
   return table.Folder() + "\\" + table.BitmapName();

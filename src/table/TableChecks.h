@@ -47,6 +47,10 @@ struct IPictureProbe {
 // either.
 bool IsNameInsideFolder(std::string_view nameSjis);
 
+// The bitmap name on the first line of a table's bytes, when a line end
+// follows it and the name stays inside the folder; nothing otherwise.
+std::optional<std::string> BitmapNameOfTableBytes(std::string_view tableBytes);
+
 // The table's folder, '\' and its bitmap name; nothing when the name would
 // leave the folder. Opening and the preview take the bitmap from here.
 std::optional<std::string> TableBitmapPath(const CPanelTable& table);
