@@ -94,17 +94,22 @@ FacesLoad LoadPanelFaces(const panel::CPanelTable& table, const winui::Picture& 
   if (std::wstring missing = background.LoadFromFile(paths.background);
       !missing.empty() || background.Width() != fallback.Width() || background.Height() != fallback.Height()) {
     // The saved bitmap still shows the faces drawn over it; better than nothing.
-    background.Create(fallback.Width(), fallback.Height(), RGB(255, 255, 255));
-    winui::MemoryDc to;
-    winui::MemoryDc from;
-    winui::ScopedSelectObject selectTo(to.Get(), background.Handle());
-    winui::ScopedSelectObject selectFrom(from.Get(), fallback.Handle());
-    BitBlt(to.Get(), 0, 0, fallback.Width(), fallback.Height(), from.Get(), 0, 0, SRCCOPY);
-    GdiFlush();
+    CopyPicture(fallback, background);
     load.problem = L"パネルの背景が読めないので、保存したビットマップを背景にします。\n" +
                    winui::SjisToWide(paths.background) + L"\n" + (missing.empty() ? L"大きさが違います。" : missing);
   }
   return load;
+}
+
+bool CopyPicture(const winui::Picture& from, winui::Picture& to) {
+  if (!to.Create(from.Width(), from.Height(), RGB(255, 255, 255))) return false;
+  winui::MemoryDc target;
+  winui::MemoryDc source;
+  winui::ScopedSelectObject selectTarget(target.Get(), to.Handle());
+  winui::ScopedSelectObject selectSource(source.Get(), from.Handle());
+  BitBlt(target.Get(), 0, 0, from.Width(), from.Height(), source.Get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  return true;
 }
 
 std::wstring SavePanelFaces(const panel::CPanelTable& table, const PanelFaces& faces, const winui::Picture& background) {

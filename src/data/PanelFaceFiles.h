@@ -28,6 +28,9 @@ struct FacesLoad {
 // background the panel's bitmap `fallback` stands in for it.
 FacesLoad LoadPanelFaces(const panel::CPanelTable& table, const winui::Picture& fallback, faces::PanelFaces& faces,
                          winui::Picture& background);
+// Makes `to` a copy of `from`, same size. False when it cannot be made.
+bool CopyPicture(const winui::Picture& from, winui::Picture& to);
+
 // The damage of a face file in words, with its line.
 std::wstring DescribeFaceFileError(const faces::FaceFileError& error);
 

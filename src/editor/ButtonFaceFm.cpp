@@ -60,17 +60,19 @@ std::optional<std::wstring> AskForPictureFile(HWND owner) {
   return std::wstring(path);
 }
 
-std::optional<std::string> ChooseFacePicture(HWND owner, FaceEditing& editing,
-                                             const std::function<std::optional<std::wstring>(HWND)>& ask) {
+bool ChooseFacePicture(HWND owner, FaceEditing& editing, const std::function<std::optional<std::wstring>(HWND)>& ask,
+                       std::string& picture, HWND nameLabel) {
   const std::optional<std::wstring> path = ask ? ask(owner) : std::nullopt;
-  if (!path || !editing.Table()) return std::nullopt;
+  if (!path || !editing.Table()) return false;
   std::string name;
   if (std::wstring why = ImportFacePicture(*editing.Table(), *path, name); !why.empty()) {
     winui::ShowWarning(owner, L"この画像は使えません。\n" + *path + L"\n" + why);
-    return std::nullopt;
+    return false;
   }
   editing.Painter().Forget(name);  // a file of that name may have been there before
-  return name;
+  picture = std::move(name);
+  winui::SetText(nameLabel, winui::SjisToWide(picture));
+  return true;
 }
 
 bool TButtonFaceFm::CreateForm(HWND owner, int ordinal, const std::wstring& title) {
@@ -165,11 +167,7 @@ ButtonFace TButtonFaceFm::Face() const {
 }
 
 void TButtonFaceFm::ChoosePicture() {
-  const std::optional<std::string> name = ChooseFacePicture(Handle(), editing_, ChoosePictureFile);
-  if (!name) return;
-  picture_ = *name;
-  winui::SetText(PictureName, winui::SjisToWide(picture_));
-  Changed();
+  if (ChooseFacePicture(Handle(), editing_, ChoosePictureFile, picture_, PictureName)) Changed();
 }
 
 void TButtonFaceFm::Changed() {

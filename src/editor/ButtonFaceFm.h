@@ -61,6 +61,7 @@ class TButtonFaceFm : public winui::Form {
 // The system's file dialog for a picture; nothing when cancelled.
 std::optional<std::wstring> AskForPictureFile(HWND owner);
 // A picture asked for with `ask` and copied into the pictures folder: its name
-// there, or nothing when cancelled or refused (told in a "警告" box).
-std::optional<std::string> ChooseFacePicture(HWND owner, FaceEditing& editing,
-                                             const std::function<std::optional<std::wstring>(HWND)>& ask);
+// there goes to `picture` and is shown in `nameLabel`. False when cancelled or
+// refused (told in a "警告" box).
+bool ChooseFacePicture(HWND owner, FaceEditing& editing, const std::function<std::optional<std::wstring>(HWND)>& ask,
+                       std::string& picture, HWND nameLabel);

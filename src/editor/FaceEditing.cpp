@@ -6,21 +6,6 @@
 
 using namespace faces;
 
-namespace {
-
-bool CopyPicture(const winui::Picture& from, winui::Picture& to) {
-  if (!to.Create(from.Width(), from.Height(), RGB(255, 255, 255))) return false;
-  winui::MemoryDc target;
-  winui::MemoryDc source;
-  winui::ScopedSelectObject selectTarget(target.Get(), to.Handle());
-  winui::ScopedSelectObject selectSource(source.Get(), from.Handle());
-  BitBlt(target.Get(), 0, 0, from.Width(), from.Height(), source.Get(), 0, 0, SRCCOPY);
-  GdiFlush();
-  return true;
-}
-
-}  // namespace
-
 void FaceEditing::Load(HWND owner, const panel::CPanelTable& table, const winui::Picture& panelImage) {
   table_ = &table;
   painter_.emplace(FacePathsOf(table).picturesFolder);

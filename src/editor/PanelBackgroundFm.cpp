@@ -58,10 +58,7 @@ PanelBackground TPanelBackgroundFm::Background() const {
 }
 
 void TPanelBackgroundFm::ChoosePicture() {
-  const std::optional<std::string> name = ChooseFacePicture(Handle(), editing_, ChoosePictureFile);
-  if (!name) return;
-  picture_ = *name;
-  winui::SetText(PictureName, winui::SjisToWide(picture_));
+  if (!ChooseFacePicture(Handle(), editing_, ChoosePictureFile, picture_, PictureName)) return;
   Check(KeptRadio, false);
   Check(ColourRadio, false);
   Check(PictureRadio, true);
