@@ -101,11 +101,13 @@ void RescaleChildren(HWND window, int dpi) {
 }
 
 SIZE LabelTextSize(HWND label) {
-  const std::wstring text = GetText(label);
+  return TextSize(GetText(label), reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+}
+
+SIZE TextSize(const std::wstring& text, HFONT font) {
   RECT size{0, 0, 0, 0};
-  WindowDc dc(label);
-  const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
-  ScopedSelectObject select(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  WindowDc dc(nullptr);
+  ScopedSelectObject select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_NOPREFIX);
   return SIZE{size.right - size.left, size.bottom - size.top};
 }
