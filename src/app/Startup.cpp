@@ -42,13 +42,14 @@ int RunApplication(int showCommand) {
     auto options = std::make_unique<TOptionMdl>();
     ScopedGlobal<TOptionMdl> optionsGlobal(OptionMdl, options.get());
     mainForm->SetDataModule(*options);
-    // Before any panel is listed or published: a kill may have cut a
-    // publication off half way.
-    TidyDocumentsPanelFolders();
 
     // Showing the window runs its FormShow (setting, device library).
     ShowWindow(mainForm->Handle(), showCommand);
     UpdateWindow(mainForm->Handle());
+    // Before any panel is listed or published, which takes the message loop
+    // (the 既存ファイル list is read when its tab is shown): a kill may have
+    // cut a publication off half way.
+    TidyDocumentsPanelFolders();
     // Work a crash, a power cut or a logoff left unsaved.
     OfferRecoveryAtStart(mainForm->Handle(), *options);
     return winui::RunMessageLoop(mainForm->Handle());
