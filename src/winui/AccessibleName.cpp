@@ -1,15 +1,13 @@
 #include "winui/AccessibleName.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
+#include "winui/ControlExtras.h"
 #include "winui/Controls.h"
 
 namespace winui {
 
 namespace {
-
-constexpr UINT_PTR kNameSubclassId = 5;
 
 // The system's object for the control, with another name for the control itself.
 class NamedAccessible final : public IAccessible {
@@ -89,23 +87,6 @@ class NamedAccessible final : public IAccessible {
   std::wstring name_;
 };
 
-LRESULT CALLBACK NameSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  auto* name = reinterpret_cast<std::wstring*>(data);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, NameSubclassProc, kNameSubclassId);
-    delete name;
-  } else if (msg == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-    IAccessible* system = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&system)))) {
-      auto* named = new NamedAccessible(system, *name);
-      const LRESULT result = LresultFromObject(IID_IAccessible, wParam, named);
-      named->Release();
-      if (result >= 0) return result;
-    }
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
 bool IsOfClass(HWND window, const wchar_t* className) {
   wchar_t name[32] = {};
   GetClassNameW(window, name, 32);
@@ -115,16 +96,18 @@ bool IsOfClass(HWND window, const wchar_t* className) {
 }  // namespace
 
 void SetAccessibleName(HWND control, const std::wstring& name) {
-  if (!control) return;
-  DWORD_PTR old = 0;
-  if (GetWindowSubclass(control, NameSubclassProc, kNameSubclassId, &old)) {
-    *reinterpret_cast<std::wstring*>(old) = name;
-    return;
-  }
-  auto* stored = new std::wstring(name);
-  if (!SetWindowSubclass(control, NameSubclassProc, kNameSubclassId, reinterpret_cast<DWORD_PTR>(stored))) {
-    delete stored;
-  }
+  ControlExtras* extras = ExtrasOf(control);
+  if (!extras) return;
+  extras->clientObject = [name](HWND hwnd, WPARAM wParam) -> LRESULT {
+    IAccessible* system = nullptr;
+    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&system)))) {
+      return 0;
+    }
+    auto* named = new NamedAccessible(system, name);
+    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, named);
+    named->Release();
+    return result >= 0 ? result : 0;
+  };
 }
 
 void NameAfterLabel(HWND control, HWND label) {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "winui/AccessibleName.h"
+#include "winui/ControlExtras.h"
 #include "winui/Dpi.h"
-#include "winui/ExceptionBox.h"
 #include "winui/Font.h"
 #include "winui/Gdi.h"
 #include "winui/Scaling.h"
@@ -17,95 +17,41 @@ namespace winui {
 namespace {
 
 constexpr wchar_t kPanelClass[] = L"WinUiPanel";
-constexpr UINT_PTR kForwardSubclassId = 1;
-constexpr UINT_PTR kKeyPressSubclassId = 2;
-constexpr UINT_PTR kImeSubclassId = 3;
 
-// Messages a container passes to its parent so that the form sees its
-// grandchildren's notifications.
-bool IsForwardedToParent(UINT msg) {
-  switch (msg) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      return true;
-    default:
-      return false;
-  }
-}
-
-LRESULT ForwardToParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND parent = GetParent(hwnd);
-  return parent ? SendMessageW(parent, msg, wParam, lParam) : 0;
+bool IsOfClass(HWND window, const wchar_t* className) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return lstrcmpiW(name, className) == 0;
 }
 
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // Scroll messages without a control are the panel's own scroll bars.
   if (IsForwardedToParent(msg) && !((msg == WM_HSCROLL || msg == WM_VSCROLL) && lParam == 0)) {
-    return ForwardToParent(hwnd, msg, wParam, lParam);
+    // A tab page's messages go past its tab control, which passes nothing on.
+    // Subclassing the tab control to pass them would cost a round trip to the
+    // server under Wine for every message it gets.
+    HWND parent = GetParent(hwnd);
+    if (parent && IsOfClass(parent, WC_TABCONTROLW)) parent = GetParent(parent);
+    return parent ? SendMessageW(parent, msg, wParam, lParam) : 0;
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK ForwardingSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ForwardingSubclassProc, kForwardSubclassId);
-  if (IsForwardedToParent(msg) && lParam != 0) return ForwardToParent(hwnd, msg, wParam, lParam);
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+void ApplyImeMode(HWND edit, ImeMode mode) {
+  HIMC context = ImmGetContext(edit);
+  if (!context) return;
+  ImmSetOpenStatus(context, mode != ImeMode::Off);
+  if (mode == ImeMode::Hiragana) {
+    DWORD conversion = 0, sentence = 0;
+    ImmGetConversionStatus(context, &conversion, &sentence);
+    ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, sentence);
+  }
+  ImmReleaseContext(edit, context);
 }
 
 void ForwardChildNotifications(HWND container) {
-  SetWindowSubclass(container, ForwardingSubclassProc, kForwardSubclassId, 0);
+  if (ControlExtras* extras = ExtrasOf(container)) extras->passesChildNotifications = true;
 }
-
-LRESULT CALLBACK KeyPressSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  auto* handler = reinterpret_cast<KeyPressHandler*>(data);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, KeyPressSubclassProc, kKeyPressSubclassId);
-    delete handler;
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-  }
-  if (msg == WM_CHAR) {
-    try {
-      wchar_t key = static_cast<wchar_t>(wParam);
-      (*handler)(hwnd, key);
-      if (key == 0) return 0;
-      wParam = key;
-    } catch (...) {
-      ShowCurrentException(GetAncestor(hwnd, GA_ROOT));
-      return 0;
-    }
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK ImeSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ImeSubclassProc, kImeSubclassId);
-  const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
-  if (msg == WM_SETFOCUS) {
-    if (HIMC context = ImmGetContext(hwnd)) {
-      const auto mode = static_cast<ImeMode>(data);
-      ImmSetOpenStatus(context, mode != ImeMode::Off);
-      if (mode == ImeMode::Hiragana) {
-        DWORD conversion = 0, sentence = 0;
-        ImmGetConversionStatus(context, &conversion, &sentence);
-        ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, sentence);
-      }
-      ImmReleaseContext(hwnd, context);
-    }
-  }
-  return result;
-}
-
-}  // namespace
-
-namespace {
 
 RECT TabPageArea(HWND tabControl) {
   RECT area{};
@@ -178,7 +124,9 @@ HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place
   if (!edit) return nullptr;
   NameAfterLabelBefore(edit);
   if (maxLength > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-  if (ime != ImeMode::Default) SetWindowSubclass(edit, ImeSubclassProc, kImeSubclassId, static_cast<DWORD_PTR>(ime));
+  if (ime != ImeMode::Default) {
+    if (ControlExtras* extras = ExtrasOf(edit)) extras->afterFocus = [ime](HWND control) { ApplyImeMode(control, ime); };
+  }
   return edit;
 }
 
@@ -217,10 +165,8 @@ HWND CreatePanel(HWND parent, const Rect& place, int id) {
 HWND CreateTabControl(HWND parent, int id, const Rect& place, HFONT font) {
   // Not a control parent: the dialog manager would then skip the tabs themselves
   // (keyboard navigation goes into the pages through NextTabStop).
-  HWND tab = CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, place, id,
-                           font);
-  if (tab) ForwardChildNotifications(tab);
-  return tab;
+  return CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, place, id,
+                       font);
 }
 
 HWND AddTabPage(HWND tabControl, const std::wstring& text) {
@@ -282,14 +228,7 @@ void SetTabOrder(std::initializer_list<HWND> controls) {
 }
 
 void SetKeyPressHandler(HWND control, KeyPressHandler handler) {
-  auto* stored = new KeyPressHandler(std::move(handler));
-  DWORD_PTR old = 0;
-  if (GetWindowSubclass(control, KeyPressSubclassProc, kKeyPressSubclassId, &old)) {
-    delete reinterpret_cast<KeyPressHandler*>(old);
-  }
-  if (!SetWindowSubclass(control, KeyPressSubclassProc, kKeyPressSubclassId, reinterpret_cast<DWORD_PTR>(stored))) {
-    delete stored;
-  }
+  if (ControlExtras* extras = ExtrasOf(control)) extras->keyPress = std::move(handler);
 }
 
 std::wstring GetText(HWND window) {
