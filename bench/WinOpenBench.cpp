@@ -11,6 +11,7 @@
 #include "LargestTable.h"
 #include "Timing.h"
 #include "table/TableFileReader.h"
+#include "table/TableLines.h"
 #include "winui/Picture.h"
 
 using namespace panel;

@@ -7,6 +7,7 @@
 #include "ScriptedAsk.h"
 #include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
+#include "table/TableLines.h"
 #include "table/TableTexts.h"
 
 using namespace panel;
