@@ -64,12 +64,13 @@ void TMainPanelFm::CreateControls() {
   HWND form = Handle();
   HFONT font = FontHandle();
 
+  // Made in tab order, which then needs no reordering.
+  CancelButton = winui::CreateButton(form, kCancelButton, L"終了", Rect{376, 368, 129, 25}, font);
+
   PageControl1 = winui::CreateTabControl(form, kPageControl1, Rect{32, 8, 558, 337}, font);
   TabSheet1 = winui::AddTabPage(PageControl1, L"新規作成");
   TabSheet2 = winui::AddTabPage(PageControl1, L"既存ファイル");
   winui::SelectTab(PageControl1, 0);
-
-  CancelButton = winui::CreateButton(form, kCancelButton, L"終了", Rect{376, 368, 129, 25}, font);
 
   OptionGroup = winui::CreateGroupBox(form, kOptionGroup, L"設定", Rect{36, 351, 261, 78}, font);
   Label7 = winui::CreateLabel(OptionGroup, L"ヤマセロリレーポート", 11, 21, font);
@@ -82,8 +83,6 @@ void TMainPanelFm::CreateControls() {
   TestRimocon = winui::CreateButton(form, kTestRimocon, L"テスト", Rect{320, 434, 58, 25}, font);
   // Every panel of the work folder together, whichever tab is shown.
   PanelSetButton = winui::CreateButton(form, kPanelSetButton, L"パネル一覧(&L)...", Rect{384, 434, 121, 25}, font);
-
-  winui::SetTabOrder({CancelButton, PageControl1, OptionGroup, Button1, TestRimocon, PanelSetButton});
 }
 
 void TMainPanelFm::SetUpWorkFolder() {
@@ -93,7 +92,12 @@ void TMainPanelFm::SetUpWorkFolder() {
   // cannot be made is reported by whatever later needs it.
   if (!workFolder_.empty()) CreateDirectoryW(winui::SjisToWide(workFolder_).c_str(), nullptr);
   NewPanel.Create(TabSheet1, FontHandle(), Handle(), workFolder_);
-  ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_, folders_.hostPanel);
+}
+
+void TMainPanelFm::MakeExistingFilesPage() {
+  if (!ExistingFiles.FileListBox) {
+    ExistingFiles.Create(TabSheet2, FontHandle(), Handle(), workFolder_, folders_.hostPanel);
+  }
 }
 
 void TMainPanelFm::OpenTable(char identifier) {
@@ -101,12 +105,15 @@ void TMainPanelFm::OpenTable(char identifier) {
 }
 
 void TMainPanelFm::FocusFirstFieldOfShownTab() {
-  SetFocus(TabCtrl_GetCurSel(PageControl1) == 1 ? ExistingFiles.FileListBox : NewPanel.FileName);
+  const bool existingFiles = TabCtrl_GetCurSel(PageControl1) == 1;
+  if (existingFiles) MakeExistingFilesPage();
+  SetFocus(existingFiles ? ExistingFiles.FileListBox : NewPanel.FileName);
 }
 
 void TMainPanelFm::OnShow() {
   // Activation, which comes after showing, would take the focus back.
   PostMessageW(Handle(), winui::kMsgFocusFirstField, 0, 0);
+  PostMessageW(Handle(), winui::kMsgAfterFirstPaint, 0, 0);
   TOptionMdl& options = DataModuleOf(options_);
   options.RelayPort = relay_port::Read();
   winui::SetText(RelayPortEd, std::to_wstring(options.RelayPort));
@@ -145,6 +152,7 @@ void TMainPanelFm::OnCommand(int id, int code, HWND /*control*/) {
 LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
   if (header.hwndFrom == PageControl1 && header.code == static_cast<UINT>(TCN_SELCHANGE) &&
       TabCtrl_GetCurSel(PageControl1) == 1) {
+    MakeExistingFilesPage();
     ExistingFiles.TabSheet2Show();
   }
   return 0;
@@ -152,6 +160,7 @@ LRESULT TMainPanelFm::OnNotify(const NMHDR& header) {
 
 LRESULT TMainPanelFm::OnAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == winui::kMsgFocusFirstField) FocusFirstFieldOfShownTab();
+  if (msg == winui::kMsgAfterFirstPaint) MakeExistingFilesPage();
   // F1 in any window of the program ends here, the main window owning them all.
   if (msg == winui::kMsgHelp) {
     OpenUserGuide(reinterpret_cast<HWND>(wParam));

@@ -42,6 +42,9 @@ class TMainPanelFm : public winui::Form {
 
   // Opens "機器操作" + identifier + ".tbl" of the work folder for editing.
   void OpenTable(char identifier);
+  // The hidden 既存ファイル page's controls wait until the window's first
+  // paint is over, or until something needs them sooner.
+  void MakeExistingFilesPage();
 
  protected:
   void OnCreate() override;
@@ -54,7 +57,7 @@ class TMainPanelFm : public winui::Form {
 
  private:
   void CreateControls();
-  // Creates the work folder (one level) and points both tabs at it.
+  // Creates the work folder (one level) and points the 新規作成 tab at it.
   void SetUpWorkFolder();
   void FocusFirstFieldOfShownTab();
   void CancelButtonClick();

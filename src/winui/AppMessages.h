@@ -36,6 +36,11 @@ inline constexpr UINT kMsgHelp = WM_APP + 5;
 // scaled to it. wParam, lParam: 0. The DPI, or 0 from a window that is no form.
 inline constexpr UINT kMsgFormDpi = WM_APP + 6;
 
-// Later messages: WM_APP + 7 onwards, each with the meaning of wParam/lParam.
+// Posted by a form to itself when it is shown, for work that can wait until
+// its first paint is over (start-up forces that paint before the message loop,
+// and a posted message is only taken from the loop). wParam, lParam: 0.
+inline constexpr UINT kMsgAfterFirstPaint = WM_APP + 7;
+
+// Later messages: WM_APP + 8 onwards, each with the meaning of wParam/lParam.
 
 }  // namespace winui

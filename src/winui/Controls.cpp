@@ -105,31 +105,54 @@ LRESULT CALLBACK ImeSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-void PlaceTabPages(HWND tabControl) {
+namespace {
+
+RECT TabPageArea(HWND tabControl) {
   RECT area{};
   GetClientRect(tabControl, &area);
   TabCtrl_AdjustRect(tabControl, FALSE, &area);
+  return area;
+}
+
+}  // namespace
+
+void PlaceTabPages(HWND tabControl) {
+  const RECT area = TabPageArea(tabControl);
   const int count = TabCtrl_GetItemCount(tabControl);
   for (int i = 0; i < count; ++i) {
-    if (HWND page = TabPage(tabControl, i)) {
-      SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    HWND page = TabPage(tabControl, i);
+    if (!page) continue;
+    RECT now{};
+    GetWindowRect(page, &now);
+    MapWindowPoints(nullptr, tabControl, reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&now, &area)) continue;  // moving it anyway would cost as much as making it
+    SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
-HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
-                   const Rect& place, int id, HFONT font) {
-  const int dpi = WindowDpi(parent);
-  const Rect scaled = ScaleRect(place, dpi);
-  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, scaled.left,
+namespace {
+
+// `scaled` is where the control goes at `dpi`; `design` what RescaleChildren scales again.
+HWND CreateAt(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
+              const Rect& scaled, const Rect& design, bool fitText, int id, HFONT font, int dpi) {
+  HWND control = CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD, scaled.left,
                                  scaled.top, scaled.width, scaled.height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                  nullptr);
   if (!control) return nullptr;
   if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontForDpi(font, dpi)), FALSE);
-  RememberDesign(control, place, font);
+  RememberDesign(control, design, font, fitText);
   return control;
+}
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle,
+                   const Rect& place, int id, HFONT font) {
+  const int dpi = WindowDpi(parent);
+  return CreateAt(parent, windowClass, text, style | WS_VISIBLE, exStyle, ScaleRect(place, dpi), place, false, id,
+                  font, dpi);
 }
 
 HWND CreateButton(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font) {
@@ -137,10 +160,15 @@ HWND CreateButton(HWND parent, int id, const std::wstring& text, const Rect& pla
 }
 
 HWND CreateLabel(HWND parent, const std::wstring& text, int left, int top, HFONT font, int id) {
-  HWND label = CreateControl(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, Rect{left, top, 0, 0}, id, font);
-  // Measured with the font it shows, at the window's scale.
-  if (label) PlaceAtDesign(label, Rect{left, top, 0, 0}, font, true);
-  return label;
+  // Measured before it is made, with the font it shows at the window's scale:
+  // under Wine, moving a window costs about as much as making it.
+  const int dpi = WindowDpi(parent);
+  const Rect design{left, top, 0, 0};
+  Rect scaled = ScaleRect(design, dpi);
+  const SIZE size = TextSize(text, font ? FontForDpi(font, dpi) : nullptr);
+  scaled.width = size.cx;
+  scaled.height = size.cy;
+  return CreateAt(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX | WS_VISIBLE, 0, scaled, design, true, id, font, dpi);
 }
 
 HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place, HFONT font, int maxLength,
@@ -196,16 +224,26 @@ HWND CreateTabControl(HWND parent, int id, const Rect& place, HFONT font) {
 }
 
 HWND AddTabPage(HWND tabControl, const std::wstring& text) {
-  HWND page = CreatePanel(tabControl, Rect{});
-  if (!page) return nullptr;
+  if (!EnsureWindowClass(kPanelClass, PanelProc)) return nullptr;
   std::wstring label = text;
   TCITEMW item{};
-  item.mask = TCIF_TEXT | TCIF_PARAM;
+  item.mask = TCIF_TEXT;
   item.pszText = label.data();
-  item.lParam = reinterpret_cast<LPARAM>(page);
   const int index = TabCtrl_GetItemCount(tabControl);
-  if (SendMessageW(tabControl, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)) < 0) {
-    DestroyWindow(page);
+  if (SendMessageW(tabControl, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)) < 0) return nullptr;
+  // Made where it stays, with its tab already there (the tab row takes its
+  // room), and visible only as the selected page: under Wine, moving or hiding
+  // a window costs about as much as making it.
+  const RECT area = TabPageArea(tabControl);
+  const DWORD shown = index == TabCtrl_GetCurSel(tabControl) ? WS_VISIBLE : 0;
+  const Rect place{area.left, area.top, area.right - area.left, area.bottom - area.top};
+  HWND page = CreateAt(tabControl, kPanelClass, L"", WS_CLIPCHILDREN | shown, WS_EX_CONTROLPARENT, place, Rect{}, false,
+                       0, nullptr, WindowDpi(tabControl));
+  item.mask = TCIF_PARAM;
+  item.lParam = reinterpret_cast<LPARAM>(page);
+  if (!page || !SendMessageW(tabControl, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item))) {
+    TabCtrl_DeleteItem(tabControl, index);
+    if (page) DestroyWindow(page);
     return nullptr;
   }
   PlaceTabPages(tabControl);
@@ -229,7 +267,9 @@ void ShowSelectedTabPage(HWND tabControl) {
   const int selected = TabCtrl_GetCurSel(tabControl);
   const int count = TabCtrl_GetItemCount(tabControl);
   for (int i = 0; i < count; ++i) {
-    if (HWND page = TabPage(tabControl, i)) ShowWindow(page, i == selected ? SW_SHOW : SW_HIDE);
+    HWND page = TabPage(tabControl, i);
+    const bool shown = page && (GetWindowLongPtrW(page, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (page && shown != (i == selected)) ShowWindow(page, i == selected ? SW_SHOW : SW_HIDE);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "winui/Dpi.h"
@@ -12,7 +14,30 @@ namespace winui {
 
 namespace {
 
-constexpr UINT_PTR kDesignSubclassId = 4;
+// The design is kept in window properties, which go with the window, rather
+// than in a subclass: under Wine every message to a subclassed window costs a
+// round trip to the server, and nearly every control has a design.
+// Place: left and top, 16 bits each; size: width and height, 15 bits each, and flags.
+enum class DesignProperty { Place, Size, Font };
+
+// Atoms made once, so that no window holds a reference to a name of its own.
+const wchar_t* PropertyName(DesignProperty property) {
+  static const ATOM place = GlobalAddAtomW(L"WinUiDesignPlace");
+  static const ATOM size = GlobalAddAtomW(L"WinUiDesignSize");
+  static const ATOM font = GlobalAddAtomW(L"WinUiDesignFont");
+  switch (property) {
+    case DesignProperty::Place:
+      return MAKEINTATOM(place);
+    case DesignProperty::Size:
+      return MAKEINTATOM(size);
+    case DesignProperty::Font:
+      break;
+  }
+  return MAKEINTATOM(font);
+}
+
+constexpr uint32_t kFitsText = 0x8000u;
+constexpr uint32_t kHasDesign = 0x80000000u;  // so that a design is never a zero property
 
 struct Design {
   Rect place;
@@ -20,19 +45,22 @@ struct Design {
   bool fitText = false;
 };
 
-// Owns the child's design record and frees it with the window.
-LRESULT CALLBACK DesignSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, DesignSubclassProc, kDesignSubclassId);
-    delete reinterpret_cast<Design*>(data);
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
+bool FitsSigned16(int value) { return value >= -32768 && value <= 32767; }
+bool Fits15(int value) { return value >= 0 && value <= 0x7FFF; }
 
-Design* DesignOf(HWND child) {
-  DWORD_PTR data = 0;
-  return GetWindowSubclass(child, DesignSubclassProc, kDesignSubclassId, &data) ? reinterpret_cast<Design*>(data)
-                                                                                : nullptr;
+HANDLE Packed(uint32_t value) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(value)); }
+uint32_t Unpacked(HANDLE value) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value)); }
+
+std::optional<Design> DesignOf(HWND child) {
+  const uint32_t size = Unpacked(GetPropW(child, PropertyName(DesignProperty::Size)));
+  if (!(size & kHasDesign)) return std::nullopt;
+  const uint32_t place = Unpacked(GetPropW(child, PropertyName(DesignProperty::Place)));
+  Design design;
+  design.place = Rect{static_cast<int16_t>(place & 0xFFFF), static_cast<int16_t>(place >> 16),
+                      static_cast<int>(size & 0x7FFF), static_cast<int>((size >> 16) & 0x7FFF)};
+  design.fitText = (size & kFitsText) != 0;
+  design.font = reinterpret_cast<HFONT>(GetPropW(child, PropertyName(DesignProperty::Font)));
+  return design;
 }
 
 void Apply(HWND child, const Design& design, int dpi) {
@@ -72,20 +100,22 @@ Rect ScaleRect(const Rect& design, int dpi) {
 }
 
 void RememberDesign(HWND child, const Rect& place, HFONT designFont, bool fitText) {
-  Design* design = DesignOf(child);
-  if (!design) {
-    design = new Design;
-    if (!SetWindowSubclass(child, DesignSubclassProc, kDesignSubclassId, reinterpret_cast<DWORD_PTR>(design))) {
-      delete design;
-      return;
-    }
-  }
-  *design = Design{place, designFont ? designFont : design->font, fitText};
+  // Dialog layouts are far inside these bounds; a place outside them is not
+  // kept, and the child then stays where it is when the scale changes.
+  if (!FitsSigned16(place.left) || !FitsSigned16(place.top) || !Fits15(place.width) || !Fits15(place.height)) return;
+  const uint32_t packedPlace =
+      static_cast<uint16_t>(place.left) | (static_cast<uint32_t>(static_cast<uint16_t>(place.top)) << 16);
+  const uint32_t packedSize = static_cast<uint32_t>(place.width) | (static_cast<uint32_t>(place.height) << 16) |
+                              (fitText ? kFitsText : 0) | kHasDesign;
+  SetPropW(child, PropertyName(DesignProperty::Place), Packed(packedPlace));
+  SetPropW(child, PropertyName(DesignProperty::Size), Packed(packedSize));
+  // A design without a font keeps the one it had.
+  if (designFont) SetPropW(child, PropertyName(DesignProperty::Font), designFont);
 }
 
 void PlaceAtDesign(HWND child, const Rect& place, HFONT designFont, bool fitText) {
   RememberDesign(child, place, designFont, fitText);
-  if (const Design* design = DesignOf(child)) Apply(child, *design, WindowDpi(child));
+  if (const std::optional<Design> design = DesignOf(child)) Apply(child, *design, WindowDpi(child));
 }
 
 void RescaleChildren(HWND window, int dpi) {
@@ -94,18 +124,20 @@ void RescaleChildren(HWND window, int dpi) {
   // Inner windows first: a container that places its children itself when it
   // is resized (a scrolling list) has the last word.
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    if (const Design* design = DesignOf(*it)) Apply(*it, *design, dpi);
+    if (const std::optional<Design> design = DesignOf(*it)) Apply(*it, *design, dpi);
   }
   // Tab pages fill their tab control's display area, whatever its size now.
   EnumChildWindows(window, PlaceIfTabControl, 0);
 }
 
 SIZE LabelTextSize(HWND label) {
-  const std::wstring text = GetText(label);
+  return TextSize(GetText(label), reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+}
+
+SIZE TextSize(const std::wstring& text, HFONT font) {
   RECT size{0, 0, 0, 0};
-  WindowDc dc(label);
-  const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
-  ScopedSelectObject select(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  WindowDc dc(nullptr);
+  ScopedSelectObject select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_NOPREFIX);
   return SIZE{size.right - size.left, size.bottom - size.top};
 }

@@ -4,6 +4,8 @@
 // place where layouts scale.
 #include <windows.h>
 
+#include <string>
+
 #include "winui/Controls.h"
 
 namespace winui {
@@ -22,5 +24,7 @@ void RescaleChildren(HWND window, int dpi);
 
 // A label's size with its font: what its text needs.
 SIZE LabelTextSize(HWND label);
+// What `text` needs on the screen in `font` (the system's GUI font when null).
+SIZE TextSize(const std::wstring& text, HFONT font);
 
 }  // namespace winui

@@ -56,6 +56,7 @@ class MainTabs : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(main_.CreateForm({[this](HWND) { return work_.Sjis(); }, [this](HWND) { return kurovan_.Sjis(); }}));
     main_.SetDataModule(options_);
+    main_.MakeExistingFilesPage();  // as the window's first paint would
   }
   // Creation points the DLL search at the device software's folder.
   void TearDown() override { SetDllDirectoryW(nullptr); }
