@@ -9,6 +9,7 @@
 #include "LargestTable.h"
 #include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
+#include "table/TableLines.h"
 
 using namespace panel;
 

@@ -4,74 +4,18 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <exception>
-#include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "table/PlatformFile.h"
+#include "table/TableLines.h"
 #include "table/TableTexts.h"
 
 namespace panel {
 
 namespace {
-
-// Wide enough for the compiler to compare a block of bytes in one or two
-// vector instructions, narrow enough to stop soon after a short line's end.
-constexpr size_t kScanBlock = 64;
-
-[[gnu::always_inline]] inline size_t ScanForLineFeed(const char* p, size_t n) {
-  size_t i = 0;
-  for (; i + kScanBlock <= n; i += kScanBlock) {
-    unsigned char found = 0;
-    for (size_t k = 0; k < kScanBlock; ++k) found |= static_cast<unsigned char>(p[i + k] == '\n');
-    if (found) break;
-  }
-  for (; i < n; ++i) {
-    if (p[i] == '\n') return i;
-  }
-  return n;
-}
-
-#if defined(__i386__)
-// The 32-bit Windows build targets processors without SSE2; the same loop is
-// compiled a second time for those that have it.
-[[gnu::target("sse2")]] size_t ScanForLineFeedSse2(const char* p, size_t n) { return ScanForLineFeed(p, n); }
-#endif
-
-}  // namespace
-
-size_t FindLineFeed(std::string_view bytes) {
-#if defined(__i386__)
-  if (__builtin_cpu_supports("sse2")) return ScanForLineFeedSse2(bytes.data(), bytes.size());
-#endif
-  return ScanForLineFeed(bytes.data(), bytes.size());
-}
-
-namespace {
-
-// Lines are taken whole, however long: the writer writes memos, code texts
-// and command lines whole (a learned code text runs to 16,016 bytes), so any
-// fixed read size would cut them. A line ends at LF, with a CR before it
-// dropped too; a last line without a line end counts as a line.
-class LineReader {
- public:
-  explicit LineReader(std::string_view bytes) : rest_(bytes) {}
-
-  bool Next(std::string_view& line) {
-    if (rest_.empty()) return false;
-    const size_t end = FindLineFeed(rest_);
-    const bool lf = end < rest_.size();
-    line = rest_.substr(0, end);
-    rest_.remove_prefix(lf ? end + 1 : end);
-    if (lf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return true;
-  }
-
- private:
-  std::string_view rest_;
-};
 
 bool HasTextBesidesCr(std::string_view line) { return line.find_first_not_of('\r') != std::string_view::npos; }
 
@@ -136,7 +80,7 @@ class CellLookup {
   std::vector<std::vector<int>> externalById_;
 };
 
-bool ReadHeader(CPanelTable& table, LineReader& lines) {
+bool ReadHeader(CPanelTable& table, TableLines& lines) {
   // An empty name is refused even when a CR hides more text behind it: the
   // writer would write an empty first line that no reader accepts.
   std::string_view line;
@@ -159,7 +103,7 @@ bool ReadHeader(CPanelTable& table, LineReader& lines) {
 // A grid line may lack up to three trailing blanks. A shorter one leaves
 // cells without any code: the line is damaged, and guessing blanks for them
 // would drop their commands and texts at the next save, so it is a failure.
-bool ReadGrid(CPanelTable& table, LineReader& lines) {
+bool ReadGrid(CPanelTable& table, TableLines& lines) {
   const size_t rowBytes = 4 * static_cast<size_t>(table.Columns());
   for (int y = 0; y < table.Rows(); ++y) {
     std::string_view line;
@@ -176,7 +120,7 @@ bool ReadGrid(CPanelTable& table, LineReader& lines) {
 
 // Reads up to the closing line; false when the file ends first.
 template <typename IsEnd, typename OnLine>
-bool ReadSection(LineReader& lines, IsEnd isEnd, OnLine onLine) {
+bool ReadSection(TableLines& lines, IsEnd isEnd, OnLine onLine) {
   std::string_view line;
   while (lines.Next(line)) {
     if (isEnd(line)) return true;
@@ -218,10 +162,10 @@ int ParseDecimalField(std::string_view field) {
   return static_cast<int>(value);
 }
 
-std::string ReadTableBytes(CPanelTable& table, std::string_view bytes, const std::string& pathSjis,
-                           IAskUser& ask) {
+namespace {
+
+std::string ReadTableLines(CPanelTable& table, TableLines& lines, const std::string& pathSjis, IAskUser& ask) {
   table.SetTablePath(pathSjis);
-  LineReader lines(bytes);
   if (!ReadHeader(table, lines) || !ReadGrid(table, lines)) return kTableFileInvalid;
 
   CellLookup lookup(table);
@@ -251,52 +195,33 @@ std::string ReadTableBytes(CPanelTable& table, std::string_view bytes, const std
     }
     if (!complete) break;
   }
+  if (lines.Failed()) return kTableFileInvalid;
 
   if (foreign) return ask.AskYesNo(kForeignDataQuestion, kCautionCaption) ? "" : kTableFileInvalid;
   if (!complete) return ask.AskYesNo(kDamagedTableQuestion, kCautionCaption) ? "" : kTableFileInvalid;
   return "";
 }
 
-namespace {
-
-// The bytes of a whole file in a buffer sized from the file once and not
-// cleared first: a string grown piece by piece copied the bytes over and over,
-// at a tenth of the parser's speed.
-struct FileBytes {
-  std::unique_ptr<char[]> data;
-  size_t size = 0;
-};
-
-bool ReadWholeFile(std::FILE* file, FileBytes& out) {
-  long size = -1;  // stays -1 beyond 2 GiB where long has 32 bits
-  if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-  if (std::fseek(file, 0, SEEK_SET) != 0) return false;
-  if (size > 0 && static_cast<unsigned long>(size) > kMaxTableFileBytes) return false;
-  // One byte more than the size told shows a file that grew meanwhile; one
-  // whose size could not be told is read in growing pieces. Either way the
-  // limit holds.
-  size_t capacity = size > 0 ? static_cast<size_t>(size) + 1 : 4096;
-  for (;;) {
-    std::unique_ptr<char[]> bigger(new char[capacity]);
-    if (out.size > 0) std::memcpy(bigger.get(), out.data.get(), out.size);
-    out.data = std::move(bigger);
-    out.size += std::fread(out.data.get() + out.size, 1, capacity - out.size, file);
-    if (out.size < capacity) return !std::ferror(file);
-    if (capacity > kMaxTableFileBytes) return false;
-    capacity = std::min(2 * capacity, kMaxTableFileBytes + 1);
-  }
-}
-
 }  // namespace
 
-std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask) {
+std::string ReadTableBytes(CPanelTable& table, std::string_view bytes, const std::string& pathSjis,
+                           IAskUser& ask) {
+  MemoryLines lines(bytes);
+  return ReadTableLines(table, lines, pathSjis, ask);
+}
+
+std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask, size_t blockBytes) {
   try {
     UniqueFile file(OpenFileSjis(pathSjis, "rb"));
     if (!file) return kTableFileInvalid;
-    FileBytes bytes;
-    if (!ReadWholeFile(file.get(), bytes)) return kTableFileInvalid;
-    file.reset();
-    return ReadTableBytes(table, std::string_view(bytes.data.get(), bytes.size), pathSjis, ask);
+    long size = -1;  // stays -1 beyond 2 GiB where long has 32 bits
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) size = std::ftell(file.get());
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0) return kTableFileInvalid;
+    if (size > 0 && static_cast<unsigned long>(size) > kMaxTableFileBytes) return kTableFileInvalid;
+    // A file whose size could not be told, or that grows meanwhile, meets the
+    // limit while it is read.
+    FileLines lines(std::move(file), blockBytes, kMaxTableFileBytes);
+    return ReadTableLines(table, lines, pathSjis, ask);
   } catch (const std::exception&) {
     // Out of memory for an absurd table: refused like any damaged one rather
     // than ending the program.

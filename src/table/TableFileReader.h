@@ -19,15 +19,15 @@ std::string ReadTableBytes(CPanelTable& table, std::string_view bytes, const std
 // larger file is damage, and reading it whole could exhaust a 32-bit process.
 inline constexpr std::size_t kMaxTableFileBytes = std::size_t{32} << 20;
 
-// The same for the file at `pathSjis`, read whole before parsing; a file over
+// The file is read in blocks of this size, parsed as they come; a longer line
+// grows the block.
+inline constexpr std::size_t kTableReadBlockBytes = std::size_t{64} << 10;
+
+// The same for the file at `pathSjis`, with the same result; a file over
 // kMaxTableFileBytes is refused before it is read. Never throws: a table that
 // cannot be held in memory is kTableFileInvalid.
-std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask);
-
-// Where the first line feed of `bytes` is, or bytes.size() when there is none.
-// The reader's own scan, so that reading does not depend on the C runtime's
-// memchr (Wine's searches byte by byte); the benchmark sets the two side by side.
-std::size_t FindLineFeed(std::string_view bytes);
+std::string ReadTableFile(CPanelTable& table, const std::string& pathSjis, IAskUser& ask,
+                          std::size_t blockBytes = kTableReadBlockBytes);
 
 // Decimal field of the header line: leading blanks, an optional sign, digits;
 // no digits gives 0, and values beyond 32 bits saturate.

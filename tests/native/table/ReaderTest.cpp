@@ -7,6 +7,7 @@
 #include "ScriptedAsk.h"
 #include "table/PlatformFile.h"
 #include "table/TableFileReader.h"
+#include "table/TableLines.h"
 #include "table/TableTexts.h"
 
 using namespace panel;
@@ -27,6 +28,18 @@ struct Read {
 };
 
 std::string Code(const CPanelTable& t, int ordinal) { return CodeText(t.Cell(ordinal).GetCode()); }
+
+// Everything a read leaves behind, as one text to compare.
+std::string Outcome(const CPanelTable& t, const std::string& result, const ScriptedAsk& ask) {
+  std::string out = result + "|" + t.TablePath() + "|" + t.BitmapName() + "|" + t.ExtraText();
+  for (const int n : {t.CellWidth(), t.CellHeight(), t.Columns(), t.Rows()}) out += "|" + std::to_string(n);
+  for (const CButtonInfo& c : t.Cells()) {
+    out += "|" + CodeText(c.GetCode()) + std::to_string(c.GetIndex()) + "," + std::to_string(c.GetCount()) + c.GetMemo();
+    for (int slot = 0; slot < CButtonInfo::kTextSlots; ++slot) out += "," + c.GetText(slot);
+  }
+  for (const std::string& question : ask.asked) out += "|" + question;
+  return out;
+}
 
 }  // namespace
 
@@ -215,6 +228,30 @@ TEST(Reader, FileLargerThanAnyPanelIsRefusedUnread) {
     const bool fits = size <= kMaxTableFileBytes;
     EXPECT_EQ(ReadTableFile(table, path, ask), fits ? "" : kInvalid) << size;
     EXPECT_EQ(ask.asked.size(), fits ? 1u : 0u) << size;
+  }
+  std::remove(path.c_str());
+}
+
+TEST(Reader, FileReadInBlocksOfAnySizeGivesWhatTheBytesGive) {
+  // Lines longer than a block, CR LF split between blocks, questions, a damaged head.
+  const std::string text(300, 'A');
+  const std::string grid = "a.bmp\r\n40,30,2,1\r\n00  R0  \r\n";
+  const std::string path = ::testing::TempDir() + "blocks.tbl";
+  for (const std::string& bytes :
+       {std::string("a.bmp\n40,30"), grid + kIr + "\n    00=x\n", grid + "'foreign\n" + text + "\n<END>\n" + kIr + "\n00=y",
+        grid + "\r\n" + kIr + "\r\n    00='memo\r\n    00=r\t" + text + "\r\n<END>\r\n" + kExt + "\r\n0=" + text +
+            "\r\n<END>\r\n" + kRemoteDataSuffix + "\r"}) {
+    CPanelTable fromBytes, fromFile;
+    ScriptedAsk askBytes, askFile;
+    const std::string expected = Outcome(fromBytes, ReadTableBytes(fromBytes, bytes, path, askBytes), askBytes);
+    UniqueFile file(OpenFileSjis(path, "wb"));
+    ASSERT_TRUE(file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size());
+    file.reset();
+    for (const size_t block : {size_t{1}, size_t{2}, size_t{3}, size_t{7}, size_t{64}, kTableReadBlockBytes}) {
+      fromFile = CPanelTable();
+      askFile.asked.clear();
+      EXPECT_EQ(Outcome(fromFile, ReadTableFile(fromFile, path, askFile, block), askFile), expected) << block << bytes;
+    }
   }
   std::remove(path.c_str());
 }
