@@ -63,6 +63,11 @@ std::optional<Design> DesignOf(HWND child) {
   return design;
 }
 
+// A label's size with its font: what its text needs.
+SIZE LabelTextSize(HWND label) {
+  return TextSize(GetText(label), reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+}
+
 void Apply(HWND child, const Design& design, int dpi) {
   if (design.font) {
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontForDpi(design.font, dpi)), FALSE);
@@ -113,11 +118,6 @@ void RememberDesign(HWND child, const Rect& place, HFONT designFont, bool fitTex
   if (designFont) SetPropW(child, PropertyName(DesignProperty::Font), designFont);
 }
 
-void PlaceAtDesign(HWND child, const Rect& place, HFONT designFont, bool fitText) {
-  RememberDesign(child, place, designFont, fitText);
-  if (const std::optional<Design> design = DesignOf(child)) Apply(child, *design, WindowDpi(child));
-}
-
 void RescaleChildren(HWND window, int dpi) {
   std::vector<HWND> children;
   EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&children));
@@ -128,10 +128,6 @@ void RescaleChildren(HWND window, int dpi) {
   }
   // Tab pages fill their tab control's display area, whatever its size now.
   EnumChildWindows(window, PlaceIfTabControl, 0);
-}
-
-SIZE LabelTextSize(HWND label) {
-  return TextSize(GetText(label), reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
 }
 
 SIZE TextSize(const std::wstring& text, HFONT font) {

@@ -12,18 +12,14 @@ namespace winui {
 
 Rect ScaleRect(const Rect& design, int dpi);
 
-// Keeps `child`'s design place and font (it is already where they put it).
+// Keeps `child`'s design place and font (it is already where they put it at
+// its window's DPI). `fitText`: the child is a label sized to its text,
+// measured again with each font.
 void RememberDesign(HWND child, const Rect& design, HFONT designFont, bool fitText = false);
-// Puts `child` at its design place and font scaled to its window's DPI, and
-// keeps both for RescaleChildren. `fitText`: the child is a label sized to its
-// text, measured again with each font.
-void PlaceAtDesign(HWND child, const Rect& design, HFONT designFont, bool fitText = false);
 
-// Lays every descendant of `window` made by PlaceAtDesign out for `dpi`.
+// Lays every descendant of `window` whose design was kept out for `dpi`.
 void RescaleChildren(HWND window, int dpi);
 
-// A label's size with its font: what its text needs.
-SIZE LabelTextSize(HWND label);
 // What `text` needs on the screen in `font` (the system's GUI font when null).
 SIZE TextSize(const std::wstring& text, HFONT font);
 
