@@ -87,12 +87,6 @@ class NamedAccessible final : public IAccessible {
   std::wstring name_;
 };
 
-bool IsOfClass(HWND window, const wchar_t* className) {
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  return lstrcmpiW(name, className) == 0;
-}
-
 }  // namespace
 
 void SetAccessibleName(HWND control, const std::wstring& name) {

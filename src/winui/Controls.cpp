@@ -18,20 +18,10 @@ namespace {
 
 constexpr wchar_t kPanelClass[] = L"WinUiPanel";
 
-bool IsOfClass(HWND window, const wchar_t* className) {
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  return lstrcmpiW(name, className) == 0;
-}
-
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // Scroll messages without a control are the panel's own scroll bars.
   if (IsForwardedToParent(msg) && !((msg == WM_HSCROLL || msg == WM_VSCROLL) && lParam == 0)) {
-    // A tab page's messages go past its tab control, which passes nothing on.
-    // Subclassing the tab control to pass them would cost a round trip to the
-    // server under Wine for every message it gets.
     HWND parent = GetParent(hwnd);
-    if (parent && IsOfClass(parent, WC_TABCONTROLW)) parent = GetParent(parent);
     return parent ? SendMessageW(parent, msg, wParam, lParam) : 0;
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -165,8 +155,10 @@ HWND CreatePanel(HWND parent, const Rect& place, int id) {
 HWND CreateTabControl(HWND parent, int id, const Rect& place, HFONT font) {
   // Not a control parent: the dialog manager would then skip the tabs themselves
   // (keyboard navigation goes into the pages through NextTabStop).
-  return CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, place, id,
-                       font);
+  HWND tab = CreateControl(parent, WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, place, id,
+                           font);
+  if (tab) ForwardChildNotifications(tab);
+  return tab;
 }
 
 HWND AddTabPage(HWND tabControl, const std::wstring& text) {
@@ -229,6 +221,12 @@ void SetTabOrder(std::initializer_list<HWND> controls) {
 
 void SetKeyPressHandler(HWND control, KeyPressHandler handler) {
   if (ControlExtras* extras = ExtrasOf(control)) extras->keyPress = std::move(handler);
+}
+
+bool IsOfClass(HWND window, const wchar_t* className) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return lstrcmpiW(name, className) == 0;
 }
 
 std::wstring GetText(HWND window) {

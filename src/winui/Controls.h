@@ -72,6 +72,9 @@ void SetTabOrder(std::initializer_list<HWND> controls);
 using KeyPressHandler = std::function<void(HWND control, wchar_t& key)>;
 void SetKeyPressHandler(HWND control, KeyPressHandler handler);
 
+// Whether `window` is of the window class `className` (letter case aside).
+bool IsOfClass(HWND window, const wchar_t* className);
+
 std::wstring GetText(HWND window);
 void SetText(HWND window, const std::wstring& text);
 

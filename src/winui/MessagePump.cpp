@@ -17,12 +17,6 @@ void InitApplication() {
 
 namespace {
 
-bool IsTabControl(HWND window) {
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  return lstrcmpiW(name, WC_TABCONTROLW) == 0;
-}
-
 bool IsUsable(HWND window) { return IsWindowVisible(window) && IsWindowEnabled(window); }
 
 void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
@@ -33,7 +27,7 @@ void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
     if (style & WS_TABSTOP) stops.push_back(child);
     // The dialog manager would skip a tab control that holds its pages; we
     // stop on its tabs and then go into the page.
-    if ((exStyle & WS_EX_CONTROLPARENT) || IsTabControl(child)) CollectTabStops(child, stops);
+    if ((exStyle & WS_EX_CONTROLPARENT) || IsOfClass(child, WC_TABCONTROLW)) CollectTabStops(child, stops);
   }
 }
 
@@ -78,7 +72,7 @@ bool IsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 HWND FindTabControl(HWND parent) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsTabControl(child) && IsUsable(child)) return child;
+    if (IsOfClass(child, WC_TABCONTROLW) && IsUsable(child)) return child;
     if (HWND inner = FindTabControl(child)) return inner;
   }
   return nullptr;

@@ -88,9 +88,7 @@ BOOL CALLBACK Collect(HWND child, LPARAM list) {
 }
 
 BOOL CALLBACK PlaceIfTabControl(HWND child, LPARAM) {
-  wchar_t name[32] = {};
-  GetClassNameW(child, name, 32);
-  if (lstrcmpiW(name, WC_TABCONTROLW) == 0) PlaceTabPages(child);
+  if (IsOfClass(child, WC_TABCONTROLW)) PlaceTabPages(child);
   return TRUE;
 }
 
