@@ -17,23 +17,18 @@ namespace {
 // The design is kept in window properties, which go with the window, rather
 // than in a subclass: under Wine every message to a subclassed window costs a
 // round trip to the server, and nearly every control has a design.
-// Place: left and top, 16 bits each; size: width and height, 15 bits each, and flags.
-enum class DesignProperty { Place, Size, Font };
+// Place: left and top, 16 bits each; size: width and height, 15 bits each, and
+// flags. Atoms made once, so that no window holds a reference to a name of its own.
+struct DesignAtoms {
+  ATOM place;
+  ATOM size;
+  ATOM font;
+};
 
-// Atoms made once, so that no window holds a reference to a name of its own.
-const wchar_t* PropertyName(DesignProperty property) {
-  static const ATOM place = GlobalAddAtomW(L"WinUiDesignPlace");
-  static const ATOM size = GlobalAddAtomW(L"WinUiDesignSize");
-  static const ATOM font = GlobalAddAtomW(L"WinUiDesignFont");
-  switch (property) {
-    case DesignProperty::Place:
-      return MAKEINTATOM(place);
-    case DesignProperty::Size:
-      return MAKEINTATOM(size);
-    case DesignProperty::Font:
-      break;
-  }
-  return MAKEINTATOM(font);
+const DesignAtoms& Atoms() {
+  static const DesignAtoms atoms{GlobalAddAtomW(L"WinUiDesignPlace"), GlobalAddAtomW(L"WinUiDesignSize"),
+                                 GlobalAddAtomW(L"WinUiDesignFont")};
+  return atoms;
 }
 
 constexpr uint32_t kFitsText = 0x8000u;
@@ -52,14 +47,14 @@ HANDLE Packed(uint32_t value) { return reinterpret_cast<HANDLE>(static_cast<uint
 uint32_t Unpacked(HANDLE value) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value)); }
 
 std::optional<Design> DesignOf(HWND child) {
-  const uint32_t size = Unpacked(GetPropW(child, PropertyName(DesignProperty::Size)));
+  const uint32_t size = Unpacked(GetPropW(child, MAKEINTATOM(Atoms().size)));
   if (!(size & kHasDesign)) return std::nullopt;
-  const uint32_t place = Unpacked(GetPropW(child, PropertyName(DesignProperty::Place)));
+  const uint32_t place = Unpacked(GetPropW(child, MAKEINTATOM(Atoms().place)));
   Design design;
   design.place = Rect{static_cast<int16_t>(place & 0xFFFF), static_cast<int16_t>(place >> 16),
                       static_cast<int>(size & 0x7FFF), static_cast<int>((size >> 16) & 0x7FFF)};
   design.fitText = (size & kFitsText) != 0;
-  design.font = reinterpret_cast<HFONT>(GetPropW(child, PropertyName(DesignProperty::Font)));
+  design.font = reinterpret_cast<HFONT>(GetPropW(child, MAKEINTATOM(Atoms().font)));
   return design;
 }
 
@@ -110,10 +105,10 @@ void RememberDesign(HWND child, const Rect& place, HFONT designFont, bool fitTex
       static_cast<uint16_t>(place.left) | (static_cast<uint32_t>(static_cast<uint16_t>(place.top)) << 16);
   const uint32_t packedSize = static_cast<uint32_t>(place.width) | (static_cast<uint32_t>(place.height) << 16) |
                               (fitText ? kFitsText : 0) | kHasDesign;
-  SetPropW(child, PropertyName(DesignProperty::Place), Packed(packedPlace));
-  SetPropW(child, PropertyName(DesignProperty::Size), Packed(packedSize));
+  SetPropW(child, MAKEINTATOM(Atoms().place), Packed(packedPlace));
+  SetPropW(child, MAKEINTATOM(Atoms().size), Packed(packedSize));
   // A design without a font keeps the one it had.
-  if (designFont) SetPropW(child, PropertyName(DesignProperty::Font), designFont);
+  if (designFont) SetPropW(child, MAKEINTATOM(Atoms().font), designFont);
 }
 
 void RescaleChildren(HWND window, int dpi) {
