@@ -115,7 +115,9 @@ HWND CreateEdit(HWND parent, int id, const std::wstring& text, const Rect& place
   NameAfterLabelBefore(edit);
   if (maxLength > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
   if (ime != ImeMode::Default) {
-    if (ControlExtras* extras = ExtrasOf(edit)) extras->afterFocus = [ime](HWND control) { ApplyImeMode(control, ime); };
+    if (ControlExtras* extras = ExtrasOf(edit)) {
+      extras->afterFocus = [ime](HWND control) { ApplyImeMode(control, ime); };
+    }
   }
   return edit;
 }
